@@ -1,0 +1,34 @@
+#include "hex_lines.h"
+
+namespace {
+
+void AppendHexLine(std::string& out, const VyByteArray& bytes, size_t from, size_t to) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (size_t i = from; i < to; ++i) {
+        if (i != from) {
+            out += ' ';
+        }
+        out += kDigits[bytes[i] >> 4];
+        out += kDigits[bytes[i] & 0x0F];
+    }
+    out += '\n';
+}
+
+}  // namespace
+
+std::string FormatCommandLines(const VyByteArray& bytes, const VyLengthArray& lengths) {
+    std::string out;
+    size_t at = 0;
+    for (uint32_t length : lengths) {
+        if (at >= bytes.size()) {
+            break;
+        }
+        const size_t end = std::min(bytes.size(), at + length);
+        AppendHexLine(out, bytes, at, end);
+        at = end;
+    }
+    if (at < bytes.size()) {
+        AppendHexLine(out, bytes, at, bytes.size());
+    }
+    return out;
+}

@@ -1,0 +1,15 @@
+#include "full_update.h"
+
+#include "editor/command/extract_context.h"
+
+int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, CVylObjectGroup& group, VyByteArray& bytes,
+                           VyLengthArray& lengths) {
+    bytes.assign(std::begin(kLcdClearCommand), std::end(kLcdClearCommand));
+    lengths.assign(1, static_cast<uint32_t>(sizeof kLcdClearCommand));
+    group.AdoptLoops(dc);
+    CVylCmdExtractContext context;
+    context.Init(&dc, &group);
+    context.ExtractCmdByteArrayAndAppend(bytes, &lengths);
+    group.ReleaseLoops();
+    return context.GetStatus();
+}

@@ -1,0 +1,18 @@
+// The bytes of a full LCD refresh: the clear command, then every object of the
+// drawing bottom to top with the state commands it needs.
+#pragma once
+
+#include <cstdint>
+
+#include "editor/command/template_runner.h"
+#include "editor/document/object_group.h"
+#include "editor/model/device_context.h"
+
+// The clear command that starts every refresh.
+inline constexpr uint8_t kLcdClearCommand[] = {0x1B, 0x43, 0x4C, 0x00};
+
+// Fills bytes and lengths (replacing their contents) and returns the
+// extraction status; on a failure they hold what came before it. The text
+// lines are laid out for the run and removed again afterwards.
+int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, CVylObjectGroup& group, VyByteArray& bytes,
+                           VyLengthArray& lengths);

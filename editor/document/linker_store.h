@@ -1,0 +1,52 @@
+// Joints between object corners: each linker is a set of corners that stay
+// on one point; the contact index tells which linker holds a corner.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct VyLinkerPoint {
+    int32_t uid = -1;
+    int32_t corner = 0;
+    bool operator==(const VyLinkerPoint&) const = default;
+};
+
+// "<uid>|<corner>", the key of a point in linkers and in the contact index.
+std::string LinkerPointKey(int32_t uid, int32_t corner);
+
+class CVylLinker {
+  public:
+    // Points in the order they were added.
+    const std::vector<std::pair<std::string, VyLinkerPoint>>& Points() const { return m_points; }
+    bool Holds(const std::string& key) const;
+    void Add(const VyLinkerPoint& point);
+    void Remove(const std::string& key);
+
+  private:
+    std::vector<std::pair<std::string, VyLinkerPoint>> m_points;
+};
+
+class CVylLinkerStore {
+  public:
+    virtual ~CVylLinkerStore() = default;
+
+    // Adds an empty linker unless one of that uid exists; 1 when added.
+    int AddLinker(int32_t linkerUid);
+    // Adds the point to an existing linker and indexes it; 0 without linker.
+    int AddPointToLinker(int32_t linkerUid, const VyLinkerPoint& point);
+    // Removes a point the linker holds, and the linker once it is empty.
+    int DetachPointFromLinker(int32_t linkerUid, const VyLinkerPoint& point);
+
+    const CVylLinker* GetLinker(int32_t linkerUid) const;
+    const std::map<int32_t, CVylLinker>& GetLinkers() const { return m_linkers; }
+    std::optional<int32_t> GetLinkerOfPoint(const std::string& pointKey) const;
+    void RemoveAllLinkers();
+
+  private:
+    std::map<int32_t, CVylLinker> m_linkers;
+    std::map<std::string, int32_t> m_contacts;
+};

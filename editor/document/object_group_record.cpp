@@ -1,0 +1,76 @@
+// The record form of a group: "0" .. "<n-1>" object records, "count" and the
+// stacking order "uid_z" as decimal uids joined by ",".
+#include <unordered_set>
+
+#include "editor/document/object_group.h"
+#include "editor/model/column_table.h"
+#include "editor/tree/decimal_text.h"
+
+namespace {
+
+constexpr std::string_view kKeyCount = "count";
+constexpr std::string_view kKeyUidZ = "uid_z";
+
+}  // namespace
+
+int CVylObjectGroup::ObjGroupToRevolver(CRevolver& out) const {
+    CFxAssignGroupEx record;
+    int64_t index = 0;
+    for (const auto& [uid, object] : m_objects) {
+        CRevolver bytes;
+        if (!object.ToRecord(bytes)) {
+            return 0;
+        }
+        record.SetBytes(DecimalText(index++), std::move(bytes));
+    }
+    record.SetInt(kKeyCount, static_cast<int32_t>(m_objects.size()));
+    std::string order;
+    for (int32_t uid : m_zOrder) {
+        if (!order.empty()) {
+            order += ',';
+        }
+        order += DecimalText(uid);
+    }
+    record.SetString(kKeyUidZ, order);
+    return record.ToRevolver(out);
+}
+
+int CVylObjectGroup::ObjGroupFromRevolver(const CRevolver& in) {
+    RemoveAllObjectGroup();
+    CFxAssignGroupEx record;
+    record.FromRevolver(in);
+    const int32_t count = record.GetInt(kKeyCount, -1);
+    if (count < 0) {
+        return 0;
+    }
+    std::vector<int32_t> recordOrder;
+    for (int32_t i = 0; i < count; ++i) {
+        CRevolver bytes;
+        CVylObject object;
+        if (!record.GetBytes(DecimalText(i), &bytes) || !object.FromRecord(bytes)) {
+            return 0;
+        }
+        const int32_t uid = object.GetUid(0);
+        m_objects.insert_or_assign(uid, std::move(object));
+        recordOrder.push_back(uid);
+    }
+    // The stacking order names each known uid once; uids it leaves out go on
+    // top in record order, so that every object stays drawable.
+    std::unordered_set<int32_t> placed;
+    auto place = [&](int32_t uid) {
+        if (m_objects.count(uid) != 0 && placed.insert(uid).second) {
+            m_zPosition[uid] = m_zOrder.size();
+            m_zOrder.push_back(uid);
+        }
+    };
+    const std::string order = record.GetString(kKeyUidZ);
+    if (!order.empty()) {
+        for (std::string_view piece : SplitKeepingEmpty(order, ',')) {
+            place(AtoiValue(piece));
+        }
+    }
+    for (int32_t uid : recordOrder) {
+        place(uid);
+    }
+    return 1;
+}

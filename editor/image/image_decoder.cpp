@@ -1,0 +1,120 @@
+#include "image_decoder.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
+#include <array>
+
+#include "editor/image/bmp_codec.h"
+#include "editor/image/pcx_decoder.h"
+
+namespace {
+
+constexpr std::array<const char*, 6> kQtFormats = {"bmp", "jpeg", "gif", "png", "ico", "tiff"};
+
+bool StartsWith(std::string_view bytes, std::string_view magic) {
+    return bytes.starts_with(magic);
+}
+
+std::optional<VyRaster> DecodeWithQt(std::string_view bytes, const char* format) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    const QSize size = reader.size();
+    if (size.isValid() && !IsAcceptableRasterSize(size.width(), size.height())) {
+        return std::nullopt;
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull() ||
+        !IsAcceptableRasterSize(image.width(), image.height())) {
+        return std::nullopt;
+    }
+    return RasterFromQImage(image);
+}
+
+}  // namespace
+
+std::string DetectImageFormat(std::string_view bytes) {
+    if (StartsWith(bytes, "BM")) {
+        return "bmp";
+    }
+    if (StartsWith(bytes, "\xFF\xD8\xFF")) {
+        return "jpeg";
+    }
+    if (StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a")) {
+        return "gif";
+    }
+    if (StartsWith(bytes, "\x89PNG\r\n\x1A\n")) {
+        return "png";
+    }
+    if (StartsWith(bytes, std::string_view("\0\0\1\0", 4))) {
+        return "ico";
+    }
+    if (StartsWith(bytes, "II*") || StartsWith(bytes, std::string_view("MM\0*", 4))) {
+        return "tiff";
+    }
+    if (LooksLikePcx(bytes)) {
+        return "pcx";
+    }
+    return {};
+}
+
+std::optional<VyRaster> DecodeImage(std::string_view bytes) {
+    const std::string format = DetectImageFormat(bytes);
+    if (format == "pcx") {
+        return DecodePcx(bytes);
+    }
+    if (format == "bmp") {
+        // Our own reader keeps palettes exactly; Qt covers rarer BMP forms.
+        if (std::optional<VyRaster> raster = DecodeBmp(bytes)) {
+            return raster;
+        }
+    }
+    for (const char* known : kQtFormats) {
+        if (format == known) {
+            return DecodeWithQt(bytes, known);
+        }
+    }
+    return std::nullopt;
+}
+
+VyRaster RasterFromQImage(const QImage& source) {
+    if (source.isNull()) {
+        return {};
+    }
+    const bool indexed = source.format() == QImage::Format_Mono ||
+                         source.format() == QImage::Format_MonoLSB ||
+                         source.format() == QImage::Format_Indexed8;
+    const QImage image = indexed ? source : source.convertToFormat(QImage::Format_ARGB32);
+    VyRaster raster = MakeRaster(image.width(), image.height(), 32);
+    if (indexed) {
+        raster.bitsPerPixel = image.depth() == 1 ? 1 : 8;
+        for (QRgb color : image.colorTable()) {
+            raster.palette.push_back(color);
+        }
+    }
+    size_t out = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            raster.pixels[out++] =
+                indexed ? static_cast<uint32_t>(image.pixelIndex(x, y)) : line[x];
+        }
+    }
+    return raster;
+}
+
+QImage QImageFromRaster(const VyRaster& raster) {
+    if (raster.IsEmpty()) {
+        return {};
+    }
+    QImage image(raster.width, raster.height, QImage::Format_ARGB32);
+    for (int32_t y = 0; y < raster.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int32_t x = 0; x < raster.width; ++x) {
+            line[x] = raster.ColorAt(x, y);
+        }
+    }
+    return image;
+}

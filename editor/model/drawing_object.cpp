@@ -1,0 +1,56 @@
+#include "drawing_object.h"
+
+void CVylObject::SetCommonAttrs(int32_t uid, int32_t kind, const VyRect& region) {
+    m_common.SetInt(kKeyObjKind, kind);
+    m_common.SetInt(kKeyObjUid, uid);
+    SetRegion(region);
+}
+
+void CVylObject::SetRegion(const VyRect& region) {
+    m_common.SetInt(kKeyObjLeft, region.left);
+    m_common.SetInt(kKeyObjTop, region.top);
+    m_common.SetInt(kKeyObjRight, region.right);
+    m_common.SetInt(kKeyObjBottom, region.bottom);
+}
+
+VyRect CVylObject::GetRegion() const {
+    return {m_common.GetInt(kKeyObjLeft, 0), m_common.GetInt(kKeyObjTop, 0),
+            m_common.GetInt(kKeyObjRight, 0), m_common.GetInt(kKeyObjBottom, 0)};
+}
+
+bool IsLaidOutLineKey(std::string_view key) {
+    return key == kKeyLineCount || key.starts_with(kKeyLineContent) || key.starts_with(kKeyLineTop);
+}
+
+int CVylObject::ToRecord(CRevolver& out) const {
+    CRevolver common;
+    if (!m_common.ToRevolver(common)) {
+        return 0;
+    }
+    CFxKeyFilter kept;
+    for (const CFxAssignEntry& entry : m_unique) {
+        if (!IsLaidOutLineKey(entry.Key())) {
+            kept.insert(entry.Key());
+        }
+    }
+    CRevolver unique;
+    m_unique.ToRevolver(unique, nullptr, &kept);
+    CFxAssignGroupEx record;
+    record.SetBytes(kKeyRecordCommon, std::move(common));
+    record.SetBytes(kKeyRecordUnique, std::move(unique));
+    return record.ToRevolver(out);
+}
+
+int CVylObject::FromRecord(const CRevolver& in) {
+    CFxAssignGroupEx record;
+    if (!record.FromRevolver(in)) {
+        return 0;
+    }
+    const CFxAssignEntry* common = record.Find(kKeyRecordCommon);
+    const CFxAssignEntry* unique = record.Find(kKeyRecordUnique);
+    if (common == nullptr || unique == nullptr || common->GetKind() != CFxAssignEntry::kBytes ||
+        unique->GetKind() != CFxAssignEntry::kBytes) {
+        return 0;
+    }
+    return m_common.FromRevolver(common->Bytes()) && m_unique.FromRevolver(unique->Bytes()) ? 1 : 0;
+}

@@ -1,0 +1,19 @@
+// Number <-> text conversions shared by every record of the system.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// The leading decimal number of a text: leading blanks, an optional sign,
+// digits; 0 when there are none. Values beyond 32 bits saturate.
+int32_t AtoiValue(std::string_view text);
+
+// value in radix (2 to 36) with lower-case digits; a negative value gets "-"
+// in radix 10 and is printed as its 32-bit pattern in other radixes. With
+// width -1 the text is returned as is; otherwise it is upper-cased and padded
+// with at most ten zeros on the left, then cut to its rightmost width digits.
+std::string IntToText(int32_t value, int radix, int width);
+
+// Plain decimal text of value ("-5", "0", "123").
+std::string DecimalText(int64_t value);

@@ -1,0 +1,20 @@
+// CFxKeyTable: an optional two-way table between key names and 16-bit key
+// indexes that an encode and a decode may share.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+class CFxKeyTable {
+  public:
+    void Add(std::string_view name, uint16_t index);
+    std::optional<uint16_t> IndexOf(std::string_view name) const;
+    const std::string* NameOf(uint16_t index) const;
+
+  private:
+    std::unordered_map<std::string, uint16_t> m_byName;
+    std::unordered_map<uint16_t, std::string> m_byIndex;
+};
