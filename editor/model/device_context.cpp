@@ -47,7 +47,8 @@ const CVylDeviceContext::FontTables& CVylDeviceContext::Tables() const {
         FontTables tables;
         tables.korOk = tables.kor.Parse(GetString(kKeyKorFontSpec)) != 0;
         tables.varOk = tables.var.Parse(GetString(kKeyAlnumVarFontSpec)) != 0;
-        for (std::string_view piece : SplitKeepingEmpty(GetString(kKeyAlnumFixFontSpec), '|')) {
+        const std::string fixedText = GetString(kKeyAlnumFixFontSpec);
+        for (std::string_view piece : SplitKeepingEmpty(fixedText, '|')) {
             tables.fixed.emplace_back(piece);
         }
         m_tables = std::move(tables);
