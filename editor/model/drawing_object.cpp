@@ -1,5 +1,7 @@
 #include "drawing_object.h"
 
+#include <algorithm>
+
 void CVylObject::SetCommonAttrs(int32_t uid, int32_t kind, const VyRect& region) {
     m_common.SetInt(kKeyObjKind, kind);
     m_common.SetInt(kKeyObjUid, uid);
@@ -27,14 +29,18 @@ int CVylObject::ToRecord(CRevolver& out) const {
     if (!m_common.ToRevolver(common)) {
         return 0;
     }
+    // A filter is built only when there are laid-out lines to leave out.
+    const bool hasLines = std::any_of(m_unique.begin(), m_unique.end(), [](const auto& entry) {
+        return IsLaidOutLineKey(entry.Key());
+    });
     CFxKeyFilter kept;
     for (const CFxAssignEntry& entry : m_unique) {
-        if (!IsLaidOutLineKey(entry.Key())) {
+        if (hasLines && !IsLaidOutLineKey(entry.Key())) {
             kept.insert(entry.Key());
         }
     }
     CRevolver unique;
-    m_unique.ToRevolver(unique, nullptr, &kept);
+    m_unique.ToRevolver(unique, nullptr, hasLines ? &kept : nullptr);
     CFxAssignGroupEx record;
     record.SetBytes(kKeyRecordCommon, std::move(common));
     record.SetBytes(kKeyRecordUnique, std::move(unique));

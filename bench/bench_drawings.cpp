@@ -1,0 +1,35 @@
+#include "bench_drawings.h"
+
+namespace {
+
+constexpr int32_t kUnit = 10000;
+
+CVylObject Make(int i) {
+    static constexpr int32_t kKinds[] = {kObjBox, kObjLine, kObjText, kObjFilledBox, kObjEllipse,
+                                         kObjFilledEllipse};
+    const int32_t kind = kKinds[i % 6];
+    const int32_t x = (i * 7) % 250;
+    const int32_t y = (i * 13) % 180;
+    CVylObject object;
+    object.SetCommonAttrs(i + 1, kind, {x * kUnit, y * kUnit, (x + 60) * kUnit, (y + 50) * kUnit});
+    CVylObjectUniqueAttr& attrs = object.Unique();
+    attrs.SetString("dot_size", std::to_string(1 + i % 3));
+    attrs.SetString("color_switch", std::to_string(i % 2));
+    attrs.SetString("dotted_spacing", std::to_string(i % 4));
+    if (kind == kObjText) {
+        attrs.SetString("text_content", "\xC7\xD1\xB1\xDB Text\r\nline " + std::to_string(i));
+        attrs.SetString("kor_font_index", std::to_string(i % 9));
+        attrs.SetString("alnum_font_index", std::to_string(i % 2));
+    }
+    return object;
+}
+
+}  // namespace
+
+CVylObjectGroup MakeMixedDrawing(int count) {
+    CVylObjectGroup group;
+    for (int i = 0; i < count; ++i) {
+        group.InsertOnTop(i + 1, Make(i));
+    }
+    return group;
+}

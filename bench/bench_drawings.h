@@ -1,0 +1,9 @@
+// Drawings the benchmarks measure.
+#pragma once
+
+#include <string>
+
+#include "editor/document/object_group.h"
+
+// An object of each shape kind and a two-line text, repeated to count objects.
+CVylObjectGroup MakeMixedDrawing(int count);
