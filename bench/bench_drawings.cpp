@@ -5,8 +5,8 @@ namespace {
 constexpr int32_t kUnit = 10000;
 
 CVylObject Make(int i) {
-    static constexpr int32_t kKinds[] = {kObjBox, kObjLine, kObjText, kObjFilledBox, kObjEllipse,
-                                         kObjFilledEllipse};
+    static constexpr int32_t kKinds[] = {kObjBox,       kObjLine,    kObjText,
+                                         kObjFilledBox, kObjEllipse, kObjFilledEllipse};
     const int32_t kind = kKinds[i % 6];
     const int32_t x = (i * 7) % 250;
     const int32_t y = (i * 13) % 180;

@@ -53,12 +53,24 @@ void Decode(benchmark::State& state, const CFxAssignGroupEx& source) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * in.GetLength());
 }
 
-void BM_EncodeSmallRecord(benchmark::State& state) { Encode(state, SmallRecord()); }
-void BM_DecodeSmallRecord(benchmark::State& state) { Decode(state, SmallRecord()); }
-void BM_EncodeLargeBytes(benchmark::State& state) { Encode(state, LargeBytesRecord()); }
-void BM_DecodeLargeBytes(benchmark::State& state) { Decode(state, LargeBytesRecord()); }
-void BM_EncodeNestedGroup(benchmark::State& state) { Encode(state, NestedRecord()); }
-void BM_DecodeNestedGroup(benchmark::State& state) { Decode(state, NestedRecord()); }
+void BM_EncodeSmallRecord(benchmark::State& state) {
+    Encode(state, SmallRecord());
+}
+void BM_DecodeSmallRecord(benchmark::State& state) {
+    Decode(state, SmallRecord());
+}
+void BM_EncodeLargeBytes(benchmark::State& state) {
+    Encode(state, LargeBytesRecord());
+}
+void BM_DecodeLargeBytes(benchmark::State& state) {
+    Decode(state, LargeBytesRecord());
+}
+void BM_EncodeNestedGroup(benchmark::State& state) {
+    Encode(state, NestedRecord());
+}
+void BM_DecodeNestedGroup(benchmark::State& state) {
+    Decode(state, NestedRecord());
+}
 
 // The whole group down to every object's attribute trees, both ways.
 void BM_GroupToRecord1000(benchmark::State& state) {

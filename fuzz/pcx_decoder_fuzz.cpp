@@ -10,8 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<VyRaster> raster =
         DecodePcx(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (raster && raster->pixels.size() != static_cast<size_t>(raster->width) *
-                                               static_cast<size_t>(raster->height)) {
+    if (raster && raster->pixels.size() !=
+                      static_cast<size_t>(raster->width) * static_cast<size_t>(raster->height)) {
         std::abort();
     }
     if (raster) {
