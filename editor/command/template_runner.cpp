@@ -115,7 +115,7 @@ class TemplateRun {
                 m_loopStart = i;
                 m_loopIndex = 0;
             } else if (step.operation == "loop_end") {
-                if (m_loopStart && ++m_loopIndex < m_passes) {
+                if (++m_loopIndex < m_passes && m_loopStart) {
                     i = *m_loopStart;
                 }
             } else {

@@ -201,7 +201,9 @@ void CVylObjectGroup::AppendObjects(bool clearFirst, const CVylObjectGroup& sour
     }
     if (shiftToOrigin && seen) {
         for (auto& [uid, object] : m_objects) {
-            MoveRegion(uid, {-minX, -minY});
+            // Negated in 64 bits: the smallest coordinate may be the most negative one.
+            MoveRegion(
+                uid, {static_cast<int32_t>(-int64_t{minX}), static_cast<int32_t>(-int64_t{minY})});
         }
     }
 }

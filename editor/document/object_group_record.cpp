@@ -40,7 +40,7 @@ int CVylObjectGroup::ObjGroupFromRevolver(const CRevolver& in) {
     CFxAssignGroupEx record;
     record.FromRevolver(in);
     const int32_t count = record.GetInt(kKeyCount, -1);
-    if (count < 0) {
+    if (count == -1) {
         return 0;
     }
     std::vector<int32_t> recordOrder;

@@ -265,14 +265,17 @@ std::optional<VyRaster> DecodeBmp(std::string_view file) {
 
 namespace {
 
+// An indexed picture keeps its depth as long as its palette fits in it.
 int32_t EncodedBitCount(const VyRaster& raster) {
     if (!raster.IsIndexed() || raster.palette.size() > 256) {
         return 24;
     }
-    if (raster.palette.size() <= 2) {
-        return 1;
+    for (int32_t bits : {1, 4, 8}) {
+        if (bits >= raster.bitsPerPixel && raster.palette.size() <= (size_t{1} << bits)) {
+            return bits;
+        }
     }
-    return raster.palette.size() <= 16 ? 4 : 8;
+    return 8;
 }
 
 }  // namespace

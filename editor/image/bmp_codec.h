@@ -11,8 +11,9 @@
 // An empty result for anything that is not a readable BMP file.
 std::optional<VyRaster> DecodeBmp(std::string_view file);
 
-// Indexed pictures are written with the smallest of 1, 4 and 8 bits that holds
-// their palette, direct-colour ones with 24 bits. Empty text for an empty raster.
+// Indexed pictures keep their depth (1, 4 or 8 bits; deeper when the palette
+// needs it), direct-colour ones are written with 24 bits. Empty text for an
+// empty raster.
 std::string EncodeBmp(const VyRaster& raster);
 
 // Width and height from a BMP file's header, without decoding the pixels.

@@ -47,16 +47,13 @@ int CVylColumnTable::Parse(std::string_view text) {
     }
     const size_t rows = cells / n - 1;
     for (size_t i = 0; i < n; ++i) {
+        // A repeated name: the later column replaces the earlier one.
         Column& column = Obtain(items[i + 1]);
+        column.clear();
         column.reserve(rows);
         for (size_t r = 1; r <= rows; ++r) {
             column.emplace_back(items[n * r + i + 1]);
         }
-    }
-    // Two columns of one name cannot be told apart: such a text is malformed.
-    if (m_columns.size() != n) {
-        Clear();
-        return 0;
     }
     return 1;
 }

@@ -106,9 +106,10 @@ int32_t CVylDeviceContext::GetAlnumCharWidth(int32_t fontIndex, bool proportiona
     if (!tables.varOk || !tables.korOk) {
         return -1;
     }
-    const int entry = character - startChar;
+    const int64_t entry = int64_t{character} - startChar;
     const std::string_view cell =
-        entry < 0 ? std::string_view() : tables.var.GetCell(SizeKey(fontIndex), entry);
+        entry < 0 ? std::string_view()
+                  : tables.var.GetCell(SizeKey(fontIndex), static_cast<size_t>(entry));
     if (cell.empty()) {
         if (noEntry != nullptr) {
             *noEntry = true;

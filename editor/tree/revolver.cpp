@@ -139,7 +139,7 @@ int CRevolver::Peek(void* dst, int32_t count, int32_t offset) const {
         return 0;
     }
     if (count == -1) {
-        count = m_length - offset;
+        count = m_length;
     }
     if (count < 0 || m_length - offset < count) {
         return 0;

@@ -76,6 +76,10 @@ TEST(ObjectGroupRecord, MissingCountOrObjectFails) {
     CFxAssignGroupEx noCount = GroupRecord({1}, "1");
     noCount.Remove("count");
     EXPECT_FALSE(group.ObjGroupFromRevolver(Encode(noCount)));
+    // Only the missing count fails; another negative one reads no object.
+    noCount.SetInt("count", -2);
+    EXPECT_TRUE(group.ObjGroupFromRevolver(Encode(noCount)));
+    EXPECT_EQ(group.GetCount(), 0u);
 
     CFxAssignGroupEx gap = GroupRecord({1, 2}, "1,2");
     gap.SetInt("count", 3);

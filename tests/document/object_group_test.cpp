@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/support/selectable_group.h"
 
 namespace {
@@ -157,6 +159,14 @@ TEST(ObjectGroup, AppendingGivesNewUidsAndShiftsToTheOrigin) {
     EXPECT_EQ(target.GetRegion(20), (VyRect{20 * U, 0, 0, 50 * U}));
     EXPECT_EQ(target.GetRegion(21), (VyRect{30 * U, 30 * U, 50 * U, 35 * U}));
     EXPECT_EQ(target.GetByObjUid(21)->GetUid(), 21);
+
+    // The most negative coordinate still shifts to the origin.
+    CVylObjectGroup far;
+    far.InsertOnTop(1, MakeObject(1, kObjBox, 0, 0, 1, 1));
+    far.ModifyRegion(1, {INT32_MIN, INT32_MIN, 0, 0});
+    int32_t farCounter = 0;
+    target.AppendObjects(true, far, &farCounter, nullptr, true);
+    EXPECT_EQ(target.GetRegion(0), (VyRect{0, 0, INT32_MIN, INT32_MIN}));
 
     int32_t negative = -1;
     target.AppendObjects(true, source, &negative, nullptr, false);

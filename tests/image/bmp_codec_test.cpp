@@ -71,9 +71,11 @@ TEST(BmpCodec, IndexedPicturesRoundTripWithTheirBits) {
     const VyRaster eight = Indexed(3, 1, 8, palette, {199, 0, 7});
     EXPECT_EQ(ReadLe(EncodeBmp(eight), 28, 2), 8u);
     EXPECT_EQ(DecodeBmp(EncodeBmp(eight))->pixels, eight.pixels);
-    const VyRaster four = Indexed(3, 1, 8, {1, 2, 3}, {2, 0, 1});
+    const VyRaster four = Indexed(3, 1, 4, {1, 2, 3}, {2, 0, 1});
     EXPECT_EQ(ReadLe(EncodeBmp(four), 28, 2), 4u);
     EXPECT_EQ(DecodeBmp(EncodeBmp(four))->pixels, four.pixels);
+    // The depth is kept even where fewer bits would hold the palette.
+    EXPECT_EQ(ReadLe(EncodeBmp(Indexed(3, 1, 8, {1, 2}, {1, 0, 1})), 28, 2), 8u);
 }
 
 TEST(BmpCodec, DirectColourRoundTripsAs24Bits) {

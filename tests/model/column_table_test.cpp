@@ -29,7 +29,9 @@ TEST(ColumnTable, ParseRules) {
     EXPECT_EQ(table.ColumnCount(), 0u);
     EXPECT_FALSE(table.Parse("3|a|b"));
     EXPECT_FALSE(table.Parse("-1|a"));
-    EXPECT_FALSE(table.Parse("2|a|a|1|2"));
+    ASSERT_TRUE(table.Parse("2|a|a|1|2"));
+    EXPECT_EQ(table.ColumnCount(), 1u);
+    EXPECT_EQ(table.GetCell("a", 0), "2");
     EXPECT_TRUE(table.Parse("2|a|b||||"));
     EXPECT_EQ(table.GetColumn("a")->size(), 2u);
 }

@@ -43,6 +43,7 @@ TEST(Revolver, PeekAndReadBounds) {
     EXPECT_TRUE(buffer.Peek(out, 0, 5));
     EXPECT_FALSE(buffer.Peek(out, 0, 6));
     EXPECT_FALSE(buffer.Peek(out, 3, 3));
+    EXPECT_FALSE(buffer.Peek(out, -1, 1));
     ASSERT_TRUE(buffer.Peek(out, -1, 0));
     EXPECT_EQ(std::string(out, 5), "hello");
     int32_t cursor = 1;
