@@ -17,6 +17,7 @@
 #include "editor/model/geometry.h"
 
 class CVylObjectSelection;
+class CVylEditActionGroup;
 
 class CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
   public:
@@ -84,6 +85,10 @@ class CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
     // Record form.
     int ObjGroupToRevolver(CRevolver& out) const;
     int ObjGroupFromRevolver(const CRevolver& in);
+
+    // Rebuilds the group by replaying the history up to its current action;
+    // 0 when an action cannot be applied (what was built before it stays).
+    int CreateObjectGroupFromEditActionGroup(const CVylEditActionGroup& history);
 
     // Laid-out text lines of every text object, present between the two calls.
     void AdoptLoops(const CVylDeviceContext& dc);

@@ -1,0 +1,73 @@
+// Private-profile (INI) files: "[section]" lines and "key=value" lines,
+// section and key names compared without regard to case, values as text.
+// An own reader and writer rather than QSettings: QSettings escapes and
+// re-encodes values and would pull Qt into this GUI-free layer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CFxProfileFile {
+  public:
+    // Reads LF or CRLF text; lines that are neither sections nor keys are
+    // kept as they are.
+    void Parse(std::string_view text);
+    // Every line as read or set, each ended by CRLF.
+    std::string ToText() const;
+
+    // 1 when the file was read; otherwise the contents become empty.
+    int Load(const std::string& path);
+    // Written atomically: on failure the old file stays; returns 0.
+    int Save(const std::string& path) const;
+
+    std::string GetValue(std::string_view section, std::string_view key,
+                         std::string_view fallback) const;
+    // Changes the first line of the key or adds the key (and the section).
+    void SetValue(std::string_view section, std::string_view key, std::string_view value);
+
+  private:
+    // Index of the section's header line, or -1.
+    int FindSection(std::string_view section) const;
+    // Index of the key's line inside the section starting at header, or -1.
+    int FindKey(int header, std::string_view key) const;
+    // Index after the section's last non-blank line.
+    size_t SectionEnd(int header) const;
+
+    std::vector<std::string> m_lines;
+};
+
+// One-call access to a single key, reading and writing the file each time.
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view fallback);
+int32_t ReadProfileInt(const std::string& path, std::string_view section, std::string_view key,
+                       int32_t fallback);
+int WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                       std::string_view value);
+int WriteProfileInt(const std::string& path, std::string_view section, std::string_view key,
+                    int32_t value);
+
+// One-time notices ("contexthelpshow.ini", section "gen"): true exactly once
+// per key, when the caller should show the notice now.
+bool TakeOneTimeNotice(const std::string& path, std::string_view key);
+
+// Main window placement kept in "pub.ini", section "wnd_state".
+struct VyWindowState {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t cx = 0;
+    int32_t cy = 0;
+    bool operator==(const VyWindowState&) const = default;
+};
+
+// Stored values, missing ones taken from the screen size.
+VyWindowState ReadWindowState(const std::string& path, int32_t screenWidth, int32_t screenHeight);
+int WriteWindowState(const std::string& path, const VyWindowState& state);
+// Keeps the window reachable and usable on the given screen.
+VyWindowState ClampWindowState(const VyWindowState& state, int32_t screenWidth,
+                               int32_t screenHeight);
+
+// Completed start-ups, "pub.ini" section "stat": 0 on the first run.
+int32_t ReadRunCount(const std::string& path);
+int IncrementRunCount(const std::string& path);

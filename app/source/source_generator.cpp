@@ -1,0 +1,157 @@
+#include "source_generator.h"
+
+#include <vector>
+
+#include "editor/command/extract_context.h"
+#include "editor/tree/decimal_text.h"
+
+namespace {
+
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+// The settings read once per run.
+struct FormatParts {
+    std::string lineHeader;
+    std::string lineFoot;
+    std::string byteHeader;
+    std::string byteFoot;
+    size_t perLine = 0;
+    bool alphabet = false;
+    bool byCommand = false;
+    uint8_t escape = 0;
+};
+
+FormatParts PartsOf(const CVylSourceSettings& settings, int32_t escapeCode) {
+    FormatParts parts;
+    parts.lineHeader = settings.Get(kSrcKeyLineHeader);
+    parts.lineFoot = settings.Get(kSrcKeyLineFoot);
+    parts.byteHeader = settings.Get(kSrcKeyByteHeader);
+    parts.byteFoot = settings.Get(kSrcKeyByteFoot);
+    const int32_t perLine = AtoiValue(settings.Get(kSrcKeyBytesPerLine));
+    parts.perLine = perLine > 0 ? static_cast<size_t>(perLine) : 0;
+    parts.alphabet = settings.Get(kSrcKeyOperandByAlphabet) == "1";
+    parts.byCommand = settings.Get(kSrcKeyLineDivision) == kLineDivisionCmd;
+    parts.escape = static_cast<uint8_t>(escapeCode & 0xFF);
+    return parts;
+}
+
+// 1 at the two mnemonic letters after the start of every command.
+std::vector<uint8_t> LetterPositions(size_t count, const VyLengthArray& lengths, bool alphabet) {
+    std::vector<uint8_t> letters(count, 0);
+    size_t start = 0;
+    for (size_t i = 0; alphabet && i < lengths.size() && start < count; ++i) {
+        for (size_t offset = start + 1; offset <= start + 2 && offset < count; ++offset) {
+            letters[offset] = 1;
+        }
+        start += lengths[i];
+    }
+    return letters;
+}
+
+// Room for the whole text, so that it is built without reallocating.
+size_t EstimateSize(size_t count, const std::string& header, const FormatParts& parts) {
+    const size_t perByte = parts.byteHeader.size() + parts.byteFoot.size() + 3;
+    const size_t perLine = parts.lineHeader.size() + parts.lineFoot.size() + kLineBreak.size();
+    const size_t lines = parts.perLine > 0 ? count / parts.perLine + 1 : 0;
+    return header.size() + kLineBreak.size() + count * perByte + lines * perLine;
+}
+
+void AppendHexItem(uint8_t byte, const FormatParts& parts, std::string& out) {
+    out += parts.byteHeader;
+    out.push_back(kHexDigits[byte >> 4]);
+    out.push_back(kHexDigits[byte & 0x0F]);
+    out += parts.byteFoot;
+}
+
+// Appends the line that starts at p and returns the position after it. The
+// count is of bytes, not items: a mnemonic's two letters take two places.
+size_t AppendLine(const VyByteArray& bytes, size_t p, const std::vector<uint8_t>& letters,
+                  const FormatParts& parts, std::string& out) {
+    out += parts.lineHeader;
+    bool hasItems = false;
+    for (size_t count = 0; count < parts.perLine && p < bytes.size(); ++count) {
+        const char character = static_cast<char>(bytes[p]);
+        if (hasItems && letters[p] && letters[p - 1]) {
+            // The previous item is this mnemonic's quoted letter: join it.
+            out.back() = character;
+            out.push_back('"');
+        } else {
+            if (hasItems) {
+                out.push_back(',');
+            }
+            if (letters[p]) {
+                out.push_back('"');
+                out.push_back(character);
+                out.push_back('"');
+            } else {
+                AppendHexItem(bytes[p], parts, out);
+            }
+        }
+        hasItems = true;
+        ++p;
+        if (parts.byCommand && p < bytes.size() && bytes[p] == parts.escape) {
+            break;
+        }
+    }
+    out += parts.lineFoot;
+    return p;
+}
+
+int32_t ExtractAll(const CVylDeviceContext& dc, CVylObjectGroup& group, VyByteArray& bytes,
+                   VyLengthArray& lengths) {
+    group.AdoptLoops(dc);
+    CVylCmdExtractContext context;
+    context.Init(&dc, &group);
+    context.ExtractCmdByteArrayAndAppend(bytes, &lengths);
+    group.ReleaseLoops();
+    return context.GetStatus();
+}
+
+}  // namespace
+
+std::string FormatProgramSource(const VyByteArray& bytes, const VyLengthArray& lengths,
+                                int32_t escapeCode, const CVylSourceSettings& settings) {
+    const FormatParts parts = PartsOf(settings, escapeCode);
+    const std::string header = settings.Get(kSrcKeySrcHeader);
+    std::string out;
+    out.reserve(EstimateSize(bytes.size(), header, parts));
+    out += header;
+    out += kLineBreak;
+    if (parts.perLine == 0) {
+        // No byte fits a line, so there are no lines.
+        return out;
+    }
+    const std::vector<uint8_t> letters = LetterPositions(bytes.size(), lengths, parts.alphabet);
+    for (size_t p = 0; p < bytes.size();) {
+        if (p > 0) {
+            out += kLineBreak;
+        }
+        p = AppendLine(bytes, p, letters, parts, out);
+    }
+    return out;
+}
+
+VySourceResult GenerateProgramSource(const CVylDeviceContext& dc, CVylObjectGroup& group,
+                                     const CVylSourceSettings& settings) {
+    VySourceResult result;
+    if (group.GetCount() == 0) {
+        result.status = VySourceStatus::kNoObjects;
+        result.message = kNoGraphicData;
+        return result;
+    }
+    result.validation = settings.Validate();
+    if (!result.validation.IsValid()) {
+        result.status = VySourceStatus::kInvalidSetting;
+        result.message = result.validation.message;
+        return result;
+    }
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    result.extractStatus = ExtractAll(dc, group, bytes, lengths);
+    result.text = FormatProgramSource(bytes, lengths, dc.GetInt(kKeyEscapeCode, -1), settings);
+    if (result.extractStatus != kExtractOk) {
+        result.status = VySourceStatus::kExtractionStopped;
+    }
+    return result;
+}

@@ -1,0 +1,150 @@
+#include "edit_history.h"
+
+#include <climits>
+
+#include "editor/document/object_selection.h"
+#include "editor/tree/decimal_text.h"
+
+std::string VersionText(int32_t versionNumber) {
+    const int32_t minor = versionNumber % 100;
+    return "v" + DecimalText(versionNumber / 100) + "." + (minor < 10 ? "0" : "") +
+           DecimalText(minor);
+}
+
+void CVylEditActionGroup::AddEditAction(CVylEditAction action) {
+    if (m_actionAdded) {
+        m_actionAdded();
+    }
+    m_actions.resize(m_applied);
+    m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
+    m_applied = m_actions.size();
+}
+
+void CVylEditActionGroup::UndoEditAction() {
+    if (m_applied == 0) {
+        return;
+    }
+    do {
+        --m_applied;
+    } while (m_applied > 0 && m_actions[m_applied - 1]->swift != 0);
+}
+
+void CVylEditActionGroup::RedoEditAction() {
+    if (m_applied >= m_actions.size()) {
+        return;
+    }
+    do {
+        ++m_applied;
+    } while (m_actions[m_applied - 1]->swift != 0 && m_applied < m_actions.size());
+}
+
+int CVylEditActionGroup::DeleteLastAction() {
+    if (m_actions.empty()) {
+        return 0;
+    }
+    m_actions.pop_back();
+    if (m_applied > m_actions.size()) {
+        m_applied = m_actions.size();
+    }
+    return 1;
+}
+
+bool CVylEditActionGroup::LastIsTextRepair() const {
+    return !m_actions.empty() && m_actions.back()->kind == kActRepair &&
+           m_actions.back()->repair.attrName == kKeyTextContent;
+}
+
+void CVylEditActionGroup::SetSwiftToLastActionIfTextRepair() {
+    if (LastIsTextRepair()) {
+        m_actions.back()->swift = 1;
+    }
+}
+
+void CVylEditActionGroup::SetLastActionSwift(int32_t swift) {
+    if (!m_actions.empty()) {
+        m_actions.back()->swift = swift;
+    }
+}
+
+int CVylEditActionGroup::DeleteLastActionIfTextRepair() {
+    return LastIsTextRepair() ? DeleteLastAction() : 0;
+}
+
+void CVylEditActionGroup::ResetAllEditActionGroup() {
+    // Every selected uid refers to the history being dropped.
+    if (m_selection != nullptr) {
+        m_selection->RemoveAll();
+    }
+    m_objectCounter = 0;
+    m_linkerCounter = 0;
+    m_applied = 0;
+    m_actions.clear();
+}
+
+namespace {
+
+int32_t Take(int32_t* counter) {
+    const int32_t value = *counter;
+    *counter = value == INT32_MAX ? 1 : value + 1;
+    return value;
+}
+
+}  // namespace
+
+int32_t CVylEditActionGroup::TakeObjectUid() {
+    return Take(&m_objectCounter);
+}
+
+int32_t CVylEditActionGroup::TakeLinkerUid() {
+    return Take(&m_linkerCounter);
+}
+
+std::string CVylEditActionGroup::ActionLine(size_t index, bool withRegions) const {
+    const CVylEditAction& action = *m_actions[index];
+    std::string line = ActionKindName(action.kind);
+    if (action.kind == kActRepair) {
+        line += "[" + action.repair.attrName + "]";
+    } else if (action.kind == kActCreate) {
+        line += "[kind:" + DecimalText(action.GetKind(-1)) + "]";
+    }
+    line += ' ';
+    const std::string linker = DecimalText(action.linkerUid);
+    if (action.kind == kActAddLinker) {
+        line += "LINKER=" + linker;
+    } else if (action.kind == kActAddPointToLinker) {
+        line += action.PointKey() + " is LINKED TO " + linker;
+    } else if (action.kind == kActDetachPointFromLinker) {
+        line += action.PointKey() + "for " + linker + " is UNLINKED";
+    } else if (action.IsSingle()) {
+        line += DecimalText(action.GetUid(-1)) + " ";
+        if (withRegions) {
+            const VyRect r = action.GetRegion();
+            line += DecimalText(r.left) + "," + DecimalText(r.top) + "," + DecimalText(r.right) +
+                    "," + DecimalText(r.bottom);
+        }
+    } else {
+        bool first = true;
+        for (int32_t uid : action.uids) {
+            line += (first ? "" : "/") + DecimalText(uid);
+            first = false;
+        }
+    }
+    if (static_cast<int64_t>(index) == GetCurrentIndex()) {
+        line += " *";
+    }
+    if (action.swift != 0) {
+        line += "<SW>";
+    }
+    return line;
+}
+
+std::string CVylEditActionGroup::GetEditActionGroupExp(bool withRegions) const {
+    std::string text;
+    for (size_t i = 0; i < m_actions.size(); ++i) {
+        if (i != 0) {
+            text += "\r\n";
+        }
+        text += ActionLine(i, withRegions);
+    }
+    return text;
+}

@@ -1,0 +1,80 @@
+// CVylEditActionGroup: the edit history, which is the document: the list of
+// actions with the position up to which they are applied, and the counters
+// from which new object and linker uids are taken.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/document/edit_action.h"
+
+class CVylObjectSelection;
+
+// The version number of this editor: major x 100 + minor x 10 + build.
+inline constexpr int32_t kEditorVersionNumber = 100;
+
+// "v" + version / 100 + "." + the remainder as two digits ("v1.20").
+std::string VersionText(int32_t versionNumber);
+
+class CVylEditActionGroup {
+  public:
+    CVylEditActionGroup() = default;
+    CVylEditActionGroup(const CVylEditActionGroup&) = delete;
+    CVylEditActionGroup& operator=(const CVylEditActionGroup&) = delete;
+    virtual ~CVylEditActionGroup() = default;
+
+    // Told before every added action (the frame refreshes its undo controls).
+    void SetActionAddedSink(std::function<void()> sink) { m_actionAdded = std::move(sink); }
+    // The selection that a reset empties.
+    void AttachSelection(CVylObjectSelection* selection) { m_selection = selection; }
+
+    void AddEditAction(CVylEditAction action);
+    void UndoEditAction();
+    void RedoEditAction();
+    bool IsUndoable() const { return m_applied > 0; }
+    bool IsRedoable() const { return m_applied < m_actions.size(); }
+    int DeleteLastAction();
+    void SetSwiftToLastActionIfTextRepair();
+    // Ends (0) or extends (1) the undo block that the last action belongs to.
+    void SetLastActionSwift(int32_t swift);
+    int DeleteLastActionIfTextRepair();
+    void ResetAllEditActionGroup();
+
+    int32_t TakeObjectUid();
+    int32_t TakeLinkerUid();
+    int32_t* ObjectCounter() { return &m_objectCounter; }
+    int32_t GetObjectCounter() const { return m_objectCounter; }
+    int32_t GetLinkerCounter() const { return m_linkerCounter; }
+
+    size_t GetCount() const { return m_actions.size(); }
+    const CVylEditAction& GetAction(size_t index) const { return *m_actions[index]; }
+    // Index of the current action, or -1 when nothing is applied.
+    int64_t GetCurrentIndex() const { return static_cast<int64_t>(m_applied) - 1; }
+
+    // One line per action, joined by "\r\n".
+    std::string GetEditActionGroupExp(bool withRegions) const;
+
+    // The project file: the history as one encoded tree.
+    int EdtActionGrpToRevolver(CRevolver& out) const;
+    int EdtActionGrpFromRevolver(const CRevolver& in, int32_t* requiredVersion);
+    int ToFile(std::FILE* file) const;
+    int FromFile(std::FILE* file, int32_t* requiredVersion);
+    int EditActionGroupToFile(const std::string& path) const;
+    int EditActionGroupFromFile(const std::string& path, int32_t* requiredVersion);
+
+  private:
+    bool LastIsTextRepair() const;
+    std::string ActionLine(size_t index, bool withRegions) const;
+
+    std::vector<std::unique_ptr<CVylEditAction>> m_actions;
+    // Number of applied actions: the current one is the last of them.
+    size_t m_applied = 0;
+    int32_t m_objectCounter = 0;
+    int32_t m_linkerCounter = 0;
+    std::function<void()> m_actionAdded;
+    CVylObjectSelection* m_selection = nullptr;
+};

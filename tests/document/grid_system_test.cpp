@@ -1,0 +1,51 @@
+#include "editor/document/grid_system.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+namespace {
+
+std::string TempPath(const char* name) {
+    return ::testing::TempDir() + "vy_" + std::to_string(::getpid()) + name;
+}
+
+TEST(GridSystem, StartsWithGridOnEveryFiveDots) {
+    const CVylGridSystem grid;
+    EXPECT_EQ(grid.GetGridInt("use_grid", -1), 1);
+    EXPECT_EQ(grid.GetGridInt("grid_size", -1), 5);
+    EXPECT_EQ(grid.GetGridInt("other", -1), -1);
+}
+
+TEST(GridSystem, SaveAndLoadRoundTrip) {
+    const std::string path = TempPath("grid.cfg");
+    CVylGridSystem saved;
+    saved.SetGridInt("use_grid", 0);
+    saved.SetGridInt("grid_size", 30);
+    ASSERT_EQ(saved.Save(path), 1);
+    CVylGridSystem loaded;
+    EXPECT_EQ(loaded.Load(path), 1);
+    EXPECT_EQ(loaded.GetGridInt("use_grid", -1), 0);
+    EXPECT_EQ(loaded.GetGridInt("grid_size", -1), 30);
+    std::remove(path.c_str());
+    EXPECT_EQ(loaded.Load(path), 0);
+    EXPECT_EQ(loaded.GetGridInt("grid_size", -1), 30);
+}
+
+TEST(GridSystem, KeysMissingFromTheFileTakeTheirDefaults) {
+    const std::string path = TempPath("partial_grid.cfg");
+    CFxAssignGroupEx partial;
+    partial.SetIntAsText("use_grid", 0);
+    ASSERT_EQ(partial.SaveTreeToFile(path), 1);
+    CVylGridSystem grid;
+    grid.SetGridInt("grid_size", 9);
+    ASSERT_EQ(grid.Load(path), 1);
+    EXPECT_EQ(grid.GetGridInt("grid_size", -1), 5);
+    EXPECT_EQ(grid.GetGridInt("use_grid", -1), 0);
+    grid.SetGridInt("use_grid", 1);
+    EXPECT_EQ(grid.GetGridInt("use_grid", -1), 1);
+    std::remove(path.c_str());
+}
+
+}  // namespace
