@@ -1,11 +1,14 @@
 // Writes the bundled sample drawing: one object of every kind, among them a
-// two-line Korean text and a one-bit picture.
-// Usage: vylcd-make-sample OUTPUT.tpl
+// two-line Korean text and a one-bit picture, as an object group file and as
+// a project whose history draws it and then edits it a little.
+// Usage: vylcd-make-sample OUTPUT.tpl OUTPUT.vyd
 #include <cmath>
 #include <iostream>
 #include <string>
 
+#include "editor/document/edit_history.h"
 #include "editor/document/object_group.h"
+#include "editor/document/paste.h"
 #include "editor/image/bmp_codec.h"
 #include "editor/tree/code_page.h"
 
@@ -36,11 +39,24 @@ std::string Picture() {
     return EncodeBmp(raster);
 }
 
+// Every object drawn on its own, then a nudge of the box and a bolder line.
+void FillSampleHistory(const CVylObjectGroup& drawing, CVylEditActionGroup& history) {
+    for (int32_t uid : drawing.GetZOrderList()) {
+        CVylObjectGroup one;
+        one.InsertOnTop(uid, *drawing.GetByObjUid(uid));
+        PasteFromObjectGroup(history, one);
+    }
+    history.AddEditAction(CVylEditAction::MoveMulti({0}, {kUnit, kUnit}));
+    history.AddEditAction(
+        CVylEditAction::Repair(1, CVylObjectRepairAction::Text("dot_size", "3"), 0));
+    history.AddEditAction(CVylEditAction::MoveMulti({0}, {-kUnit, -kUnit}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: vylcd-make-sample OUTPUT.tpl\n";
+    if (argc != 3) {
+        std::cerr << "usage: vylcd-make-sample OUTPUT.tpl OUTPUT.vyd\n";
         return 2;
     }
     CVylObjectGroup group;
@@ -78,6 +94,12 @@ int main(int argc, char** argv) {
     CRevolver bytes;
     if (!group.ObjGroupToRevolver(bytes) || !bytes.SaveToFile(argv[1])) {
         std::cerr << argv[1] << ": cannot write the sample\n";
+        return 1;
+    }
+    CVylEditActionGroup history;
+    FillSampleHistory(group, history);
+    if (!history.EditActionGroupToFile(argv[2])) {
+        std::cerr << argv[2] << ": cannot write the sample project\n";
         return 1;
     }
     return 0;

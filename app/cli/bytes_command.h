@@ -1,4 +1,4 @@
-// "vylcd-cli bytes FILE": the full LCD update of an object group file.
+// "vylcd-cli bytes FILE": the full LCD update of a project or object group file.
 #pragma once
 
 #include <ostream>

@@ -1,8 +1,11 @@
-// vylcd-cli: headless access to drawings and their LCD commands.
+// vylcd-cli: headless access to drawings, projects and their LCD commands.
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/cli/bytes_command.h"
+#include "app/cli/dump_command.h"
+#include "app/cli/source_command.h"
 
 namespace {
 
@@ -10,20 +13,46 @@ constexpr int kUsageError = 2;
 
 int Usage() {
     std::cerr << "usage: vylcd-cli bytes FILE\n"
-                 "  bytes FILE   print the full LCD update of an object group file (.tpl),\n"
-                 "               one command a line in hexadecimal\n";
+                 "       vylcd-cli dump FILE.vyd [--regions]\n"
+                 "       vylcd-cli source FILE [--settings CFG] [--encoding cp949]\n"
+                 "FILE is a project (.vyd) or an object group file (.tpl).\n"
+                 "  bytes    the full LCD update, one command a line in hexadecimal\n"
+                 "  dump     the project's edit history, one action a line\n"
+                 "  source   the generated program source (UTF-8 unless --encoding cp949)\n";
     return kUsageError;
+}
+
+int Source(const std::vector<std::string>& args) {
+    VySourceOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--settings" && i + 1 < args.size()) {
+            options.settingsPath = args[++i];
+        } else if (args[i] == "--encoding" && i + 1 < args.size() &&
+                   (args[i + 1] == "cp949" || args[i + 1] == "utf-8")) {
+            options.rawCp949 = args[++i] == "cp949";
+        } else {
+            return Usage();
+        }
+    }
+    return RunSourceCommand(args[0], options, std::cout, std::cerr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
+    if (argc < 3) {
         return Usage();
     }
     const std::string verb = argv[1];
-    if (verb == "bytes" && argc == 3) {
-        return RunBytesCommand(argv[2], std::cout, std::cerr);
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (verb == "bytes" && args.size() == 1) {
+        return RunBytesCommand(args[0], std::cout, std::cerr);
+    }
+    if (verb == "dump" && (args.size() == 1 || (args.size() == 2 && args[1] == "--regions"))) {
+        return RunDumpCommand(args[0], args.size() == 2, std::cout, std::cerr);
+    }
+    if (verb == "source") {
+        return Source(args);
     }
     return Usage();
 }

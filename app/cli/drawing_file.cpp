@@ -1,0 +1,47 @@
+#include "drawing_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+bool LooksLikeProject(const CRevolver& bytes) {
+    CFxAssignGroupEx tree;
+    tree.FromRevolver(bytes);
+    return tree.Has("internal_file_type");
+}
+
+}  // namespace
+
+bool ReadDrawingFile(const std::string& path, VyDrawingFile& file, std::ostream& err) {
+    CRevolver bytes;
+    errno = 0;
+    if (!bytes.LoadFromFile(path)) {
+        err << path
+            << ": cannot read the file: " << (errno != 0 ? std::strerror(errno) : "read error")
+            << '\n';
+        return false;
+    }
+    file.isProject = LooksLikeProject(bytes);
+    if (!file.isProject) {
+        if (!file.group.ObjGroupFromRevolver(bytes)) {
+            err << path << ": not an object group file (the record does not decode)\n";
+            return false;
+        }
+        return true;
+    }
+    int32_t required = 0;
+    if (!file.history.EdtActionGrpFromRevolver(bytes, &required)) {
+        err << path << ": not a readable project";
+        if (required != 0) {
+            err << " (it needs program version " << VersionText(required) << " or later)";
+        }
+        err << '\n';
+        return false;
+    }
+    if (!file.group.CreateObjectGroupFromEditActionGroup(file.history)) {
+        err << path << ": warning: the history does not replay completely; "
+            << "the drawing holds the objects made before the failing action\n";
+    }
+    return true;
+}

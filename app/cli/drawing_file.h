@@ -1,0 +1,19 @@
+// Reading the drawing a command-line verb works on: a project (the edit
+// history, replayed in full) or an object group file (a template).
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "editor/document/edit_history.h"
+#include "editor/document/object_group.h"
+
+struct VyDrawingFile {
+    bool isProject = false;
+    CVylEditActionGroup history;  // filled for projects
+    CVylObjectGroup group;        // the drawing
+};
+
+// Reads path into file; on failure writes a message naming the file and the
+// reason to err and returns false. The file itself is never modified.
+bool ReadDrawingFile(const std::string& path, VyDrawingFile& file, std::ostream& err);
