@@ -100,7 +100,7 @@ CVylEditAction CVylEditAction::CreateMulti(const CVylObjectGroup& source, int32_
     CVylEditAction action;
     action.kind = kActCreateMulti;
     action.groupForm = kFormGroup;
-    action.group.AppendObjects(true, source, uidCounter, nullptr, false);
+    action.MutableGroup().AppendObjects(true, source, uidCounter, nullptr, false);
     return action;
 }
 
@@ -163,6 +163,20 @@ CVylEditAction CVylEditAction::DetachPointFromLinker(int32_t linker, int32_t uid
     return action;
 }
 
+const CVylObjectGroup& CVylEditAction::Group() const {
+    static const CVylObjectGroup kEmpty;
+    return m_group ? *m_group : kEmpty;
+}
+
+CVylObjectGroup& CVylEditAction::MutableGroup() {
+    if (!m_group) {
+        m_group = std::make_shared<CVylObjectGroup>();
+    } else if (m_group.use_count() > 1) {
+        m_group = std::make_shared<CVylObjectGroup>(*m_group);
+    }
+    return *m_group;
+}
+
 bool CVylEditAction::IsSingle() const {
     return (kind >= kActCreate && kind <= kActGoDown) || kind == kActAddPointToLinker ||
            kind == kActDetachPointFromLinker;
@@ -223,8 +237,8 @@ int CVylEditAction::ApplySingle(CVylObjectGroup& target) const {
 int CVylEditAction::ApplyMulti(CVylObjectGroup& target) const {
     switch (kind) {
         case kActCreateMulti:
-            for (int32_t uid : group.GetZOrderList()) {
-                if (const CVylObject* object = group.GetByObjUid(uid)) {
+            for (int32_t uid : Group().GetZOrderList()) {
+                if (const CVylObject* object = Group().GetByObjUid(uid)) {
                     target.InsertOnTop(uid, *object);
                 }
             }

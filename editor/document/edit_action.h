@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "editor/document/object_group.h"
@@ -75,8 +76,11 @@ class CVylEditAction : public CVylObject {
     int32_t kind = 0;
     int32_t swift = 0;
     CVylObjectRepairAction repair;
+    // The objects of a "create_multi"; an empty group for other kinds.
+    const CVylObjectGroup& Group() const;
+    CVylObjectGroup& MutableGroup();
+
     // Multi part.
-    CVylObjectGroup group;
     VyUidSet uids;
     int32_t groupForm = kFormNone;
     VyPoint offset;
@@ -89,6 +93,10 @@ class CVylEditAction : public CVylObject {
     int32_t linkerUid = -1;
 
   private:
+    // Shared between copies until one of them changes it: most actions have
+    // no group, and a history walks its actions on every replay.
+    std::shared_ptr<CVylObjectGroup> m_group;
+
     static CVylEditAction Single(int32_t kind, int32_t uid, const VyRect& region);
     static CVylEditAction Multi(int32_t kind, const VyUidSet& uids);
     int ApplySingle(CVylObjectGroup& target) const;

@@ -70,7 +70,7 @@ int CVylEditAction::ToRevolver(CRevolver& out) const {
             part.SetInt("gos_y", offset.y);
             part.SetString("uids", JoinUids(uids));
         } else if (groupForm == kFormGroup) {
-            if (!group.ObjGroupToRevolver(bytes)) {
+            if (!Group().ObjGroupToRevolver(bytes)) {
                 return 0;
             }
             part.SetBytes("obg", bytes);
@@ -133,7 +133,7 @@ int CVylEditAction::FromRevolver(const CRevolver& in) {
         offset = {part.GetInt("gos_x", 0), part.GetInt("gos_y", 0)};
         uids = SplitUids(part.GetString("uids"));
     } else if (partForm == kFormGroup) {
-        if (!part.GetBytes("obg", &bytes) || !group.ObjGroupFromRevolver(bytes)) {
+        if (!part.GetBytes("obg", &bytes) || !MutableGroup().ObjGroupFromRevolver(bytes)) {
             return 0;
         }
     }

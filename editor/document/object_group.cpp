@@ -33,6 +33,16 @@ CVylObject* CVylObjectGroup::GetByObjUid(int32_t uid) {
     return it == m_objects.end() ? nullptr : &it->second;
 }
 
+std::vector<int32_t> CVylObjectGroup::GetSortedUids() const {
+    std::vector<int32_t> uids;
+    uids.reserve(m_objects.size());
+    for (const auto& [uid, object] : m_objects) {
+        uids.push_back(uid);
+    }
+    std::sort(uids.begin(), uids.end());
+    return uids;
+}
+
 void CVylObjectGroup::GetAllUidMap(VyUidSet& out) const {
     out.clear();
     for (const auto& [uid, object] : m_objects) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -34,7 +33,8 @@ class CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
     const CVylObject* GetByObjUid(int32_t uid) const override;
     CVylObject* GetByObjUid(int32_t uid);
     const std::vector<int32_t>& GetZOrderList() const override { return m_zOrder; }
-    const std::map<int32_t, CVylObject>& GetObjects() const { return m_objects; }
+    // Uids in ascending order (the order of the record form).
+    std::vector<int32_t> GetSortedUids() const;
     size_t GetCount() const { return m_objects.size(); }
     void GetAllUidMap(VyUidSet& out) const;
     // Inserts a copy under uid on top of the stacking order, replacing any
@@ -105,7 +105,8 @@ class CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
     void MapRegions(const VyUidSet& uids, const VyRect& from, const VyRect& to);
     int32_t ChiefUid() const;
 
-    std::map<int32_t, CVylObject> m_objects;
+    // Hashed: the replay looks objects up for nearly every action.
+    std::unordered_map<int32_t, CVylObject> m_objects;
     std::vector<int32_t> m_zOrder;
     std::unordered_map<int32_t, size_t> m_zPosition;
     CVylObjectSelection* m_selection = nullptr;

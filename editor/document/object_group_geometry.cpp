@@ -209,8 +209,8 @@ void CVylObjectGroup::SelectObjsByRect(const VyRect& rect) {
     m_selection->RemoveAll();
     const VyRect closed{rect.left, rect.top, Wrap(int64_t{rect.right} + 1),
                         Wrap(int64_t{rect.bottom} + 1)};
-    for (const auto& [uid, object] : m_objects) {
-        const VyRect r = object.GetRegion();
+    for (int32_t uid : GetSortedUids()) {
+        const VyRect r = m_objects.at(uid).GetRegion();
         if (rect.Contains({r.left, r.top}) && closed.Contains({r.right, r.bottom})) {
             m_selection->AddSelObj(uid);
         }

@@ -16,9 +16,9 @@ constexpr std::string_view kKeyUidZ = "uid_z";
 int CVylObjectGroup::ObjGroupToRevolver(CRevolver& out) const {
     CFxAssignGroupEx record;
     int64_t index = 0;
-    for (const auto& [uid, object] : m_objects) {
+    for (int32_t uid : GetSortedUids()) {
         CRevolver bytes;
-        if (!object.ToRecord(bytes)) {
+        if (!m_objects.at(uid).ToRecord(bytes)) {
             return 0;
         }
         record.SetBytes(DecimalText(index++), std::move(bytes));

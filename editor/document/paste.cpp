@@ -6,7 +6,7 @@ VyUidSet PasteFromObjectGroup(CVylEditActionGroup& history, const CVylObjectGrou
         return pasted;
     }
     if (source.GetCount() == 1) {
-        const CVylObject& object = source.GetObjects().begin()->second;
+        const CVylObject& object = *source.GetByObjUid(source.GetZOrderList().front());
         const int32_t uid = history.TakeObjectUid();
         CVylEditAction create =
             CVylEditAction::Create(uid, object.GetKind(), object.GetRegion(), object.Unique());
@@ -18,7 +18,7 @@ VyUidSet PasteFromObjectGroup(CVylEditActionGroup& history, const CVylObjectGrou
         return pasted;
     }
     CVylEditAction createMulti = CVylEditAction::CreateMulti(source, history.ObjectCounter());
-    createMulti.group.GetAllUidMap(pasted);
+    createMulti.Group().GetAllUidMap(pasted);
     history.AddEditAction(std::move(createMulti));
     return pasted;
 }

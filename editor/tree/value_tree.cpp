@@ -2,16 +2,26 @@
 
 #include "decimal_text.h"
 
+namespace {
+
+// Trees up to this size are searched without an index.
+constexpr size_t kIndexThreshold = 12;
+
+}  // namespace
+
+CFxAssignGroupEx::CFxAssignGroupEx(const CFxAssignGroupEx& other)
+    : m_entries(other.m_entries),
+      m_index(other.m_index ? std::make_unique<Index>(*other.m_index) : nullptr) {}
+
 CFxAssignGroupEx::CFxAssignGroupEx(CFxAssignGroupEx&& other) noexcept
     : m_entries(std::move(other.m_entries)), m_index(std::move(other.m_index)) {
     other.m_entries.clear();
-    other.m_index.clear();
 }
 
 CFxAssignGroupEx& CFxAssignGroupEx::operator=(const CFxAssignGroupEx& other) {
     if (this != &other) {
-        RemoveAll();
-        CopyFrom(other);
+        m_entries = other.m_entries;
+        m_index = other.m_index ? std::make_unique<Index>(*other.m_index) : nullptr;
     }
     return *this;
 }
@@ -21,36 +31,41 @@ CFxAssignGroupEx& CFxAssignGroupEx::operator=(CFxAssignGroupEx&& other) noexcept
         m_entries = std::move(other.m_entries);
         m_index = std::move(other.m_index);
         other.m_entries.clear();
-        other.m_index.clear();
     }
     return *this;
 }
 
-void CFxAssignGroupEx::CopyFrom(const CFxAssignGroupEx& other) {
-    for (const CFxAssignEntry& entry : other.m_entries) {
-        CFxAssignEntry& copy = Obtain(entry.Key(), entry.GetKind());
-        switch (entry.GetKind()) {
-            case CFxAssignEntry::kText:
-                copy.m_text = entry.m_text;
-                break;
-            case CFxAssignEntry::kBytes:
-                copy.m_bytes = entry.m_bytes;
-                break;
-            case CFxAssignEntry::kInteger:
-                copy.m_integer = entry.m_integer;
-                break;
-        }
+void CFxAssignGroupEx::Reindex() {
+    if (m_entries.size() <= kIndexThreshold) {
+        m_index.reset();
+        return;
+    }
+    m_index = std::make_unique<Index>();
+    m_index->reserve(m_entries.size() * 2);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        m_index->emplace(m_entries[i].Key(), static_cast<uint32_t>(i));
     }
 }
 
+const CFxAssignEntry* CFxAssignGroupEx::FindEntry(std::string_view key) const {
+    if (m_index) {
+        const auto it = m_index->find(std::string(key));
+        return it == m_index->end() ? nullptr : &m_entries[it->second];
+    }
+    for (const CFxAssignEntry& entry : m_entries) {
+        if (entry.Key() == key) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 const CFxAssignEntry* CFxAssignGroupEx::Find(std::string_view key) const {
-    const auto it = m_index.find(key);
-    return it == m_index.end() ? nullptr : &*it->second;
+    return FindEntry(key);
 }
 
 CFxAssignEntry* CFxAssignGroupEx::FindMutable(std::string_view key) {
-    const auto it = m_index.find(key);
-    return it == m_index.end() ? nullptr : &*it->second;
+    return const_cast<CFxAssignEntry*>(FindEntry(key));
 }
 
 CFxAssignEntry& CFxAssignGroupEx::Obtain(std::string_view key, CFxAssignEntry::Kind kind) {
@@ -58,9 +73,12 @@ CFxAssignEntry& CFxAssignGroupEx::Obtain(std::string_view key, CFxAssignEntry::K
         return *entry;
     }
     m_entries.emplace_back(std::string(key), kind);
-    const auto it = std::prev(m_entries.end());
-    m_index.emplace(it->Key(), it);
-    return *it;
+    if (m_index) {
+        m_index->emplace(m_entries.back().Key(), static_cast<uint32_t>(m_entries.size() - 1));
+    } else if (m_entries.size() > kIndexThreshold) {
+        Reindex();
+    }
+    return m_entries.back();
 }
 
 int CFxAssignGroupEx::GetString(std::string_view key, std::string* out) const {
@@ -130,29 +148,23 @@ void CFxAssignGroupEx::SetBytes(std::string_view key, CRevolver&& bytes) {
     Obtain(key, CFxAssignEntry::kBytes).m_bytes = std::move(bytes);
 }
 
-void CFxAssignGroupEx::Erase(std::list<CFxAssignEntry>::iterator it) {
-    m_index.erase(it->Key());
-    m_entries.erase(it);
-}
-
 void CFxAssignGroupEx::Remove(std::string_view key) {
-    const auto it = m_index.find(key);
-    if (it != m_index.end()) {
-        Erase(it->second);
+    const CFxAssignEntry* entry = FindEntry(key);
+    if (entry != nullptr) {
+        m_entries.erase(m_entries.begin() + (entry - m_entries.data()));
+        Reindex();
     }
 }
 
 void CFxAssignGroupEx::RemoveWithPrefix(std::string_view prefix) {
-    for (auto it = m_entries.begin(); it != m_entries.end();) {
-        const auto next = std::next(it);
-        if (it->Key().starts_with(prefix)) {
-            Erase(it);
-        }
-        it = next;
+    const size_t removed = std::erase_if(
+        m_entries, [&](const CFxAssignEntry& entry) { return entry.Key().starts_with(prefix); });
+    if (removed != 0) {
+        Reindex();
     }
 }
 
 void CFxAssignGroupEx::RemoveAll() {
-    m_index.clear();
     m_entries.clear();
+    m_index.reset();
 }

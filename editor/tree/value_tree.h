@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "revolver.h"
 
@@ -40,7 +41,7 @@ using CFxKeyFilter = std::unordered_set<std::string>;
 class CFxAssignGroupEx {
   public:
     CFxAssignGroupEx() = default;
-    CFxAssignGroupEx(const CFxAssignGroupEx& other) { CopyFrom(other); }
+    CFxAssignGroupEx(const CFxAssignGroupEx& other);
     CFxAssignGroupEx(CFxAssignGroupEx&& other) noexcept;
     CFxAssignGroupEx& operator=(const CFxAssignGroupEx& other);
     CFxAssignGroupEx& operator=(CFxAssignGroupEx&& other) noexcept;
@@ -66,7 +67,8 @@ class CFxAssignGroupEx {
     bool Has(std::string_view key) const { return Find(key) != nullptr; }
     size_t Count() const { return m_entries.size(); }
 
-    // Entries in the order in which their keys were first set.
+    // Entries in the order in which their keys were first set. Setting a new
+    // key may move the entries: do not hold one across a setter.
     auto begin() const { return m_entries.cbegin(); }
     auto end() const { return m_entries.cend(); }
 
@@ -78,12 +80,15 @@ class CFxAssignGroupEx {
     int LoadTreeFromFile(const std::string& path);
 
   private:
-    CFxAssignEntry& Obtain(std::string_view key, CFxAssignEntry::Kind kind);
-    CFxAssignEntry* FindMutable(std::string_view key);
-    void Erase(std::list<CFxAssignEntry>::iterator it);
-    void CopyFrom(const CFxAssignGroupEx& other);
+    using Index = std::unordered_map<std::string, uint32_t>;
 
-    std::list<CFxAssignEntry> m_entries;
-    // Views point at the keys held by the list nodes, which never move.
-    std::unordered_map<std::string_view, std::list<CFxAssignEntry>::iterator> m_index;
+    CFxAssignEntry& Obtain(std::string_view key, CFxAssignEntry::Kind kind);
+    const CFxAssignEntry* FindEntry(std::string_view key) const;
+    CFxAssignEntry* FindMutable(std::string_view key);
+    void Reindex();
+
+    // Most records hold a handful of keys, searched fastest in one contiguous
+    // block; a hash index is kept only once a tree grows beyond that.
+    std::vector<CFxAssignEntry> m_entries;
+    std::unique_ptr<Index> m_index;
 };

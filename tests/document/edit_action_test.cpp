@@ -140,7 +140,7 @@ TEST(EditActionRecord, EveryKindSurvivesItsRecord) {
     CVylObjectGroup source;
     source.InsertOnTop(1, MakeShape(1, kObjBox, 0, 0, 1, 1));
     const CVylEditAction multi = RoundTrip(CVylEditAction::CreateMulti(source, &counter));
-    EXPECT_EQ(multi.group.GetZOrderList(), (std::vector<int32_t>{0}));
+    EXPECT_EQ(multi.Group().GetZOrderList(), (std::vector<int32_t>{0}));
 }
 
 TEST(EditActionRecord, KindsThatOnceLostDataKeepIt) {

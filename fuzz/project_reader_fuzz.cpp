@@ -1,0 +1,44 @@
+// Project files of any content are read without a fault; an accepted history
+// replays, dumps, and writes a file that reads back to the same dump.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "editor/document/edit_history.h"
+#include "editor/document/full_update.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const CRevolver in =
+        CRevolver::FromBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    CVylEditActionGroup history;
+    int32_t required = 0;
+    if (!history.EdtActionGrpFromRevolver(in, &required)) {
+        if (history.GetCount() != 0) {
+            std::abort();  // a refused file leaves no actions behind
+        }
+        return 0;
+    }
+    CVylObjectGroup group;
+    group.CreateObjectGroupFromEditActionGroup(history);
+    const std::string dump = history.GetEditActionGroupExp(true);
+
+    CRevolver again;
+    if (!history.EdtActionGrpToRevolver(again)) {
+        return 0;  // a repair record of an unknown type cannot be written
+    }
+    CVylEditActionGroup back;
+    if (!back.EdtActionGrpFromRevolver(again, nullptr) ||
+        back.GetEditActionGroupExp(true) != dump) {
+        std::abort();
+    }
+    static const CVylDeviceContext dc = [] {
+        CVylDeviceContext context;
+        context.InitDeviceContext(kModelVyb3224);
+        return context;
+    }();
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    BuildFullLcdUpdate(dc, group, bytes, lengths);
+    return 0;
+}
