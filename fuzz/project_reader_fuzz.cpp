@@ -1,5 +1,5 @@
 // Project files of any content are read without a fault; an accepted history
-// replays, dumps, and writes a file that reads back to the same dump.
+// replays, dumps, and writes a file that reads back to the same file.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -21,15 +21,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     CVylObjectGroup group;
     group.CreateObjectGroupFromEditActionGroup(history);
-    const std::string dump = history.GetEditActionGroupExp(true);
+    history.GetEditActionGroupExp(true);
 
-    CRevolver again;
-    if (!history.EdtActionGrpToRevolver(again)) {
+    // What a file says is normalised by one reading: writing what was read
+    // and reading that again must reproduce the same file exactly.
+    CRevolver written;
+    if (!history.EdtActionGrpToRevolver(written)) {
         return 0;  // a repair record of an unknown type cannot be written
     }
     CVylEditActionGroup back;
-    if (!back.EdtActionGrpFromRevolver(again, nullptr) ||
-        back.GetEditActionGroupExp(true) != dump) {
+    CRevolver again;
+    if (!back.EdtActionGrpFromRevolver(written, nullptr) || !back.EdtActionGrpToRevolver(again) ||
+        !(again == written)) {
         std::abort();
     }
     static const CVylDeviceContext dc = [] {

@@ -4,11 +4,11 @@
 
 #include <string>
 
-// Copies every regular file "_name" of shippedFolder to templateFolder/name
-// unless "name" exists there already, so a user's edited template is never
-// replaced. Copies rather than renames: the "_" originals belong to the
-// package, which may be reinstalled or sit in a read-only folder. Returns how
-// many templates were installed.
+// Makes every regular file "_name" of shippedFolder available as
+// templateFolder/name unless "name" exists there already, so a user's edited
+// template is never replaced. In its own folder a template is renamed, so the
+// list shows it once; into another folder (the user's, when the installation
+// is read-only) it is copied. Returns how many templates were installed.
 int InstallDefaultTemplates(const std::string& shippedFolder, const std::string& templateFolder);
 
 // The usual case of an installation that keeps its templates in place.

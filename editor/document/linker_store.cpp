@@ -1,27 +1,36 @@
 #include "linker_store.h"
 
-#include <algorithm>
-
 #include "editor/tree/decimal_text.h"
 
 std::string LinkerPointKey(int32_t uid, int32_t corner) {
     return DecimalText(uid) + "|" + DecimalText(corner);
 }
 
-bool CVylLinker::Holds(const std::string& key) const {
-    return std::any_of(m_points.begin(), m_points.end(),
-                       [&](const auto& entry) { return entry.first == key; });
+CVylLinker& CVylLinker::operator=(const CVylLinker& other) {
+    if (this != &other) {
+        m_points = other.m_points;
+        m_byKey.clear();
+        for (auto it = m_points.begin(); it != m_points.end(); ++it) {
+            m_byKey.emplace(it->first, it);
+        }
+    }
+    return *this;
 }
 
 void CVylLinker::Add(const VyLinkerPoint& point) {
-    const std::string key = LinkerPointKey(point.uid, point.corner);
+    std::string key = LinkerPointKey(point.uid, point.corner);
     if (!Holds(key)) {
         m_points.emplace_back(key, point);
+        m_byKey.emplace(std::move(key), std::prev(m_points.end()));
     }
 }
 
 void CVylLinker::Remove(const std::string& key) {
-    std::erase_if(m_points, [&](const auto& entry) { return entry.first == key; });
+    const auto it = m_byKey.find(key);
+    if (it != m_byKey.end()) {
+        m_points.erase(it->second);
+        m_byKey.erase(it);
+    }
 }
 
 int CVylLinkerStore::AddLinker(int32_t linkerUid) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <list>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,14 +21,22 @@ std::string LinkerPointKey(int32_t uid, int32_t corner);
 
 class CVylLinker {
   public:
+    using PointList = std::list<std::pair<std::string, VyLinkerPoint>>;
+
+    CVylLinker() = default;
+    CVylLinker(const CVylLinker& other) { *this = other; }
+    CVylLinker& operator=(const CVylLinker& other);
+
     // Points in the order they were added.
-    const std::vector<std::pair<std::string, VyLinkerPoint>>& Points() const { return m_points; }
-    bool Holds(const std::string& key) const;
+    const PointList& Points() const { return m_points; }
+    bool Holds(const std::string& key) const { return m_byKey.count(key) != 0; }
     void Add(const VyLinkerPoint& point);
     void Remove(const std::string& key);
 
   private:
-    std::vector<std::pair<std::string, VyLinkerPoint>> m_points;
+    // Keyed as well, so that a history with huge linkers still replays quickly.
+    PointList m_points;
+    std::map<std::string, PointList::iterator> m_byKey;
 };
 
 class CVylLinkerStore {

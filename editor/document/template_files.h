@@ -11,6 +11,11 @@
 
 enum class VyTemplateSave { kSaved, kEmptyName, kBadCharacter, kExists, kWriteFailed };
 
+// "템플릿을 로드할 수 없습니다.": a chosen template that cannot be read.
+inline constexpr std::string_view kNoticeTemplateLoadFailed =
+    "\xC5\xDB\xC7\xC3\xB8\xB4\xC0\xBB \xB7\xCE\xB5\xE5\xC7\xD2 \xBC\xF6 "
+    "\xBE\xF8\xBD\xC0\xB4\xCF\xB4\xD9.";
+
 // The user's notice for each refused or failed save, in the system code page.
 std::string TemplateSaveNotice(VyTemplateSave result);
 

@@ -39,8 +39,9 @@ class TemplateInstall : public ::testing::Test {
 TEST_F(TemplateInstall, InstallsInPlaceWithoutOverwriting) {
     EXPECT_EQ(InstallDefaultTemplates(m_base + "sys100"), 1);
     EXPECT_EQ(Get("sys100/box.tpl"), "box");
-    EXPECT_EQ(Get("sys100/_box.tpl"), "box");
+    EXPECT_FALSE(fs::exists(m_base + "sys100/_box.tpl"));
     EXPECT_EQ(Get("sys100/line.tpl"), "user's line");
+    EXPECT_EQ(Get("sys100/_line.tpl"), "line");
     EXPECT_FALSE(fs::exists(m_base + "sys100/folder.tpl"));
     Put("sys100/box.tpl", "user's box");
     EXPECT_EQ(InstallDefaultTemplates(m_base + "sys100"), 0);
@@ -50,6 +51,7 @@ TEST_F(TemplateInstall, InstallsInPlaceWithoutOverwriting) {
 TEST_F(TemplateInstall, CopiesIntoAnotherFolder) {
     EXPECT_EQ(InstallDefaultTemplates(m_base + "sys100", m_base + "user/sys100"), 2);
     EXPECT_EQ(Get("user/sys100/line.tpl"), "line");
+    EXPECT_EQ(Get("sys100/_line.tpl"), "line");
     EXPECT_FALSE(fs::exists(m_base + "user/sys100/plain.tpl"));
     EXPECT_EQ(InstallDefaultTemplates(m_base + "missing", m_base + "user/sys100"), 0);
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "editor/document/paste.h"
+#include "editor/tree/code_page.h"
 #include "tests/support/object_builders.h"
 
 namespace {
@@ -56,6 +57,9 @@ TEST_F(TemplateFiles, NamesThatAreRefused) {
     EXPECT_EQ(notice.substr(notice.size() - 34),
               "\r\n" + std::string(15, ' ') + "\\ / : * ? \" < > |");
     EXPECT_EQ(TemplateSaveNotice(VyTemplateSave::kSaved), "");
+    EXPECT_EQ(TemplateSaveNotice(VyTemplateSave::kExists),
+              Utf8ToCp949("이미 존재하는 템플릿 이름입니다."));
+    EXPECT_EQ(kNoticeTemplateLoadFailed, Utf8ToCp949("템플릿을 로드할 수 없습니다."));
 }
 
 TEST_F(TemplateFiles, ListingTakesTplFilesInAnyCase) {
