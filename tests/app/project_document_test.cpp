@@ -1,0 +1,107 @@
+#include "app/document/project_document.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "editor/tree/code_page.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProjectDocument : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::path(::testing::TempDir()) / ("vy_document_" + std::to_string(::getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        m_backup = (m_dir / "bin" / "auto_backup.vyd").string();
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    void Edit(CVysProjectDocument& document, int32_t uid) {
+        m_history.AddEditAction(CVylEditAction::Create(uid, 2, {0, 0, 10000, 10000}, {}));
+        document.SetModified(true);
+    }
+
+    fs::path m_dir;
+    std::string m_backup;
+    CVylEditActionGroup m_history;
+};
+
+TEST_F(ProjectDocument, OnlyASuccessfulSaveClearsTheModifiedFlagAndTheBackup) {
+    CVysProjectDocument document(m_history, m_backup);
+    Edit(document, 0);
+    ASSERT_TRUE(document.WriteBackup());
+    ASSERT_TRUE(fs::exists(m_backup));
+
+    const VyDocumentResult failed = document.Save((m_dir / "missing" / "work.vyd").string());
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.message, Utf8ToCp949("파일을 저장할 수 없습니다."));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(fs::exists(m_backup));
+    EXPECT_EQ(document.GetPath(), "");
+
+    const std::string path = (m_dir / "work.vyd").string();
+    ASSERT_TRUE(document.Save(path).ok);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_FALSE(fs::exists(m_backup));
+    EXPECT_EQ(document.GetPath(), path);
+    EXPECT_FALSE(document.WriteBackup());
+}
+
+TEST_F(ProjectDocument, AFailedOpenKeepsThePreviousWork) {
+    CVysProjectDocument document(m_history, m_backup);
+    Edit(document, 0);
+    Edit(document, 1);
+    CFxAssignGroupEx newer;
+    newer.SetString("internal_file_type", "vyd");
+    newer.SetInt("this_ver", 130);
+    newer.SetInt("min_ver", 120);
+    const std::string newerPath = (m_dir / "newer.vyd").string();
+    ASSERT_TRUE(newer.SaveTreeToFile(newerPath));
+    VyDocumentResult result = document.Open(newerPath);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              Utf8ToCp949("프로그램을 v1.20 이상으로 업데이트해야 읽을 수 있는 파일입니다."));
+    EXPECT_EQ(m_history.GetCount(), 2u);
+
+    newer.SetInt("min_ver", 100);
+    newer.SetInt("action_count", 3);
+    newer.SetInt("ctoc", 3);
+    newer.SetInt("ctlc", 0);
+    ASSERT_TRUE(newer.SaveTreeToFile(newerPath));
+    result = document.Open(newerPath);
+    EXPECT_EQ(result.message, Utf8ToCp949("파일이 잘못되었습니다."));
+    EXPECT_EQ(m_history.GetCount(), 2u);
+    EXPECT_EQ(m_history.GetObjectCounter(), 0);
+
+    const std::string good = (m_dir / "good.vyd").string();
+    ASSERT_TRUE(document.Save(good).ok);
+    document.New();
+    EXPECT_EQ(m_history.GetCount(), 0u);
+    ASSERT_TRUE(document.Open(good).ok);
+    EXPECT_EQ(m_history.GetCount(), 2u);
+    EXPECT_EQ(document.GetPath(), good);
+}
+
+TEST_F(ProjectDocument, TheBackupRecoversUnsavedWork) {
+    {
+        CVysProjectDocument before(m_history, m_backup);
+        Edit(before, 0);
+        ASSERT_TRUE(before.WriteBackup());
+    }
+    CVylEditActionGroup restarted;
+    CVysProjectDocument after(restarted, m_backup);
+    const VyDocumentResult result = after.RestoreBackup();
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.message, Utf8ToCp949("비정상 종료로 인해 저장되지 않았던 작업을 복구합니다."));
+    EXPECT_EQ(restarted.GetCount(), 1u);
+    EXPECT_FALSE(after.IsModified());
+    after.DiscardBackup();
+    EXPECT_FALSE(after.RestoreBackup().ok);
+}
+
+}  // namespace
