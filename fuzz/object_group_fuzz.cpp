@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "editor/document/full_update.h"
+#include "fuzz/fuzz_device.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CRevolver in =
@@ -20,14 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::set<int32_t>(order.begin(), order.end()).size() != order.size()) {
         std::abort();
     }
-    static const CVylDeviceContext dc = [] {
-        CVylDeviceContext context;
-        context.InitDeviceContext(kModelVyb3224);
-        return context;
-    }();
     VyByteArray bytes;
     VyLengthArray lengths;
-    BuildFullLcdUpdate(dc, group, bytes, lengths);
+    BuildFullLcdUpdate(FuzzDeviceContext(), group, bytes, lengths);
     size_t total = 0;
     for (uint32_t length : lengths) {
         total += length;

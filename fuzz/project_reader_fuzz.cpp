@@ -7,6 +7,7 @@
 
 #include "editor/document/edit_history.h"
 #include "editor/document/full_update.h"
+#include "fuzz/fuzz_device.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CRevolver in =
@@ -36,13 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         !(again == written)) {
         std::abort();
     }
-    static const CVylDeviceContext dc = [] {
-        CVylDeviceContext context;
-        context.InitDeviceContext(kModelVyb3224);
-        return context;
-    }();
     VyByteArray bytes;
     VyLengthArray lengths;
-    BuildFullLcdUpdate(dc, group, bytes, lengths);
+    BuildFullLcdUpdate(FuzzDeviceContext(), group, bytes, lengths);
     return 0;
 }
