@@ -1,0 +1,15 @@
+# Serial ports and the one-command-in-flight link (included from the editor's list).
+add_library(vy_serial STATIC
+    link/serial_baud.cpp
+    link/serial_port.cpp
+    link/link_credits.cpp
+    link/link_dispatch.cpp
+    link/link_config.cpp)
+target_include_directories(vy_serial PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(vy_serial PUBLIC vy_tree Threads::Threads)
+
+if(NOT VY_CORE_ONLY)
+    find_package(Qt6 REQUIRED COMPONENTS Core)
+    add_library(vy_serial_qt STATIC link/tty_serial_control.cpp)
+    target_link_libraries(vy_serial_qt PUBLIC vy_serial Qt6::Core)
+endif()

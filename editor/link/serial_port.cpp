@@ -1,0 +1,163 @@
+#include "serial_port.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "editor/link/serial_baud.h"
+
+namespace {
+
+// A write that cannot proceed for this long means the device has stopped
+// taking bytes (a pulled adapter can look like this).
+constexpr int kWriteStallMs = 5000;
+
+int OpenExclusive(const std::string& device, std::string* error) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *error = std::strerror(errno);
+        return -1;
+    }
+    // The advisory lock keeps out other programs that lock, TIOCEXCL the rest.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        *error = "the port is in use by another program";
+        ::close(fd);
+        return -1;
+    }
+    if (::isatty(fd) && ::ioctl(fd, TIOCEXCL) != 0) {
+        *error = std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool MakeRaw8N1(int fd) {
+    struct termios settings {};
+    if (::tcgetattr(fd, &settings) != 0) {
+        return false;
+    }
+    ::cfmakeraw(&settings);
+    settings.c_cflag &= ~static_cast<tcflag_t>(PARENB | CSTOPB | CSIZE | CRTSCTS);
+    settings.c_cflag |= CS8 | CLOCAL | CREAD;
+    settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    settings.c_cc[VMIN] = 0;
+    settings.c_cc[VTIME] = 0;
+    return ::tcsetattr(fd, TCSANOW, &settings) == 0;
+}
+
+bool IsGoneError(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
+
+}  // namespace
+
+std::string CVylSerialPort::Open(const std::string& device, uint32_t baud) {
+    Close();
+    std::string error;
+    const int fd = OpenExclusive(device, &error);
+    if (fd < 0) {
+        return error;
+    }
+    if (::isatty(fd) && (!MakeRaw8N1(fd) || !SetSerialBaudRate(fd, baud))) {
+        error = std::strerror(errno);
+        ::close(fd);
+        return error.empty() ? "the port settings were refused" : error;
+    }
+    std::lock_guard<std::mutex> lock(m_writeMutex);
+    m_fd = fd;
+    m_failed = false;
+    m_device = device;
+    return {};
+}
+
+void CVylSerialPort::Close() {
+    std::lock_guard<std::mutex> lock(m_writeMutex);
+    const int fd = m_fd.exchange(-1);
+    if (fd >= 0) {
+        ::flock(fd, LOCK_UN);
+        ::close(fd);
+    }
+    m_failed = false;
+}
+
+bool CVylSerialPort::IsOpen() const {
+    return m_fd >= 0 && !m_failed;
+}
+
+bool CVylSerialPort::WriteAll(std::string_view bytes) {
+    std::lock_guard<std::mutex> lock(m_writeMutex);
+    const int fd = m_fd;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        if (fd < 0 || m_failed) {
+            return false;
+        }
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            struct pollfd waiter {
+                fd, POLLOUT, 0
+            };
+            const int ready = ::poll(&waiter, 1, kWriteStallMs);
+            if (ready > 0 && !(waiter.revents & (POLLERR | POLLHUP | POLLNVAL))) {
+                continue;
+            }
+        }
+        // Failed, stalled or gone: the port is of no use any more.
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+std::string CVylSerialPort::ReadAvailable(bool* gone) {
+    *gone = false;
+    std::string received;
+    const int fd = m_fd;
+    char buffer[512];
+    while (fd >= 0) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            received.append(buffer, static_cast<size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        // A read of 0 only means "nothing now" unless the other side hung up.
+        struct pollfd probe {
+            fd, POLLIN, 0
+        };
+        const bool hungUp = (n < 0 && IsGoneError(errno)) ||
+                            (n == 0 && ::poll(&probe, 1, 0) > 0 && (probe.revents & POLLHUP));
+        *gone = hungUp || m_failed;
+        break;
+    }
+    if (*gone) {
+        Close();
+    }
+    return received;
+}
+
+bool CVylSerialPort::IsPortFree(const std::string& device) {
+    std::string error;
+    const int fd = OpenExclusive(device, &error);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}

@@ -1,0 +1,197 @@
+#include "editor/link/link_dispatch.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <future>
+#include <optional>
+#include <thread>
+
+#include "editor/link/serial_port.h"
+#include "tests/link/pty_pair.h"
+
+namespace {
+
+using Lengths = std::vector<uint32_t>;
+
+// The serial control over a real pseudo-terminal, with the acknowledgements
+// counted by a reader thread as the GUI thread would.
+class PtyControl : public CVylSerialControl {
+  public:
+    PtyControl(const std::string& device, CVylLinkCredits& credits) : m_credits(credits) {
+        m_port.Open(device, 115200);
+        m_reader = std::thread([this] { ReadLoop(); });
+    }
+    ~PtyControl() override {
+        m_running = false;
+        m_reader.join();
+    }
+    std::string Open(const std::string&, uint32_t) override { return {}; }
+    void Close() override {}
+    bool IsOpen() const override { return m_port.IsOpen(); }
+    bool Write(std::string_view block) override { return m_port.WriteAll(block); }
+    bool IsPortFree(const std::string&) const override { return false; }
+    std::atomic<bool> lost{false};
+
+  private:
+    void ReadLoop() {
+        while (m_running) {
+            bool gone = false;
+            m_credits.DecreaseNotReturnedCmdCount(
+                CountAcknowledgements(m_port.ReadAvailable(&gone)));
+            if (gone && !lost.exchange(true)) {
+                m_credits.InitCredits();
+            }
+            ::usleep(500);
+        }
+    }
+    CVylLinkCredits& m_credits;
+    CVylSerialPort m_port;
+    std::atomic<bool> m_running{true};
+    std::thread m_reader;
+};
+
+struct Transfer {
+    Transfer(PtyControl& control, CVylLinkCredits& credits, std::string bytes,
+             std::optional<Lengths> lengths)
+        : m_bytes(std::move(bytes)), m_lengths(std::move(lengths)) {
+        m_done = std::async(std::launch::async, [&control, &credits, this] {
+            DispatchBytes(credits, control, m_bytes, m_lengths ? &*m_lengths : nullptr);
+        });
+    }
+    bool Finished(int ms) {
+        return m_done.wait_for(std::chrono::milliseconds(ms)) == std::future_status::ready;
+    }
+    std::string m_bytes;
+    std::optional<Lengths> m_lengths;
+    std::future<void> m_done;
+};
+
+TEST(LinkChunks, LengthsThatDoNotAddUp) {
+    using Views = std::vector<std::string_view>;
+    EXPECT_EQ(SplitIntoChunks("abcdef", nullptr), (Views{"abcdef"}));
+    const Lengths shortList{2, 1};
+    EXPECT_EQ(SplitIntoChunks("abcdef", &shortList), (Views{"ab", "c", "def"}));
+    const Lengths longList{4, 0, 9, 3};
+    EXPECT_EQ(SplitIntoChunks("abcdef", &longList), (Views{"abcd", "ef"}));
+    EXPECT_TRUE(SplitIntoChunks("", nullptr).empty());
+    EXPECT_EQ(CountAcknowledgements("KxK\r"), 2);
+}
+
+TEST(LinkCredits, AcknowledgementsNeverGoBelowZero) {
+    CVylLinkCredits credits;
+    ASSERT_TRUE(credits.AcquireCredit());
+    credits.DecreaseNotReturnedCmdCount(2);
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+    credits.SetUpdatePending(true);
+    credits.InitCredits();
+    EXPECT_FALSE(credits.IsUpdatePending());
+    EXPECT_FALSE(credits.AcquireCredit());
+}
+
+TEST(LinkDispatch, OneCommandInFlightAndExactBytesInOrder) {
+    PtyPair pty;
+    CVylLinkCredits credits;
+    PtyControl control(pty.SlavePath(), credits);
+    const std::string bytes("\x1B\x43\x4C\x00\x1B\x44\x53\x01\x00\x1B\x42\x58\x01\x02", 14);
+    Transfer transfer(control, credits, bytes, Lengths{4, 5, 5});
+    for (const size_t size : {4u, 5u, 5u}) {
+        const std::string chunk = pty.ReadMaster(size, 3000);
+        ASSERT_EQ(chunk.size(), size);
+        // Nothing of the next command may come before this one is answered.
+        EXPECT_EQ(pty.Drain(30), "");
+        EXPECT_EQ(credits.GetNotReturnedCmdCount(), 1);
+        pty.WriteMaster("K");
+    }
+    ASSERT_TRUE(transfer.Finished(3000));
+    EXPECT_EQ(pty.Drain(20), "");
+}
+
+TEST(LinkDispatch, DoubleAndStrayAcknowledgements) {
+    PtyPair pty;
+    CVylLinkCredits credits;
+    PtyControl control(pty.SlavePath(), credits);
+    Transfer transfer(control, credits, "abcdef", Lengths{2, 2, 2});
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "ab");
+    pty.WriteMaster("KK");  // one too many: harmless
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "cd");
+    pty.WriteMaster("K");
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "ef");
+    ASSERT_TRUE(transfer.Finished(3000));
+    // The last command is out; only a "K" settles it, other bytes do not.
+    pty.WriteMaster("x");
+    ::usleep(30000);
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 1);
+    pty.WriteMaster("K");
+    for (int i = 0; i < 300 && credits.GetNotReturnedCmdCount() != 0; ++i) {
+        ::usleep(1000);
+    }
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+}
+
+TEST(LinkDispatch, EmptyBytesAndNoLengths) {
+    PtyPair pty;
+    CVylLinkCredits credits;
+    PtyControl control(pty.SlavePath(), credits);
+    Transfer nothing(control, credits, "", Lengths{4});
+    ASSERT_TRUE(nothing.Finished(2000));
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+    EXPECT_EQ(pty.Drain(30), "");
+
+    Transfer whole(control, credits, "0123456789", std::nullopt);
+    EXPECT_EQ(pty.ReadMaster(10, 3000), "0123456789");
+    pty.WriteMaster("K");
+    ASSERT_TRUE(whole.Finished(3000));
+}
+
+TEST(LinkDispatch, InitCreditsEndsAWaitingTransfer) {
+    PtyPair pty;
+    CVylLinkCredits credits;
+    PtyControl control(pty.SlavePath(), credits);
+    Transfer transfer(control, credits, "aabbcc", Lengths{2, 2, 2});
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
+    EXPECT_FALSE(transfer.Finished(30));
+    credits.InitCredits();
+    ASSERT_TRUE(transfer.Finished(3000));
+    EXPECT_EQ(pty.Drain(50), "");
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+}
+
+TEST(LinkDispatch, ASilentModuleRaisesTheNoAnswerFlag) {
+    PtyPair pty;
+    CVylLinkCredits credits;
+    auto now = std::chrono::steady_clock::now();
+    std::atomic<int64_t> offsetMs{0};
+    credits.SetClock([&] { return now + std::chrono::milliseconds(offsetMs.load()); }, 6100);
+    PtyControl control(pty.SlavePath(), credits);
+    Transfer transfer(control, credits, "aabb", Lengths{2, 2});
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
+    offsetMs = 6000;
+    ::usleep(60000);
+    EXPECT_FALSE(credits.IsNoAnswer());
+    offsetMs = 6200;
+    for (int i = 0; i < 100 && !credits.IsNoAnswer(); ++i) {
+        ::usleep(10000);
+    }
+    EXPECT_TRUE(credits.IsNoAnswer());
+    EXPECT_FALSE(transfer.Finished(10));  // the wait goes on
+    pty.WriteMaster("K");
+    EXPECT_EQ(pty.ReadMaster(2, 3000), "bb");
+    pty.WriteMaster("K");
+    ASSERT_TRUE(transfer.Finished(3000));
+}
+
+TEST(LinkDispatch, ADeviceThatDisappearsEndsTheTransfer) {
+    PtyPair pty;
+    CVylLinkCredits credits;
+    PtyControl control(pty.SlavePath(), credits);
+    Transfer transfer(control, credits, "aabbcc", Lengths{2, 2, 2});
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
+    pty.CloseMaster();
+    ASSERT_TRUE(transfer.Finished(3000));
+    EXPECT_TRUE(control.lost);
+    EXPECT_FALSE(control.IsOpen());
+}
+
+}  // namespace
