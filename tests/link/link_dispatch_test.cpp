@@ -167,6 +167,8 @@ TEST(LinkDispatch, ASilentModuleRaisesTheNoAnswerFlag) {
     PtyControl control(pty.SlavePath(), credits);
     Transfer transfer(control, credits, "aabb", Lengths{2, 2});
     ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
+    // Let the worker start waiting for the answer before time moves on.
+    ::usleep(150000);
     offsetMs = 6000;
     ::usleep(60000);
     EXPECT_FALSE(credits.IsNoAnswer());
