@@ -1,0 +1,50 @@
+#include "lcd_frame.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+size_t DotIndex(int32_t x, int32_t y) {
+    return static_cast<size_t>(y) * static_cast<size_t>(kLcdWidth) + static_cast<size_t>(x);
+}
+
+bool OnScreen(int32_t x, int32_t y) {
+    return x >= 0 && y >= 0 && x < kLcdWidth && y < kLcdHeight;
+}
+
+}  // namespace
+
+CVylLcdFrame::CVylLcdFrame() : m_dots(DotIndex(0, kLcdHeight), false) {}
+
+bool CVylLcdFrame::GetDot(int32_t x, int32_t y) const {
+    return OnScreen(x, y) && m_dots[DotIndex(x, y)];
+}
+
+void CVylLcdFrame::SetDot(int32_t x, int32_t y, bool on) {
+    if (OnScreen(x, y)) {
+        m_dots[DotIndex(x, y)] = on;
+    }
+}
+
+void CVylLcdFrame::FillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, bool on) {
+    const auto x0 = static_cast<int32_t>(std::max<int64_t>(left, 0));
+    const auto x1 = static_cast<int32_t>(std::min<int64_t>(right, kLcdWidth - 1));
+    const auto y0 = static_cast<int32_t>(std::max<int64_t>(top, 0));
+    const auto y1 = static_cast<int32_t>(std::min<int64_t>(bottom, kLcdHeight - 1));
+    if (x0 > x1 || y0 > y1) {
+        return;
+    }
+    for (int32_t y = y0; y <= y1; ++y) {
+        const auto row = m_dots.begin() + static_cast<ptrdiff_t>(DotIndex(0, y));
+        std::fill(row + x0, row + x1 + 1, on);
+    }
+}
+
+void CVylLcdFrame::Clear() {
+    std::fill(m_dots.begin(), m_dots.end(), false);
+}
+
+int32_t CVylLcdFrame::CountDots() const {
+    return static_cast<int32_t>(std::count(m_dots.begin(), m_dots.end(), true));
+}
