@@ -1,10 +1,12 @@
 // vylcd-cli: headless access to drawings, projects and their LCD commands.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/cli/bytes_command.h"
 #include "app/cli/dump_command.h"
+#include "app/cli/send_command.h"
 #include "app/cli/source_command.h"
 
 namespace {
@@ -15,10 +17,13 @@ int Usage() {
     std::cerr << "usage: vylcd-cli bytes FILE\n"
                  "       vylcd-cli dump FILE.vyd [--regions]\n"
                  "       vylcd-cli source FILE [--settings CFG] [--encoding cp949]\n"
+                 "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
                  "FILE is a project (.vyd) or an object group file (.tpl).\n"
                  "  bytes    the full LCD update, one command a line in hexadecimal\n"
                  "  dump     the project's edit history, one action a line\n"
-                 "  source   the generated program source (UTF-8 unless --encoding cp949)\n";
+                 "  source   the generated program source (UTF-8 unless --encoding cp949)\n"
+                 "  send     the full LCD update sent to the module on DEVICE (a serial\n"
+                 "           device, a pseudo-terminal, or \"virtual\")\n";
     return kUsageError;
 }
 
@@ -37,6 +42,23 @@ int Source(const std::vector<std::string>& args) {
     return RunSourceCommand(args[0], options, std::cout, std::cerr);
 }
 
+int Send(const std::vector<std::string>& args) {
+    VySendOptions options;
+    for (size_t i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--port") {
+            options.device = args[i + 1];
+        } else if (args[i] == "--baud") {
+            options.baud = static_cast<uint32_t>(std::strtoul(args[i + 1].c_str(), nullptr, 10));
+        } else {
+            return Usage();
+        }
+    }
+    if (options.device.empty() || options.baud == 0 || args.size() % 2 == 0) {
+        return Usage();
+    }
+    return RunSendCommand(args[0], options, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +75,9 @@ int main(int argc, char** argv) {
     }
     if (verb == "source") {
         return Source(args);
+    }
+    if (verb == "send") {
+        return Send(args);
     }
     return Usage();
 }

@@ -10,6 +10,10 @@ target_link_libraries(vy_serial PUBLIC vy_tree Threads::Threads)
 
 if(NOT VY_CORE_ONLY)
     find_package(Qt6 REQUIRED COMPONENTS Core)
-    add_library(vy_serial_qt STATIC link/tty_serial_control.cpp)
-    target_link_libraries(vy_serial_qt PUBLIC vy_serial Qt6::Core)
+    add_library(vy_serial_qt STATIC
+        link/tty_serial_control.cpp
+        link/virtual_serial_control.cpp
+        link/serial_link.cpp)
+    target_link_libraries(vy_serial_qt PUBLIC vy_serial vy_task_pool vy_virtual_lcd vy_command
+                                              Qt6::Core)
 endif()

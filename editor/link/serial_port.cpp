@@ -56,6 +56,16 @@ bool IsGoneError(int error) {
     return error == EIO || error == ENXIO || error == ENODEV;
 }
 
+// The exclusive flag outlives the descriptor while anyone else holds the
+// terminal open, so it is lifted before letting go.
+void CloseExclusive(int fd) {
+    if (::isatty(fd)) {
+        ::ioctl(fd, TIOCNXCL);
+    }
+    ::flock(fd, LOCK_UN);
+    ::close(fd);
+}
+
 }  // namespace
 
 std::string CVylSerialPort::Open(const std::string& device, uint32_t baud) {
@@ -81,8 +91,7 @@ void CVylSerialPort::Close() {
     std::lock_guard<std::mutex> lock(m_writeMutex);
     const int fd = m_fd.exchange(-1);
     if (fd >= 0) {
-        ::flock(fd, LOCK_UN);
-        ::close(fd);
+        CloseExclusive(fd);
     }
     m_failed = false;
 }
@@ -158,6 +167,6 @@ bool CVylSerialPort::IsPortFree(const std::string& device) {
     if (fd < 0) {
         return false;
     }
-    ::close(fd);
+    CloseExclusive(fd);
     return true;
 }

@@ -1,8 +1,10 @@
 #include "editor/link/serial_port.h"
 
 #include <asm/termbits.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 #include "tests/link/pty_pair.h"
 
@@ -33,6 +35,13 @@ TEST(SerialPort, IsHeldExclusivelyWhileOpen) {
     EXPECT_FALSE(second.IsOpen());
     first.Close();
     EXPECT_TRUE(CVylSerialPort::IsPortFree(pty.SlavePath()));
+    // Neither the probe nor a closed port leaves the terminal exclusive.
+    const int other = ::open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(other, 0);
+    int exclusive = 0;
+    ASSERT_EQ(::ioctl(other, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    ::close(other);
     EXPECT_NE(second.Open("/dev/no-such-serial-port", 19200), "");
 }
 

@@ -1,0 +1,44 @@
+// The module's side of a serial line, simulated: bytes take their wire time
+// to arrive, each complete command is drawn, takes its processing time and
+// is answered with "K" (unless the module is silent). In check mode it
+// counts bytes that arrive while an earlier command is still unanswered.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <string_view>
+
+#include "editor/link/virtual_lcd.h"
+
+struct VySimOptions {
+    uint32_t baud = 115200;
+    int64_t processingUs = 0;
+    bool silent = false;
+    bool check = false;
+};
+
+class CVylLcdSimulator {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit CVylLcdSimulator(const VySimOptions& options) : m_options(options) {}
+
+    // Bytes read from the line at now.
+    void OnBytes(std::string_view bytes, Clock::time_point now);
+    // Answers due at now ("K" per finished command, in order).
+    std::string TakeDueAnswers(Clock::time_point now);
+    // When the next answer falls due, or none.
+    bool NextAnswerTime(Clock::time_point* when) const;
+
+    const CVylVirtualLcd& Lcd() const { return m_lcd; }
+    int64_t GetViolations() const { return m_violations; }
+
+  private:
+    VySimOptions m_options;
+    CVylVirtualLcd m_lcd;
+    // The moment the last received byte finished arriving on the wire.
+    Clock::time_point m_wireFree{};
+    std::deque<Clock::time_point> m_answers;
+    int64_t m_violations = 0;
+};

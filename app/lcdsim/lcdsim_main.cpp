@@ -1,0 +1,148 @@
+// vylcd-lcdsim: acts as the LCD module on a pseudo-terminal. Prints the path
+// a link should open as its first line, answers like the module, and on
+// SIGINT or SIGTERM writes the module's screen as a PNG when asked to.
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/lcdsim/lcd_simulator.h"
+#include "editor/link/frame_png.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnSignal(int) {
+    g_stop = 1;
+}
+
+struct Options {
+    VySimOptions sim;
+    std::optional<std::string> pngPath;
+};
+
+int Usage() {
+    std::cerr << "usage: vylcd-lcdsim [--baud N] [--delay-ms MS] [--silent] [--check] "
+                 "[--png PATH]\n";
+    return 2;
+}
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--baud" && hasValue) {
+            options->sim.baud = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+        } else if (arg == "--delay-ms" && hasValue) {
+            options->sim.processingUs =
+                static_cast<int64_t>(std::strtod(argv[++i], nullptr) * 1000);
+        } else if (arg == "--silent") {
+            options->sim.silent = true;
+        } else if (arg == "--check") {
+            options->sim.check = true;
+        } else if (arg == "--png" && hasValue) {
+            options->pngPath = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return options->sim.baud > 0;
+}
+
+// The master end of a new pseudo-terminal; the slave is kept open too, so the
+// line stays up while links come and go.
+int OpenTerminal(std::string* slavePath, int* keeper) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        return -1;
+    }
+    *slavePath = ::ptsname(master);
+    *keeper = ::open(slavePath->c_str(), O_RDWR | O_NOCTTY);
+    struct termios raw {};
+    ::tcgetattr(*keeper, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(*keeper, TCSANOW, &raw);
+    return master;
+}
+
+int PollTimeoutMs(const CVylLcdSimulator& sim) {
+    CVylLcdSimulator::Clock::time_point when;
+    if (!sim.NextAnswerTime(&when)) {
+        return 50;
+    }
+    const auto wait =
+        std::chrono::duration_cast<std::chrono::milliseconds>(when - CVylLcdSimulator::Clock::now())
+            .count();
+    return static_cast<int>(std::clamp<int64_t>(wait, 0, 50));
+}
+
+void Serve(int master, CVylLcdSimulator& sim) {
+    char buffer[4096];
+    while (!g_stop) {
+        struct pollfd waiter {
+            master, POLLIN, 0
+        };
+        if (::poll(&waiter, 1, PollTimeoutMs(sim)) > 0 && (waiter.revents & POLLIN)) {
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0) {
+                sim.OnBytes(std::string_view(buffer, static_cast<size_t>(n)),
+                            CVylLcdSimulator::Clock::now());
+            }
+        }
+        // Answers wait for their time even when bytes keep coming.
+        CVylLcdSimulator::Clock::time_point when;
+        while (sim.NextAnswerTime(&when) && when > CVylLcdSimulator::Clock::now() &&
+               when - CVylLcdSimulator::Clock::now() < std::chrono::milliseconds(2)) {
+        }
+        const std::string answers = sim.TakeDueAnswers(CVylLcdSimulator::Clock::now());
+        if (!answers.empty() && ::write(master, answers.data(), answers.size()) < 0) {
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, &options)) {
+        return Usage();
+    }
+    std::string slavePath;
+    int keeper = -1;
+    const int master = OpenTerminal(&slavePath, &keeper);
+    if (master < 0) {
+        std::perror("vylcd-lcdsim: cannot open a pseudo-terminal");
+        return 1;
+    }
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::cout << slavePath << std::endl;
+
+    CVylLcdSimulator sim(options.sim);
+    Serve(master, sim);
+
+    std::cerr << "vylcd-lcdsim: " << sim.Lcd().GetCommandCount() << " commands, "
+              << sim.Lcd().GetGarbageBytes() << " bytes skipped";
+    if (options.sim.check) {
+        std::cerr << ", " << sim.GetViolations() << " bytes sent before an answer";
+    }
+    std::cerr << '\n';
+    if (options.pngPath && !WriteFramePng(sim.Lcd().GetFrame(), *options.pngPath)) {
+        std::cerr << "vylcd-lcdsim: cannot write " << *options.pngPath << '\n';
+        return 1;
+    }
+    ::close(keeper);
+    ::close(master);
+    return options.sim.check && sim.GetViolations() > 0 ? 4 : 0;
+}

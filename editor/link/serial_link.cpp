@@ -1,0 +1,183 @@
+#include "serial_link.h"
+
+#include <mutex>
+#include <unordered_map>
+
+#include "editor/link/link_dispatch.h"
+#include "editor/link/tty_serial_control.h"
+#include "editor/link/virtual_serial_control.h"
+#include "editor/tree/decimal_text.h"
+
+namespace {
+
+// "번 포트는 이미 사용중이거나 존재하지 않는 포트입니다."
+constexpr std::string_view kPortBusy =
+    "\xb9\xf8\x20\xc6\xf7\xc6\xae\xb4\xc2\x20\xc0\xcc\xb9\xcc\x20\xbb\xe7\xbf\xeb\xc1\xdf\xc0\xcc"
+    "\xb0\xc5\xb3\xaa\x20\xc1\xb8\xc0\xe7\xc7\xcf\xc1\xf6\x20\xbe\xca\xb4\xc2\x20\xc6\xf7\xc6\xae"
+    "\xc0\xd4\xb4\xcf\xb4\xd9\x2e";
+// " 열 수 없음"
+constexpr std::string_view kCannotOpenCaption = "\x20\xbf\xad\x20\xbc\xf6\x20\xbe\xf8\xc0\xbd";
+// "번 포트가 열리지 않습니다."
+constexpr std::string_view kPortRefused =
+    "\xb9\xf8\x20\xc6\xf7\xc6\xae\xb0\xa1\x20\xbf\xad\xb8\xae\xc1\xf6\x20\xbe\xca\xbd\xc0\xb4\xcf"
+    "\xb4\xd9\x2e";
+
+// Tasks name their link by a handle: argument trees hold 32-bit integers, and
+// a task must not reach a link that is gone.
+std::mutex g_linksMutex;
+std::unordered_map<int32_t, CVylMSComm*> g_links;
+int32_t g_nextHandle = 1;
+
+CVylMSComm* FindLink(int32_t handle) {
+    std::lock_guard<std::mutex> lock(g_linksMutex);
+    const auto it = g_links.find(handle);
+    return it == g_links.end() ? nullptr : it->second;
+}
+
+std::string PortName(const CVylMSCommConfig& config) {
+    const std::string device = config.GetString("device");
+    return device.empty() ? DecimalText(config.GetPort()) : device;
+}
+
+CRevolver LengthBytes(const VyLengthArray& lengths) {
+    CRevolver bytes;
+    for (uint32_t length : lengths) {
+        const uint8_t raw[4] = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
+                                static_cast<uint8_t>(length >> 16),
+                                static_cast<uint8_t>(length >> 24)};
+        bytes.Append(raw, 4);
+    }
+    return bytes;
+}
+
+VyLengthArray LengthsFrom(std::string_view raw) {
+    VyLengthArray lengths;
+    for (size_t i = 0; i + 4 <= raw.size(); i += 4) {
+        lengths.push_back(static_cast<uint32_t>(static_cast<uint8_t>(raw[i])) |
+                          static_cast<uint32_t>(static_cast<uint8_t>(raw[i + 1])) << 8 |
+                          static_cast<uint32_t>(static_cast<uint8_t>(raw[i + 2])) << 16 |
+                          static_cast<uint32_t>(static_cast<uint8_t>(raw[i + 3])) << 24);
+    }
+    return lengths;
+}
+
+}  // namespace
+
+CVylMSComm::CVylMSComm() {
+    std::lock_guard<std::mutex> lock(g_linksMutex);
+    m_handle = g_nextHandle++;
+    g_links[m_handle] = this;
+}
+
+CVylMSComm::~CVylMSComm() {
+    m_credits.UrgeStop();
+    {
+        std::lock_guard<std::mutex> lock(g_linksMutex);
+        g_links.erase(m_handle);
+    }
+    Finalize();
+}
+
+int CVylMSComm::Initialize(const std::string& settingsPath, const SettingsAsker& askUser) {
+    m_pool.Setup(30, 10, 10);
+    m_pool.SetStopMode(CFxMLThreadPool::kStopInfinite);
+    InitCredits();
+    LoadSettings(settingsPath);
+    VyPortNotice notice;
+    while (!OpenPort(&notice)) {
+        if (!askUser || !askUser(*this, notice)) {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+void CVylMSComm::Finalize() {
+    if (m_control && m_control->IsOpen()) {
+        m_control->Close();
+    }
+}
+
+void CVylMSComm::UseControlFor(const std::string& device) {
+    const bool wantVirtual = device == kVirtualDevice;
+    if (m_control && wantVirtual == m_controlIsVirtual) {
+        return;
+    }
+    if (wantVirtual) {
+        m_control = std::make_unique<CVylVirtualSerialControl>();
+    } else {
+        m_control = std::make_unique<CVylTtySerialControl>();
+    }
+    m_controlIsVirtual = wantVirtual;
+    m_openDevice.clear();
+    m_control->SetReceiver([this](const std::string& bytes) { OnReceived(bytes); },
+                           [this](const std::string& reason) {
+                               // A vanished port can answer nothing: end the transfer.
+                               m_credits.InitCredits();
+                               if (m_lostObserver) {
+                                   m_lostObserver(reason);
+                               }
+                           });
+}
+
+int CVylMSComm::OpenPort(VyPortNotice* notice) {
+    const std::string device = GetDevicePath();
+    const auto baud = static_cast<uint32_t>(GetBaudRate());
+    UseControlFor(device);
+    const bool ours = m_control->IsOpen() && m_openDevice == device;
+    if (!ours && !m_control->IsPortFree(device)) {
+        if (notice != nullptr) {
+            *notice = {PortName(*this) + std::string(kPortBusy),
+                       "COMM" + PortName(*this) + std::string(kCannotOpenCaption)};
+        }
+        return 0;
+    }
+    // Reopening applies the rate; the port stays ours throughout.
+    const std::string error = m_control->Open(device, baud);
+    if (!error.empty()) {
+        m_openDevice.clear();
+        if (notice != nullptr) {
+            *notice = {PortName(*this) + std::string(kPortRefused), ""};
+        }
+        return 0;
+    }
+    m_openDevice = device;
+    return 1;
+}
+
+void CVylMSComm::OnReceived(const std::string& bytes) {
+    m_credits.DecreaseNotReturnedCmdCount(CountAcknowledgements(bytes));
+    if (m_receiveObserver) {
+        m_receiveObserver(bytes);
+    }
+}
+
+int CVylMSComm::InvokeDispatchBytes(const CVylDeviceContext& dc, const VyByteArray& bytes,
+                                    const VyLengthArray* lengths) {
+    CFxAssignGroupEx arguments;
+    arguments.SetInt("comm", m_handle);
+    arguments.SetBytes("new_byte_arr",
+                       CRevolver::FromBytes(std::string_view(
+                           reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+    if (lengths != nullptr) {
+        arguments.SetBytes("new_len_arr", LengthBytes(*lengths));
+    }
+    arguments.SetString("device_context", dc.GetString("model"));
+    return m_pool.StartTask(&CVylMSComm::DoWhat_DispatchBytes, &arguments);
+}
+
+void CVylMSComm::DoWhat_DispatchBytes(CFxAssignGroupEx& arguments) {
+    CVylMSComm* link = FindLink(arguments.GetInt("comm", 0));
+    if (link == nullptr || link->m_control == nullptr) {
+        return;
+    }
+    const CFxAssignEntry* bytes = arguments.Find("new_byte_arr");
+    const CFxAssignEntry* lengthBytes = arguments.Find("new_len_arr");
+    if (bytes == nullptr) {
+        return;
+    }
+    const VyLengthArray lengths =
+        lengthBytes != nullptr ? LengthsFrom(lengthBytes->Bytes().View()) : VyLengthArray();
+    DispatchBytes(link->m_credits, *link->m_control, bytes->Bytes().View(),
+                  lengthBytes != nullptr ? &lengths : nullptr);
+}

@@ -1,0 +1,81 @@
+// CVylMSComm: the one serial link between the editor and the LCD module. It
+// opens the port its settings name, sends command bytes on a worker of its
+// own pool with one command in flight, and counts the module's answers.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "editor/command/template_runner.h"
+#include "editor/link/link_config.h"
+#include "editor/link/link_credits.h"
+#include "editor/link/serial_control.h"
+#include "editor/link/task_pool.h"
+#include "editor/model/device_context.h"
+
+// Why a port did not open, for the user.
+struct VyPortNotice {
+    std::string text;     // system code page
+    std::string caption;  // "" for the default caption
+};
+
+class CVylMSComm : public CVylMSCommConfig {
+  public:
+    CVylMSComm();
+    ~CVylMSComm() override;
+    CVylMSComm(const CVylMSComm&) = delete;
+    CVylMSComm& operator=(const CVylMSComm&) = delete;
+
+    // Asks the user for new settings when the port does not open; true when
+    // the user applied settings (which then are in this link), false on cancel.
+    using SettingsAsker = std::function<bool(CVylMSComm& link, const VyPortNotice& notice)>;
+
+    // Prepares the pool, resets the credits, loads the settings file and opens
+    // the port, asking again until it opens or the user gives up (0).
+    int Initialize(const std::string& settingsPath, const SettingsAsker& askUser);
+    void Finalize();
+    // Opens the port the settings name; 1 on success, else 0 with the notice.
+    int OpenPort(VyPortNotice* notice = nullptr);
+    bool IsPortOpen() const { return m_control && m_control->IsOpen(); }
+    std::string PortStateText() const { return CVylMSCommConfig::PortStateText(); }
+
+    void InitCredits() { m_credits.InitCredits(); }
+    void UrgeStop() { m_credits.UrgeStop(); }
+    int32_t GetNotReturnedCmdCount() const { return m_credits.GetNotReturnedCmdCount(); }
+    void DecreaseNotReturnedCmdCount(int32_t n) { m_credits.DecreaseNotReturnedCmdCount(n); }
+    CVylLinkCredits& Credits() { return m_credits; }
+    CFxMLThreadPool& Pool() { return m_pool; }
+    CVylSerialControl* Control() { return m_control.get(); }
+
+    // Starts a transfer of the bytes (the lengths cut them into commands) on
+    // an idle worker and returns at once; 0 when no worker could be had.
+    int InvokeDispatchBytes(const CVylDeviceContext& dc, const VyByteArray& bytes,
+                            const VyLengthArray* lengths);
+    static void DoWhat_DispatchBytes(CFxAssignGroupEx& arguments);
+
+    // Received bytes: every "K" acknowledges one command. Observers (the
+    // status strip) are told after the count was lowered.
+    void OnReceived(const std::string& bytes);
+    void SetReceiveObserver(std::function<void(const std::string&)> observer) {
+        m_receiveObserver = std::move(observer);
+    }
+    void SetLostObserver(std::function<void(const std::string&)> observer) {
+        m_lostObserver = std::move(observer);
+    }
+
+  private:
+    void UseControlFor(const std::string& device);
+
+    CVylLinkCredits m_credits;
+    std::unique_ptr<CVylSerialControl> m_control;
+    bool m_controlIsVirtual = false;
+    std::string m_openDevice;
+    int32_t m_handle = 0;
+    std::function<void(const std::string&)> m_receiveObserver;
+    std::function<void(const std::string&)> m_lostObserver;
+    // Last member: destroyed first, waiting for running transfers.
+    CFxMLThreadPool m_pool;
+};
