@@ -16,7 +16,10 @@ constexpr int32_t U = kUnit;
 class TemplateFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = (std::filesystem::path(::testing::TempDir()) / "vy_templates" / "sys100").string();
+        // Tests may run side by side: each one has a folder of its own.
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = (std::filesystem::path(::testing::TempDir()) / ("vy_templates_" + test) / "sys100")
+                     .string();
         std::filesystem::remove_all(folder);
         drawing.InsertOnTop(17, MakeShape(17, kObjBox, 5, 8, 20, 30));
         drawing.InsertOnTop(3, MakeShape(3, kObjLine, 40, 60, 9, 10));
