@@ -1,5 +1,8 @@
 #include "lcd_simulator.h"
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 void CVylLcdSimulator::OnBytes(std::string_view bytes, Clock::time_point now) {
@@ -33,4 +36,39 @@ bool CVylLcdSimulator::NextAnswerTime(Clock::time_point* when) const {
     }
     *when = m_answers.front();
     return true;
+}
+
+int CVylLcdSimulator::PollTimeoutMs() const {
+    Clock::time_point when;
+    if (!NextAnswerTime(&when)) {
+        return 50;
+    }
+    const auto wait =
+        std::chrono::duration_cast<std::chrono::milliseconds>(when - Clock::now()).count();
+    return static_cast<int>(std::clamp<int64_t>(wait, 0, 50));
+}
+
+void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop) {
+    using Clock = CVylLcdSimulator::Clock;
+    char buffer[4096];
+    while (!stop) {
+        struct pollfd waiter {
+            master, POLLIN, 0
+        };
+        if (::poll(&waiter, 1, sim.PollTimeoutMs()) > 0 && (waiter.revents & POLLIN)) {
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n > 0) {
+                sim.OnBytes(std::string_view(buffer, static_cast<size_t>(n)), Clock::now());
+            }
+        }
+        // The last two milliseconds before an answer are waited out exactly.
+        Clock::time_point when;
+        while (sim.NextAnswerTime(&when) && when > Clock::now() &&
+               when - Clock::now() < std::chrono::milliseconds(2)) {
+        }
+        const std::string answers = sim.TakeDueAnswers(Clock::now());
+        if (!answers.empty() && ::write(master, answers.data(), answers.size()) < 0) {
+            return;
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <deque>
 #include <string_view>
@@ -17,6 +18,12 @@ struct VySimOptions {
     bool silent = false;
     bool check = false;
 };
+
+class CVylLcdSimulator;
+
+// Plays the module on the master end of a pseudo-terminal until stop is set
+// or the line fails.
+void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop);
 
 class CVylLcdSimulator {
   public:
@@ -32,6 +39,8 @@ class CVylLcdSimulator {
     bool NextAnswerTime(Clock::time_point* when) const;
 
     const CVylVirtualLcd& Lcd() const { return m_lcd; }
+    // How long to wait for the line before the next answer falls due.
+    int PollTimeoutMs() const;
     int64_t GetViolations() const { return m_violations; }
 
   private:

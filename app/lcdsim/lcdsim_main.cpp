@@ -2,7 +2,6 @@
 // a link should open as its first line, answers like the module, and on
 // SIGINT or SIGTERM writes the module's screen as a PNG when asked to.
 #include <fcntl.h>
-#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -75,42 +74,6 @@ int OpenTerminal(std::string* slavePath, int* keeper) {
     return master;
 }
 
-int PollTimeoutMs(const CVylLcdSimulator& sim) {
-    CVylLcdSimulator::Clock::time_point when;
-    if (!sim.NextAnswerTime(&when)) {
-        return 50;
-    }
-    const auto wait =
-        std::chrono::duration_cast<std::chrono::milliseconds>(when - CVylLcdSimulator::Clock::now())
-            .count();
-    return static_cast<int>(std::clamp<int64_t>(wait, 0, 50));
-}
-
-void Serve(int master, CVylLcdSimulator& sim) {
-    char buffer[4096];
-    while (!g_stop) {
-        struct pollfd waiter {
-            master, POLLIN, 0
-        };
-        if (::poll(&waiter, 1, PollTimeoutMs(sim)) > 0 && (waiter.revents & POLLIN)) {
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n > 0) {
-                sim.OnBytes(std::string_view(buffer, static_cast<size_t>(n)),
-                            CVylLcdSimulator::Clock::now());
-            }
-        }
-        // Answers wait for their time even when bytes keep coming.
-        CVylLcdSimulator::Clock::time_point when;
-        while (sim.NextAnswerTime(&when) && when > CVylLcdSimulator::Clock::now() &&
-               when - CVylLcdSimulator::Clock::now() < std::chrono::milliseconds(2)) {
-        }
-        const std::string answers = sim.TakeDueAnswers(CVylLcdSimulator::Clock::now());
-        if (!answers.empty() && ::write(master, answers.data(), answers.size()) < 0) {
-            break;
-        }
-    }
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -130,7 +93,7 @@ int main(int argc, char** argv) {
     std::cout << slavePath << std::endl;
 
     CVylLcdSimulator sim(options.sim);
-    Serve(master, sim);
+    ServeLine(master, sim, g_stop);
 
     std::cerr << "vylcd-lcdsim: " << sim.Lcd().GetCommandCount() << " commands, "
               << sim.Lcd().GetGarbageBytes() << " bytes skipped";

@@ -37,6 +37,11 @@ bool CVylVirtualSerialControl::Write(std::string_view block) {
     return true;
 }
 
+int64_t CVylVirtualSerialControl::GetCommandCount() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_lcd.GetCommandCount();
+}
+
 CVylLcdFrame CVylVirtualSerialControl::GetFrame() const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_lcd.GetFrame();

@@ -24,6 +24,7 @@ class CVylVirtualSerialControl : public CVylSerialControl {
 
     // A copy of the module's screen, taken under the module's lock.
     CVylLcdFrame GetFrame() const;
+    int64_t GetCommandCount() const;
 
   private:
     mutable std::mutex m_mutex;

@@ -6,9 +6,8 @@
 #include <atomic>
 #include <future>
 #include <optional>
-#include <thread>
 
-#include "editor/link/serial_port.h"
+#include "editor/link/polled_serial_control.h"
 #include "tests/link/pty_pair.h"
 
 namespace {
@@ -16,40 +15,21 @@ namespace {
 using Lengths = std::vector<uint32_t>;
 
 // The serial control over a real pseudo-terminal, with the acknowledgements
-// counted by a reader thread as the GUI thread would.
-class PtyControl : public CVylSerialControl {
+// counted as the GUI thread would, and a vanished device ending the transfer.
+class PtyControl : public CVylPolledSerialControl {
   public:
-    PtyControl(const std::string& device, CVylLinkCredits& credits) : m_credits(credits) {
-        m_port.Open(device, 115200);
-        m_reader = std::thread([this] { ReadLoop(); });
+    PtyControl(const std::string& device, CVylLinkCredits& credits) {
+        SetReceiver(
+            [&credits](const std::string& bytes) {
+                credits.DecreaseNotReturnedCmdCount(CountAcknowledgements(bytes));
+            },
+            [this, &credits](const std::string&) {
+                lost = true;
+                credits.InitCredits();
+            });
+        Open(device, 115200);
     }
-    ~PtyControl() override {
-        m_running = false;
-        m_reader.join();
-    }
-    std::string Open(const std::string&, uint32_t) override { return {}; }
-    void Close() override {}
-    bool IsOpen() const override { return m_port.IsOpen(); }
-    bool Write(std::string_view block) override { return m_port.WriteAll(block); }
-    bool IsPortFree(const std::string&) const override { return false; }
     std::atomic<bool> lost{false};
-
-  private:
-    void ReadLoop() {
-        while (m_running) {
-            bool gone = false;
-            m_credits.DecreaseNotReturnedCmdCount(
-                CountAcknowledgements(m_port.ReadAvailable(&gone)));
-            if (gone && !lost.exchange(true)) {
-                m_credits.InitCredits();
-            }
-            ::usleep(500);
-        }
-    }
-    CVylLinkCredits& m_credits;
-    CVylSerialPort m_port;
-    std::atomic<bool> m_running{true};
-    std::thread m_reader;
 };
 
 struct Transfer {

@@ -1,0 +1,111 @@
+// A full LCD update through the link to a simulated module on a real
+// pseudo-terminal at 115200 baud, without and with 1 ms of processing per
+// command. The figure that matters is total time / ideal time, where the ideal
+// is the wire time of every byte plus every processing delay.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <thread>
+
+#include "app/lcdsim/lcd_simulator.h"
+#include "bench_drawings.h"
+#include "editor/document/full_update.h"
+#include "editor/link/link_dispatch.h"
+#include "editor/link/polled_serial_control.h"
+
+namespace {
+
+constexpr uint32_t kBaud = 115200;
+
+struct SimulatedLine {
+    explicit SimulatedLine(int64_t processingUs) : sim({kBaud, processingUs, false, false}) {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master);
+        ::unlockpt(master);
+        path = ::ptsname(master);
+        keeper = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+        struct termios raw {};
+        ::tcgetattr(keeper, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(keeper, TCSANOW, &raw);
+        server = std::thread([this] { ServeLine(master, sim, stop); });
+    }
+    ~SimulatedLine() {
+        stop = 1;
+        server.join();
+        ::close(keeper);
+        ::close(master);
+    }
+    CVylLcdSimulator sim;
+    volatile std::sig_atomic_t stop = 0;
+    int master = -1;
+    int keeper = -1;
+    std::string path;
+    std::thread server;
+};
+
+void SendUpdate(benchmark::State& state, CVylObjectGroup& drawing) {
+    const int64_t processingUs = state.range(0);
+    CVylDeviceContext dc;
+    dc.InitDeviceContext(kModelVyb3224);
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    BuildFullLcdUpdate(dc, drawing, bytes, lengths);
+    const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+
+    SimulatedLine line(processingUs);
+    CVylLinkCredits credits;
+    CVylPolledSerialControl control;
+    control.SetReceiver(
+        [&](const std::string& received) {
+            credits.DecreaseNotReturnedCmdCount(CountAcknowledgements(received));
+        },
+        nullptr);
+    if (!control.Open(line.path, kBaud).empty()) {
+        state.SkipWithError("the simulated line does not open");
+        return;
+    }
+    for (auto _ : state) {
+        DispatchBytes(credits, control, view, &lengths);
+        while (credits.GetNotReturnedCmdCount() != 0) {
+            std::this_thread::yield();
+        }
+    }
+    const double ideal = static_cast<double>(bytes.size()) * 10.0 / kBaud +
+                         static_cast<double>(lengths.size()) * processingUs * 1e-6;
+    state.counters["commands"] = static_cast<double>(lengths.size());
+    state.counters["ideal_ms"] = ideal * 1e3;
+    // Wall time per update over the ideal; 1.0 means the link adds nothing.
+    state.counters["over_ideal"] =
+        benchmark::Counter(ideal * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_SendSample(benchmark::State& state) {
+    CRevolver file;
+    CVylObjectGroup drawing;
+    if (!file.LoadFromFile(VY_SOURCE_ROOT "/samples/showcase.tpl") ||
+        !drawing.ObjGroupFromRevolver(file)) {
+        state.SkipWithError("the sample drawing cannot be read");
+        return;
+    }
+    SendUpdate(state, drawing);
+}
+
+void BM_SendMixed200(benchmark::State& state) {
+    CVylObjectGroup drawing = MakeMixedDrawing(200);
+    SendUpdate(state, drawing);
+}
+
+}  // namespace
+
+BENCHMARK(BM_SendSample)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SendMixed200)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();

@@ -1,0 +1,34 @@
+#include "lcd_update_scheduler.h"
+
+#include "editor/document/full_update.h"
+
+VyUpdateStart CVylLcdUpdateScheduler::RequestUpdate(const CVylObjectGroup& drawing) {
+    if (m_link == nullptr) {
+        return VyUpdateStart::kNothing;
+    }
+    m_link->Credits().SetUpdatePending(true);
+    return TryToStartUpdatingLcd(drawing);
+}
+
+bool CVylLcdUpdateScheduler::IsLinkIdle() const {
+    return m_link->GetNotReturnedCmdCount() == 0 && !m_link->Pool().IsAnyWorkerBusy();
+}
+
+VyUpdateStart CVylLcdUpdateScheduler::TryToStartUpdatingLcd(const CVylObjectGroup& drawing) {
+    if (m_link == nullptr || !m_link->Credits().IsUpdatePending() || !IsLinkIdle()) {
+        return VyUpdateStart::kNothing;
+    }
+    m_link->Credits().SetUpdatePending(false);
+    if (!m_link->IsPortOpen()) {
+        return VyUpdateStart::kPortClosed;
+    }
+    // The text lines are laid out on a copy: the drawing itself stays as it is.
+    CVylObjectGroup copy;
+    int32_t counter = 0;
+    copy.AppendObjects(true, drawing, &counter, nullptr, false);
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    BuildFullLcdUpdate(m_dc, copy, bytes, lengths);
+    m_link->InvokeDispatchBytes(m_dc, bytes, &lengths);
+    return VyUpdateStart::kStarted;
+}
