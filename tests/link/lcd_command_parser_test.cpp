@@ -4,22 +4,13 @@
 
 #include <sstream>
 
-namespace {
+#include "tests/support/hex.h"
 
-// "1B 43 4C 00" -> the bytes.
-std::string Hex(const std::string& text) {
-    std::istringstream in(text);
-    std::string out;
-    unsigned value = 0;
-    while (in >> std::hex >> value) {
-        out.push_back(static_cast<char>(value));
-    }
-    return out;
-}
+namespace {
 
 // A bitmap command whose file header declares fileBytes; the rest is filler.
 std::string BitmapCommand(uint32_t fileBytes, size_t bytesPresent) {
-    std::string out = Hex("1B 42 44 05 00 06 00 01 42 4D");
+    std::string out = HexString("1B 42 44 05 00 06 00 01 42 4D");
     for (int i = 0; i < 4; ++i) {
         out.push_back(static_cast<char>(fileBytes >> (8 * i)));
     }
@@ -55,8 +46,8 @@ TEST(LcdCommandScan, EveryCommandHasItsLength) {
         "1B 56 45 C2 01",
     };
     for (const std::string& text : commands) {
-        const std::string bytes = Hex(text);
-        const VyLcdScan whole = Scan(bytes + Hex("1B 43 4C 00"));
+        const std::string bytes = HexString(text);
+        const VyLcdScan whole = Scan(bytes + HexString("1B 43 4C 00"));
         EXPECT_EQ(whole.status, VyLcdScanStatus::kComplete) << text;
         EXPECT_EQ(whole.length, bytes.size()) << text;
         EXPECT_EQ(Scan(bytes.substr(0, bytes.size() - 1)).status, VyLcdScanStatus::kNeedMore)
@@ -68,14 +59,14 @@ TEST(LcdCommandScan, EveryCommandHasItsLength) {
 }
 
 TEST(LcdCommandScan, UnknownLettersAreNoCommand) {
-    EXPECT_EQ(Scan(Hex("1B 58 59 00")).status, VyLcdScanStatus::kInvalid);
-    EXPECT_EQ(Scan(Hex("1B 42 5A")).status, VyLcdScanStatus::kInvalid);
+    EXPECT_EQ(Scan(HexString("1B 58 59 00")).status, VyLcdScanStatus::kInvalid);
+    EXPECT_EQ(Scan(HexString("1B 42 5A")).status, VyLcdScanStatus::kInvalid);
     // No command begins with "Z": rejected before the second letter arrives.
-    EXPECT_EQ(Scan(Hex("1B 5A")).status, VyLcdScanStatus::kInvalid);
-    EXPECT_EQ(Scan(Hex("1B 42")).status, VyLcdScanStatus::kNeedMore);
-    EXPECT_EQ(Scan(Hex("43 4C 00")).status, VyLcdScanStatus::kInvalid);
+    EXPECT_EQ(Scan(HexString("1B 5A")).status, VyLcdScanStatus::kInvalid);
+    EXPECT_EQ(Scan(HexString("1B 42")).status, VyLcdScanStatus::kNeedMore);
+    EXPECT_EQ(Scan(HexString("43 4C 00")).status, VyLcdScanStatus::kInvalid);
     // Lower-case letters are other commands.
-    EXPECT_EQ(Scan(Hex("1B 63 6C 00")).status, VyLcdScanStatus::kInvalid);
+    EXPECT_EQ(Scan(HexString("1B 63 6C 00")).status, VyLcdScanStatus::kInvalid);
 }
 
 TEST(LcdCommandScan, BitmapHeaderThatLiesIsNoCommand) {
@@ -92,7 +83,7 @@ TEST(LcdCommandScan, BitmapHeaderThatLiesIsNoCommand) {
 }
 
 TEST(LcdCommandScan, TextWithoutEndIsCutOff) {
-    std::string text = Hex("1B 50 52") + std::string(kLcdMaxTextBytes, 'A');
+    std::string text = HexString("1B 50 52") + std::string(kLcdMaxTextBytes, 'A');
     EXPECT_EQ(Scan(text).status, VyLcdScanStatus::kNeedMore);
     EXPECT_EQ(Scan(text + '\0').length, text.size() + 1);
     EXPECT_EQ(Scan(text + 'A').status, VyLcdScanStatus::kInvalid);
@@ -101,7 +92,7 @@ TEST(LcdCommandScan, TextWithoutEndIsCutOff) {
 TEST(LcdCommandParser, KeepsPartialCommandsAcrossFeeds) {
     CVylLcdCommandParser parser;
     std::vector<VyLcdCommand> done;
-    const std::string bytes = Hex("1B 42 58 0A 00 14 00 64 00 32 00 1B 50 52 41 42 00");
+    const std::string bytes = HexString("1B 42 58 0A 00 14 00 64 00 32 00 1B 50 52 41 42 00");
     for (size_t i = 0; i < 10; ++i) {
         parser.Feed(bytes.substr(i, 1), &done);
     }
@@ -109,7 +100,7 @@ TEST(LcdCommandParser, KeepsPartialCommandsAcrossFeeds) {
     EXPECT_EQ(parser.GetPendingBytes(), 10u);
     parser.Feed(bytes.substr(10, 5), &done);
     ASSERT_EQ(done.size(), 1u);
-    EXPECT_EQ(done[0], (VyLcdCommand{"BX", Hex("0A 00 14 00 64 00 32 00")}));
+    EXPECT_EQ(done[0], (VyLcdCommand{"BX", HexString("0A 00 14 00 64 00 32 00")}));
     parser.Feed(bytes.substr(15), &done);
     ASSERT_EQ(done.size(), 2u);
     EXPECT_EQ(done[1], (VyLcdCommand{"PR", std::string("AB\0", 3)}));
@@ -120,24 +111,24 @@ TEST(LcdCommandParser, KeepsPartialCommandsAcrossFeeds) {
 TEST(LcdCommandParser, EscapeByteAsArgumentStartsNoCommand) {
     CVylLcdCommandParser parser;
     std::vector<VyLcdCommand> done;
-    parser.Feed(Hex("1B 42 58 1B 00 1B 00 1B 43 4C 00 1B 43 4C 00"), &done);
+    parser.Feed(HexString("1B 42 58 1B 00 1B 00 1B 43 4C 00 1B 43 4C 00"), &done);
     ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[0].args, Hex("1B 00 1B 00 1B 43 4C 00"));
+    EXPECT_EQ(done[0].args, HexString("1B 00 1B 00 1B 43 4C 00"));
     EXPECT_EQ(done[1].name, "CL");
 }
 
 TEST(LcdCommandParser, SkipsAndCountsGarbage) {
     CVylLcdCommandParser parser;
     std::vector<VyLcdCommand> done;
-    parser.Feed(Hex("41 42 43 1B 43 4C 00"), &done);
+    parser.Feed(HexString("41 42 43 1B 43 4C 00"), &done);
     EXPECT_EQ(parser.GetGarbageBytes(), 3);
-    parser.Feed(Hex("1B 58 59 01 02 1B 53"), &done);
+    parser.Feed(HexString("1B 58 59 01 02 1B 53"), &done);
     EXPECT_EQ(parser.GetGarbageBytes(), 8);
-    parser.Feed(Hex("43 00"), &done);
+    parser.Feed(HexString("43 00"), &done);
     ASSERT_EQ(done.size(), 2u);
-    EXPECT_EQ(done[1], (VyLcdCommand{"SC", Hex("00")}));
+    EXPECT_EQ(done[1], (VyLcdCommand{"SC", HexString("00")}));
     // A doubled escape byte: the second one starts the command.
-    parser.Feed(Hex("1B 1B 43 4C 00"), &done);
+    parser.Feed(HexString("1B 1B 43 4C 00"), &done);
     EXPECT_EQ(parser.GetGarbageBytes(), 9);
     EXPECT_EQ(done.size(), 3u);
 }
@@ -149,7 +140,7 @@ TEST(LcdCommandParser, LyingBitmapHeaderIsSkipped) {
     parser.Feed(lie, &done);
     EXPECT_EQ(parser.GetGarbageBytes(), static_cast<int64_t>(lie.size()));
     EXPECT_EQ(parser.GetPendingBytes(), 0u);
-    parser.Feed(Hex("1B 43 4C 00"), &done);
+    parser.Feed(HexString("1B 43 4C 00"), &done);
     ASSERT_EQ(done.size(), 1u);
     EXPECT_EQ(done[0].name, "CL");
 }
@@ -159,7 +150,7 @@ TEST(LcdCommandParser, WholeBitmapIsOneCommand) {
     std::vector<VyLcdCommand> done;
     const std::string bitmap = BitmapCommand(40, 40);
     parser.Feed(bitmap.substr(0, 20), &done);
-    parser.Feed(bitmap.substr(20) + Hex("1B 43 4C 00"), &done);
+    parser.Feed(bitmap.substr(20) + HexString("1B 43 4C 00"), &done);
     ASSERT_EQ(done.size(), 2u);
     EXPECT_EQ(done[0].name, "BD");
     EXPECT_EQ(done[0].args.size(), 45u);

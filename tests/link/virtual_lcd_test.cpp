@@ -7,17 +7,9 @@
 
 #include "editor/image/bmp_codec.h"
 
-namespace {
+#include "tests/support/hex.h"
 
-std::string Hex(const std::string& text) {
-    std::istringstream in(text);
-    std::string out;
-    unsigned value = 0;
-    while (in >> std::hex >> value) {
-        out.push_back(static_cast<char>(value));
-    }
-    return out;
-}
+namespace {
 
 // Escape, the letters and 16-bit values, low byte first.
 std::string Words(const std::string& name, std::initializer_list<int32_t> values) {
@@ -78,7 +70,7 @@ std::vector<std::string> SampleCommands() {
     std::vector<std::string> commands;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty()) {
-            commands.push_back(Hex(line));
+            commands.push_back(HexString(line));
         }
     }
     return commands;
@@ -86,10 +78,10 @@ std::vector<std::string> SampleCommands() {
 
 TEST(VirtualLcd, AnswersEveryCompleteCommandOnce) {
     CVylVirtualLcd lcd;
-    EXPECT_EQ(lcd.Feed(Hex("1B 43 4C 00 1B 53 43 01 1B 42 58")), "KK");
-    EXPECT_EQ(lcd.Feed(Hex("0A 00 14 00 64 00")), "");
-    EXPECT_EQ(lcd.Feed(Hex("32 00 1B")), "K");
-    EXPECT_EQ(lcd.Feed(Hex("58 59 1B 43 4C 00")), "K");
+    EXPECT_EQ(lcd.Feed(HexString("1B 43 4C 00 1B 53 43 01 1B 42 58")), "KK");
+    EXPECT_EQ(lcd.Feed(HexString("0A 00 14 00 64 00")), "");
+    EXPECT_EQ(lcd.Feed(HexString("32 00 1B")), "K");
+    EXPECT_EQ(lcd.Feed(HexString("58 59 1B 43 4C 00")), "K");
     EXPECT_EQ(lcd.GetCommandCount(), 4);
     EXPECT_EQ(lcd.GetGarbageBytes(), 3);
 }
@@ -154,7 +146,7 @@ TEST(VirtualLcd, FilledBoxAndColour) {
     lcd.Feed(Bytes("SC", {0}) + Words("BF", {21, 36, 29, 39}) + '\0');
     EXPECT_EQ(lcd.GetFrame().CountDots(), 11 * 6 - 9 * 4);
     EXPECT_FALSE(lcd.GetDot(25, 37));
-    lcd.Feed(Hex("1B 53 43 01 1B 43 4C 00"));
+    lcd.Feed(HexString("1B 53 43 01 1B 43 4C 00"));
     EXPECT_EQ(lcd.GetFrame().CountDots(), 0);
 }
 
@@ -255,7 +247,7 @@ TEST(VirtualLcd, BitmapAtItsPosition) {
 
 TEST(VirtualLcd, UnreadableBitmapIsAnsweredAndDrawsNothing) {
     CVylVirtualLcd lcd;
-    std::string file = Hex("42 4D 20 00 00 00");
+    std::string file = HexString("42 4D 20 00 00 00");
     file.resize(32, '\x55');
     EXPECT_EQ(lcd.Feed(Words("BD", {0, 0}) + '\x01' + file), "K");
     EXPECT_EQ(lcd.GetFrame().CountDots(), 0);
@@ -263,8 +255,8 @@ TEST(VirtualLcd, UnreadableBitmapIsAnsweredAndDrawsNothing) {
 
 TEST(VirtualLcd, StateAndOptionCommands) {
     CVylVirtualLcd lcd;
-    lcd.Feed(Hex("1B 44 53 03 00 1B 53 43 00 1B 4C 53 07 1B 46 4F 06 01 1B 42 4C 01"));
-    lcd.Feed(Hex("1B 50 47 02 1B 4F 4D 02 1B 57 4D 01 1B 50 4D 01 00 03 1B 56 45 C2 01"));
+    lcd.Feed(HexString("1B 44 53 03 00 1B 53 43 00 1B 4C 53 07 1B 46 4F 06 01 1B 42 4C 01"));
+    lcd.Feed(HexString("1B 50 47 02 1B 4F 4D 02 1B 57 4D 01 1B 50 4D 01 00 03 1B 56 45 C2 01"));
     const VyLcdDrawState& state = lcd.GetDrawState();
     EXPECT_EQ(state.dotSize, 3);
     EXPECT_FALSE(state.colorOn);

@@ -16,6 +16,12 @@ inline std::vector<uint8_t> Hex(const std::string& text) {
     return bytes;
 }
 
+// The same bytes as a string, as the link and the module pass them.
+inline std::string HexString(const std::string& text) {
+    const std::vector<uint8_t> bytes = Hex(text);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 inline std::vector<uint8_t> Ascii(const std::string& text) {
     return std::vector<uint8_t>(text.begin(), text.end());
 }
