@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "editor/command/extract_context.h"
+#include "editor/document/full_update.h"
 #include "editor/tree/decimal_text.h"
 
 namespace {
@@ -98,16 +98,6 @@ size_t AppendLine(const VyByteArray& bytes, size_t p, const std::vector<uint8_t>
     return p;
 }
 
-int32_t ExtractAll(const CVylDeviceContext& dc, CVylObjectGroup& group, VyByteArray& bytes,
-                   VyLengthArray& lengths) {
-    group.AdoptLoops(dc);
-    CVylCmdExtractContext context;
-    context.Init(&dc, &group);
-    context.ExtractCmdByteArrayAndAppend(bytes, &lengths);
-    group.ReleaseLoops();
-    return context.GetStatus();
-}
-
 }  // namespace
 
 std::string FormatProgramSource(const VyByteArray& bytes, const VyLengthArray& lengths,
@@ -148,7 +138,7 @@ VySourceResult GenerateProgramSource(const CVylDeviceContext& dc, CVylObjectGrou
     }
     VyByteArray bytes;
     VyLengthArray lengths;
-    result.extractStatus = ExtractAll(dc, group, bytes, lengths);
+    result.extractStatus = ExtractDrawingCommands(dc, group, bytes, lengths);
     result.text = FormatProgramSource(bytes, lengths, dc.GetInt(kKeyEscapeCode, -1), settings);
     if (result.extractStatus != kExtractOk) {
         result.status = VySourceStatus::kExtractionStopped;

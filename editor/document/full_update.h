@@ -11,6 +11,12 @@
 // The clear command that starts every refresh.
 inline constexpr uint8_t kLcdClearCommand[] = {0x1B, 0x43, 0x4C, 0x00};
 
+// Appends the commands of every object, bottom to top, with their lengths,
+// and returns the extraction status. The text lines are laid out for the run
+// and removed again afterwards.
+int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylObjectGroup& group,
+                               VyByteArray& bytes, VyLengthArray& lengths);
+
 // Fills bytes and lengths (replacing their contents) and returns the
 // extraction status; on a failure they hold what came before it. The text
 // lines are laid out for the run and removed again afterwards.
