@@ -75,6 +75,10 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
         if (progress.acknowledged >= progress.total && progress.exitCode < 0) {
             progress.exitCode = 0;
         }
+        if (link.Credits().IsPortFailed() && progress.exitCode < 0) {
+            err << '\n' << options.device << ": the port failed while sending\n";
+            progress.exitCode = 1;
+        }
         if (link.Credits().IsNoAnswer() && progress.exitCode < 0) {
             err << '\n' << Cp949ToUtf8(kNoAnswerWarning) << '\n';
             progress.exitCode = 3;

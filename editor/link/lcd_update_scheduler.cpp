@@ -29,6 +29,10 @@ VyUpdateStart CVylLcdUpdateScheduler::TryToStartUpdatingLcd(const CVylObjectGrou
     VyByteArray bytes;
     VyLengthArray lengths;
     BuildFullLcdUpdate(m_dc, copy, bytes, lengths);
-    m_link->InvokeDispatchBytes(m_dc, bytes, &lengths);
+    if (!m_link->InvokeDispatchBytes(m_dc, bytes, &lengths)) {
+        // No worker could be had: the request waits for the next try.
+        m_link->Credits().SetUpdatePending(true);
+        return VyUpdateStart::kNothing;
+    }
     return VyUpdateStart::kStarted;
 }

@@ -27,5 +27,5 @@ class CVylMSCommConfig : public CFxAssignGroupEx {
 };
 
 // The baud rates a user may choose.
-inline constexpr uint32_t kBaudRates[] = {2400,  4800,  9600,  14400,  19200, 28800,
+inline constexpr uint32_t kBaudRates[] = {2400,  4800,  9600,  19200,  28800,
                                           38400, 57600, 76800, 115200, 230400};

@@ -26,9 +26,12 @@ void CVylLinkCredits::UrgeStop() {
 }
 
 void CVylLinkCredits::InitCredits() {
+    // The stop comes first: a waiter must not take the freed credit.
+    m_stop.store(true, std::memory_order_release);
     m_outstanding.store(0);
     m_pendingUpdate.store(false);
-    UrgeStop();
+    std::lock_guard<std::mutex> lock(m_waitMutex);
+    m_changed.notify_all();
 }
 
 void CVylLinkCredits::SetClock(Clock clock, int64_t noAnswerMs) {

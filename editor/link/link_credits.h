@@ -36,6 +36,9 @@ class CVylLinkCredits {
     void ClearStopRequest() { m_stop.store(false, std::memory_order_release); }
     bool IsNoAnswer() const { return m_noAnswer.load(); }
     void ClearNoAnswer() { m_noAnswer.store(false); }
+    // Set when a transfer ended because the port failed under it.
+    bool IsPortFailed() const { return m_portFailed.load(); }
+    void SetPortFailed(bool failed) { m_portFailed.store(failed); }
     bool IsUpdatePending() const { return m_pendingUpdate.load(); }
     void SetUpdatePending(bool pending) { m_pendingUpdate.store(pending); }
 
@@ -52,6 +55,7 @@ class CVylLinkCredits {
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_noAnswer{false};
     std::atomic<bool> m_pendingUpdate{false};
+    std::atomic<bool> m_portFailed{false};
     // Wakes a waiting worker as soon as an acknowledgement or a stop arrives.
     std::mutex m_waitMutex;
     std::condition_variable m_changed;

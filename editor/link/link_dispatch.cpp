@@ -40,7 +40,12 @@ void DispatchBytes(CVylLinkCredits& credits, CVylSerialControl& control, std::st
     }
     credits.ClearStopRequest();
     for (std::string_view chunk : SplitIntoChunks(bytes, lengths)) {
-        if (!credits.AcquireCredit() || !control.Write(chunk)) {
+        if (!credits.AcquireCredit()) {
+            credits.InitCredits();
+            return;
+        }
+        if (!control.Write(chunk)) {
+            credits.SetPortFailed(true);
             credits.InitCredits();
             return;
         }

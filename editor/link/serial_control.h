@@ -21,6 +21,8 @@ class CVylSerialControl {
     virtual bool IsOpen() const = 0;
     // Writes the block whole; false when the port failed meanwhile.
     virtual bool Write(std::string_view block) = 0;
+    // A new rate for the open port, which stays open.
+    virtual bool ApplyBaud(uint32_t baud) = 0;
     // The device a free port may be opened at right now (exclusively).
     virtual bool IsPortFree(const std::string& device) const = 0;
 

@@ -1,9 +1,12 @@
 #include "serial_link.h"
 
+#include <chrono>
 #include <mutex>
+#include <thread>
 #include <unordered_map>
 
 #include "editor/link/link_dispatch.h"
+#include "editor/link/serial_port.h"
 #include "editor/link/tty_serial_control.h"
 #include "editor/link/virtual_serial_control.h"
 #include "editor/tree/decimal_text.h"
@@ -61,6 +64,13 @@ VyLengthArray LengthsFrom(std::string_view raw) {
     return lengths;
 }
 
+int Refuse(VyPortNotice* out, const VyPortNotice& notice) {
+    if (out != nullptr) {
+        *out = notice;
+    }
+    return 0;
+}
+
 }  // namespace
 
 CVylMSComm::CVylMSComm() {
@@ -70,12 +80,23 @@ CVylMSComm::CVylMSComm() {
 }
 
 CVylMSComm::~CVylMSComm() {
-    m_credits.UrgeStop();
-    {
-        std::lock_guard<std::mutex> lock(g_linksMutex);
-        g_links.erase(m_handle);
-    }
+    // A closed port fails any write still to come, so every transfer ends.
     Finalize();
+    StopTransfers();
+    std::lock_guard<std::mutex> lock(g_linksMutex);
+    g_links.erase(m_handle);
+}
+
+void CVylMSComm::StopTransfers() {
+    // Asked again and again: a task that only now starts clears one request.
+    while (m_pool.IsAnyWorkerBusy()) {
+        m_credits.UrgeStop();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+std::string CVylMSComm::PortStateText() const {
+    return m_openStateText.empty() ? CVylMSCommConfig::PortStateText() : m_openStateText;
 }
 
 int CVylMSComm::Initialize(const std::string& settingsPath, const SettingsAsker& askUser) {
@@ -98,11 +119,13 @@ void CVylMSComm::Finalize() {
     }
 }
 
-void CVylMSComm::UseControlFor(const std::string& device) {
-    const bool wantVirtual = device == kVirtualDevice;
+void CVylMSComm::UseControlFor(bool wantVirtual) {
     if (m_control && wantVirtual == m_controlIsVirtual) {
         return;
     }
+    // No worker may be inside the control that goes away.
+    m_credits.InitCredits();
+    StopTransfers();
     if (wantVirtual) {
         m_control = std::make_unique<CVylVirtualSerialControl>();
     } else {
@@ -123,25 +146,36 @@ void CVylMSComm::UseControlFor(const std::string& device) {
 int CVylMSComm::OpenPort(VyPortNotice* notice) {
     const std::string device = GetDevicePath();
     const auto baud = static_cast<uint32_t>(GetBaudRate());
-    UseControlFor(device);
-    const bool ours = m_control->IsOpen() && m_openDevice == device;
-    if (!ours && !m_control->IsPortFree(device)) {
-        if (notice != nullptr) {
-            *notice = {PortName(*this) + std::string(kPortBusy),
-                       "COMM" + PortName(*this) + std::string(kCannotOpenCaption)};
+    const VyPortNotice refused{PortName(*this) + std::string(kPortRefused), ""};
+    if (m_control && m_control->IsOpen() && m_openDevice == device) {
+        // The port is ours already: only the rate is applied.
+        if (baud == 0 || !m_control->ApplyBaud(baud)) {
+            return Refuse(notice, refused);
         }
-        return 0;
+        m_openStateText = CVylMSCommConfig::PortStateText();
+        return 1;
     }
-    // Reopening applies the rate; the port stays ours throughout.
-    const std::string error = m_control->Open(device, baud);
-    if (!error.empty()) {
+    // A port that failed under a transfer still holds its device: let it go.
+    if (m_control && !m_control->IsOpen()) {
+        m_control->Close();
         m_openDevice.clear();
-        if (notice != nullptr) {
-            *notice = {PortName(*this) + std::string(kPortRefused), ""};
-        }
-        return 0;
+    }
+    const bool wantVirtual = device == kVirtualDevice;
+    if (!wantVirtual && !CVylSerialPort::IsPortFree(device)) {
+        return Refuse(notice, {PortName(*this) + std::string(kPortBusy),
+                               "COMM" + PortName(*this) + std::string(kCannotOpenCaption)});
+    }
+    if (baud == 0) {
+        return Refuse(notice, refused);
+    }
+    UseControlFor(wantVirtual);
+    m_openDevice.clear();
+    if (!m_control->Open(device, baud).empty()) {
+        return Refuse(notice, refused);
     }
     m_openDevice = device;
+    m_openStateText = CVylMSCommConfig::PortStateText();
+    m_credits.SetPortFailed(false);
     return 1;
 }
 

@@ -40,7 +40,9 @@ class CVylMSComm : public CVylMSCommConfig {
     // Opens the port the settings name; 1 on success, else 0 with the notice.
     int OpenPort(VyPortNotice* notice = nullptr);
     bool IsPortOpen() const { return m_control && m_control->IsOpen(); }
-    std::string PortStateText() const { return CVylMSCommConfig::PortStateText(); }
+    // The open port and its settings ("COM1: 19200,N,8,1" or a device path);
+    // before any port opened, the settings' own.
+    std::string PortStateText() const;
 
     void InitCredits() { m_credits.InitCredits(); }
     void UrgeStop() { m_credits.UrgeStop(); }
@@ -67,12 +69,15 @@ class CVylMSComm : public CVylMSCommConfig {
     }
 
   private:
-    void UseControlFor(const std::string& device);
+    void UseControlFor(bool wantVirtual);
+    // Stops every transfer and waits until no worker runs one.
+    void StopTransfers();
 
     CVylLinkCredits m_credits;
     std::unique_ptr<CVylSerialControl> m_control;
     bool m_controlIsVirtual = false;
     std::string m_openDevice;
+    std::string m_openStateText;
     int32_t m_handle = 0;
     std::function<void(const std::string&)> m_receiveObserver;
     std::function<void(const std::string&)> m_lostObserver;

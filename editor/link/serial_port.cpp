@@ -17,6 +17,7 @@ namespace {
 // A write that cannot proceed for this long means the device has stopped
 // taking bytes (a pulled adapter can look like this).
 constexpr int kWriteStallMs = 5000;
+constexpr int kWriteSliceMs = 50;
 
 int OpenExclusive(const std::string& device, std::string* error) {
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -77,7 +78,7 @@ std::string CVylSerialPort::Open(const std::string& device, uint32_t baud) {
     }
     if (::isatty(fd) && (!MakeRaw8N1(fd) || !SetSerialBaudRate(fd, baud))) {
         error = std::strerror(errno);
-        ::close(fd);
+        CloseExclusive(fd);
         return error.empty() ? "the port settings were refused" : error;
     }
     std::lock_guard<std::mutex> lock(m_writeMutex);
@@ -87,8 +88,16 @@ std::string CVylSerialPort::Open(const std::string& device, uint32_t baud) {
     return {};
 }
 
+bool CVylSerialPort::ApplyBaud(uint32_t baud) {
+    const int fd = m_fd;
+    return fd >= 0 && (!::isatty(fd) || SetSerialBaudRate(fd, baud));
+}
+
 void CVylSerialPort::Close() {
+    // A writer in the middle of a long block gives up at its next slice.
+    m_closing = true;
     std::lock_guard<std::mutex> lock(m_writeMutex);
+    m_closing = false;
     const int fd = m_fd.exchange(-1);
     if (fd >= 0) {
         CloseExclusive(fd);
@@ -100,12 +109,29 @@ bool CVylSerialPort::IsOpen() const {
     return m_fd >= 0 && !m_failed;
 }
 
+// Waits in short slices, so that a Close is never held up for long.
+bool CVylSerialPort::WaitWritable(int fd) const {
+    for (int waited = 0; waited < kWriteStallMs && !m_closing; waited += kWriteSliceMs) {
+        struct pollfd waiter {
+            fd, POLLOUT, 0
+        };
+        const int ready = ::poll(&waiter, 1, kWriteSliceMs);
+        if (ready > 0) {
+            return !(waiter.revents & (POLLERR | POLLHUP | POLLNVAL));
+        }
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+    return false;
+}
+
 bool CVylSerialPort::WriteAll(std::string_view bytes) {
     std::lock_guard<std::mutex> lock(m_writeMutex);
     const int fd = m_fd;
     size_t done = 0;
     while (done < bytes.size()) {
-        if (fd < 0 || m_failed) {
+        if (fd < 0 || m_failed || m_closing) {
             return false;
         }
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -116,14 +142,8 @@ bool CVylSerialPort::WriteAll(std::string_view bytes) {
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            struct pollfd waiter {
-                fd, POLLOUT, 0
-            };
-            const int ready = ::poll(&waiter, 1, kWriteStallMs);
-            if (ready > 0 && !(waiter.revents & (POLLERR | POLLHUP | POLLNVAL))) {
-                continue;
-            }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && WaitWritable(fd)) {
+            continue;
         }
         // Failed, stalled or gone: the port is of no use any more.
         m_failed = true;

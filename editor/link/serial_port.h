@@ -21,6 +21,8 @@ class CVylSerialPort {
     std::string Open(const std::string& device, uint32_t baud);
     void Close();
     bool IsOpen() const;
+    // New rate for the open port, without closing it.
+    bool ApplyBaud(uint32_t baud);
     int Descriptor() const { return m_fd; }
     const std::string& Device() const { return m_device; }
 
@@ -37,7 +39,10 @@ class CVylSerialPort {
     static bool IsPortFree(const std::string& device);
 
   private:
+    bool WaitWritable(int fd) const;
+
     std::atomic<int> m_fd{-1};
+    std::atomic<bool> m_closing{false};
     // Set by a writer whose device failed; the owner's thread closes it, so
     // that a descriptor is never closed under a reader's feet.
     std::atomic<bool> m_failed{false};

@@ -20,6 +20,7 @@ class CVylVirtualSerialControl : public CVylSerialControl {
     void Close() override;
     bool IsOpen() const override;
     bool Write(std::string_view block) override;
+    bool ApplyBaud(uint32_t) override { return IsOpen(); }
     bool IsPortFree(const std::string&) const override { return true; }
 
     // A copy of the module's screen, taken under the module's lock.

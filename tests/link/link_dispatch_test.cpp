@@ -35,14 +35,17 @@ class PtyControl : public CVylPolledSerialControl {
 struct Transfer {
     Transfer(PtyControl& control, CVylLinkCredits& credits, std::string bytes,
              std::optional<Lengths> lengths)
-        : m_bytes(std::move(bytes)), m_lengths(std::move(lengths)) {
+        : m_credits(credits), m_bytes(std::move(bytes)), m_lengths(std::move(lengths)) {
         m_done = std::async(std::launch::async, [&control, &credits, this] {
             DispatchBytes(credits, control, m_bytes, m_lengths ? &*m_lengths : nullptr);
         });
     }
+    // A test that stops early must not leave the transfer waiting for ever.
+    ~Transfer() { m_credits.InitCredits(); }
     bool Finished(int ms) {
         return m_done.wait_for(std::chrono::milliseconds(ms)) == std::future_status::ready;
     }
+    CVylLinkCredits& m_credits;
     std::string m_bytes;
     std::optional<Lengths> m_lengths;
     std::future<void> m_done;
