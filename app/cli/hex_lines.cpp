@@ -1,15 +1,15 @@
 #include "hex_lines.h"
 
+#include "editor/tree/decimal_text.h"
+
 namespace {
 
 void AppendHexLine(std::string& out, const VyByteArray& bytes, size_t from, size_t to) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     for (size_t i = from; i < to; ++i) {
         if (i != from) {
             out += ' ';
         }
-        out += kDigits[bytes[i] >> 4];
-        out += kDigits[bytes[i] & 0x0F];
+        AppendHexByte(out, bytes[i]);
     }
     out += '\n';
 }

@@ -12,11 +12,7 @@
 namespace {
 
 std::string_view Trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return TrimmedText(text, " \t");
 }
 
 // ASCII letters only: CP949 lead and trail bytes must never be folded.

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 // The settings read once per run.
 struct FormatParts {
@@ -59,8 +58,7 @@ size_t EstimateSize(size_t count, const std::string& header, const FormatParts& 
 
 void AppendHexItem(uint8_t byte, const FormatParts& parts, std::string& out) {
     out += parts.byteHeader;
-    out.push_back(kHexDigits[byte >> 4]);
-    out.push_back(kHexDigits[byte & 0x0F]);
+    AppendHexByte(out, byte);
     out += parts.byteFoot;
 }
 

@@ -79,12 +79,7 @@ const SettingRow* FindRow(std::string_view key) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    return TrimmedText(text, " \t\r\n");
 }
 
 // Whether the last syllable of a CP949 text ends in a consonant, which picks

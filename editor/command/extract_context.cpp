@@ -12,12 +12,10 @@ constexpr std::array<std::string_view, 5> kStateOrder = {"dot_size", "font_style
                                                          "line_style", "color_switch"};
 
 std::string HexText(const VyByteArray& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string text;
     text.reserve(bytes.size() * 2);
     for (uint8_t b : bytes) {
-        text.push_back(kDigits[b >> 4]);
-        text.push_back(kDigits[b & 0x0F]);
+        AppendHexByte(text, b);
     }
     return text;
 }

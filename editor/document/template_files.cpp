@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/tree/decimal_text.h"
+
 namespace {
 
 // Characters no template name may hold, in the order the notice lists them.
@@ -25,10 +27,6 @@ constexpr std::string_view kNoticeExists =
 constexpr std::string_view kNoticeWriteFailed =
     "\xC5\xDB\xC7\xC3\xB8\xB4\xC0\xBB \xC0\xFA\xC0\xE5\xC7\xD2 \xBC\xF6 "
     "\xBE\xF8\xBD\xC0\xB4\xCF\xB4\xD9.";
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
@@ -60,13 +58,7 @@ std::string TemplateSaveNotice(VyTemplateSave result) {
 }
 
 std::string TrimTemplateName(std::string_view name) {
-    while (!name.empty() && IsBlank(name.front())) {
-        name.remove_prefix(1);
-    }
-    while (!name.empty() && IsBlank(name.back())) {
-        name.remove_suffix(1);
-    }
-    return std::string(name);
+    return std::string(TrimmedText(name, " \t\r\n\v\f"));
 }
 
 std::string TemplateFilePath(const std::string& folder, const std::string& name) {

@@ -58,3 +58,17 @@ std::string IntToText(int32_t value, int radix, int width) {
 std::string DecimalText(int64_t value) {
     return std::to_string(value);
 }
+
+void AppendHexByte(std::string& out, uint8_t byte) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out.push_back(kDigits[byte >> 4]);
+    out.push_back(kDigits[byte & 0x0F]);
+}
+
+std::string_view TrimmedText(std::string_view text, std::string_view blanks) {
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}

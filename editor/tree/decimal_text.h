@@ -1,4 +1,4 @@
-// Number <-> text conversions shared by every record of the system.
+// Number <-> text conversions and small text helpers shared across the system.
 #pragma once
 
 #include <cstdint>
@@ -17,3 +17,9 @@ std::string IntToText(int32_t value, int radix, int width);
 
 // Plain decimal text of value ("-5", "0", "123").
 std::string DecimalText(int64_t value);
+
+// Appends the byte as two upper-case hexadecimal digits ("1B").
+void AppendHexByte(std::string& out, uint8_t byte);
+
+// The text without the given blank characters at either end.
+std::string_view TrimmedText(std::string_view text, std::string_view blanks);
