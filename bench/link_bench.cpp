@@ -3,9 +3,6 @@
 // command. The figure that matters is total time / ideal time, where the ideal
 // is the wire time of every byte plus every processing delay.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <thread>
@@ -15,6 +12,7 @@
 #include "editor/document/full_update.h"
 #include "editor/link/link_dispatch.h"
 #include "editor/link/polled_serial_control.h"
+#include "editor/link/pseudo_terminal.h"
 
 namespace {
 
@@ -22,28 +20,17 @@ constexpr uint32_t kBaud = 115200;
 
 struct SimulatedLine {
     explicit SimulatedLine(int64_t processingUs) : sim({kBaud, processingUs, false, false}) {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ::grantpt(master);
-        ::unlockpt(master);
-        path = ::ptsname(master);
-        keeper = ::open(path.c_str(), O_RDWR | O_NOCTTY);
-        struct termios raw {};
-        ::tcgetattr(keeper, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(keeper, TCSANOW, &raw);
-        server = std::thread([this] { ServeLine(master, sim, stop); });
+        OpenPseudoTerminal(&terminal);
+        server = std::thread([this] { ServeLine(terminal.master, sim, stop); });
     }
     ~SimulatedLine() {
         stop = 1;
         server.join();
-        ::close(keeper);
-        ::close(master);
+        ClosePseudoTerminal(&terminal);
     }
     CVylLcdSimulator sim;
     volatile std::sig_atomic_t stop = 0;
-    int master = -1;
-    int keeper = -1;
-    std::string path;
+    VyPseudoTerminal terminal;
     std::thread server;
 };
 
@@ -64,7 +51,7 @@ void SendUpdate(benchmark::State& state, CVylObjectGroup& drawing) {
             credits.DecreaseNotReturnedCmdCount(CountAcknowledgements(received));
         },
         nullptr);
-    if (!control.Open(line.path, kBaud).empty()) {
+    if (!control.Open(line.terminal.slavePath, kBaud).empty()) {
         state.SkipWithError("the simulated line does not open");
         return;
     }

@@ -1,9 +1,6 @@
 // vylcd-lcdsim: acts as the LCD module on a pseudo-terminal. Prints the path
 // a link should open as its first line, answers like the module, and on
 // SIGINT or SIGTERM writes the module's screen as a PNG when asked to.
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -16,6 +13,7 @@
 
 #include "app/lcdsim/lcd_simulator.h"
 #include "editor/link/frame_png.h"
+#include "editor/link/pseudo_terminal.h"
 
 namespace {
 
@@ -58,22 +56,6 @@ bool ParseOptions(int argc, char** argv, Options* options) {
     return options->sim.baud > 0;
 }
 
-// The master end of a new pseudo-terminal; the slave is kept open too, so the
-// line stays up while links come and go.
-int OpenTerminal(std::string* slavePath, int* keeper) {
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        return -1;
-    }
-    *slavePath = ::ptsname(master);
-    *keeper = ::open(slavePath->c_str(), O_RDWR | O_NOCTTY);
-    struct termios raw {};
-    ::tcgetattr(*keeper, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(*keeper, TCSANOW, &raw);
-    return master;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,19 +63,17 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, &options)) {
         return Usage();
     }
-    std::string slavePath;
-    int keeper = -1;
-    const int master = OpenTerminal(&slavePath, &keeper);
-    if (master < 0) {
+    VyPseudoTerminal line;
+    if (!OpenPseudoTerminal(&line)) {
         std::perror("vylcd-lcdsim: cannot open a pseudo-terminal");
         return 1;
     }
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
-    std::cout << slavePath << std::endl;
+    std::cout << line.slavePath << std::endl;
 
     CVylLcdSimulator sim(options.sim);
-    ServeLine(master, sim, g_stop);
+    ServeLine(line.master, sim, g_stop);
 
     std::cerr << "vylcd-lcdsim: " << sim.Lcd().GetCommandCount() << " commands, "
               << sim.Lcd().GetGarbageBytes() << " bytes skipped";
@@ -105,7 +85,6 @@ int main(int argc, char** argv) {
         std::cerr << "vylcd-lcdsim: cannot write " << *options.pngPath << '\n';
         return 1;
     }
-    ::close(keeper);
-    ::close(master);
+    ClosePseudoTerminal(&line);
     return options.sim.check && sim.GetViolations() > 0 ? 4 : 0;
 }

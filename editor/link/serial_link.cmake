@@ -5,7 +5,8 @@ add_library(vy_serial STATIC
     link/link_credits.cpp
     link/link_dispatch.cpp
     link/link_config.cpp
-    link/polled_serial_control.cpp)
+    link/polled_serial_control.cpp
+    link/pseudo_terminal.cpp)
 target_include_directories(vy_serial PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(vy_serial PUBLIC vy_tree Threads::Threads)
 

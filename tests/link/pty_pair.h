@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "editor/link/pseudo_terminal.h"
+
 class PtyPair {
   public:
     PtyPair();
@@ -11,8 +13,8 @@ class PtyPair {
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
-    const std::string& SlavePath() const { return m_slavePath; }
-    int Master() const { return m_master; }
+    const std::string& SlavePath() const { return m_terminal.slavePath; }
+    int Master() const { return m_terminal.master; }
     // Reads exactly n bytes from the master, or what came within timeoutMs.
     std::string ReadMaster(size_t n, int timeoutMs) const;
     // Bytes the master can read within timeoutMs (for "nothing more came").
@@ -21,8 +23,5 @@ class PtyPair {
     void CloseMaster();
 
   private:
-    int m_master = -1;
-    // Held open so the slave side stays alive between openers.
-    int m_keeper = -1;
-    std::string m_slavePath;
+    VyPseudoTerminal m_terminal;
 };
