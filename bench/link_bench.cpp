@@ -1,10 +1,16 @@
 // A full LCD update through the link to a simulated module on a real
 // pseudo-terminal at 115200 baud, without and with 1 ms of processing per
 // command. The figure that matters is total time / ideal time, where the ideal
-// is the wire time of every byte plus every processing delay.
+// is the wire time of every byte plus every processing delay. The "bare"
+// variants send the same chunks with nothing but a write and a blocking wait
+// for the answer: what the pseudo-terminal and the scheduler cost on their
+// own, the floor any link on this machine stands on.
 #include <benchmark/benchmark.h>
 
+#include <poll.h>
+
 #include <csignal>
+#include <functional>
 #include <thread>
 
 #include "app/lcdsim/lcd_simulator.h"
@@ -34,7 +40,10 @@ struct SimulatedLine {
     std::thread server;
 };
 
-void SendUpdate(benchmark::State& state, CVylObjectGroup& drawing) {
+// Sends the chunks once and returns when every one was acknowledged.
+using UpdateSender = std::function<void(std::string_view bytes, const VyLengthArray& lengths)>;
+
+void MeasureUpdate(benchmark::State& state, CVylObjectGroup& drawing, const UpdateSender& send) {
     const int64_t processingUs = state.range(0);
     CVylDeviceContext dc;
     dc.InitDeviceContext(kModelVyb3224);
@@ -42,8 +51,21 @@ void SendUpdate(benchmark::State& state, CVylObjectGroup& drawing) {
     VyLengthArray lengths;
     BuildFullLcdUpdate(dc, drawing, bytes, lengths);
     const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    for (auto _ : state) {
+        send(view, lengths);
+    }
+    const double ideal = static_cast<double>(bytes.size()) * 10.0 / kBaud +
+                         static_cast<double>(lengths.size()) * processingUs * 1e-6;
+    state.counters["commands"] = static_cast<double>(lengths.size());
+    state.counters["ideal_ms"] = ideal * 1e3;
+    // Wall time per update over the ideal; 1.0 means the line adds nothing.
+    state.counters["over_ideal"] =
+        benchmark::Counter(ideal * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
 
-    SimulatedLine line(processingUs);
+void SendThroughLink(benchmark::State& state, CVylObjectGroup& drawing) {
+    SimulatedLine line(state.range(0));
     CVylLinkCredits credits;
     CVylPolledSerialControl control;
     control.SetReceiver(
@@ -55,20 +77,34 @@ void SendUpdate(benchmark::State& state, CVylObjectGroup& drawing) {
         state.SkipWithError("the simulated line does not open");
         return;
     }
-    for (auto _ : state) {
-        DispatchBytes(credits, control, view, &lengths);
+    MeasureUpdate(state, drawing, [&](std::string_view bytes, const VyLengthArray& lengths) {
+        DispatchBytes(credits, control, bytes, &lengths);
         while (credits.GetNotReturnedCmdCount() != 0) {
             std::this_thread::yield();
         }
+    });
+}
+
+// One thread writes a chunk and sleeps in poll until its answer is there.
+void SendBare(benchmark::State& state, CVylObjectGroup& drawing) {
+    SimulatedLine line(state.range(0));
+    CVylSerialPort port;
+    if (!port.Open(line.terminal.slavePath, kBaud).empty()) {
+        state.SkipWithError("the simulated line does not open");
+        return;
     }
-    const double ideal = static_cast<double>(bytes.size()) * 10.0 / kBaud +
-                         static_cast<double>(lengths.size()) * processingUs * 1e-6;
-    state.counters["commands"] = static_cast<double>(lengths.size());
-    state.counters["ideal_ms"] = ideal * 1e3;
-    // Wall time per update over the ideal; 1.0 means the link adds nothing.
-    state.counters["over_ideal"] =
-        benchmark::Counter(ideal * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    MeasureUpdate(state, drawing, [&](std::string_view bytes, const VyLengthArray& lengths) {
+        for (std::string_view chunk : SplitIntoChunks(bytes, &lengths)) {
+            port.WriteAll(chunk);
+            bool gone = false;
+            while (CountAcknowledgements(port.ReadAvailable(&gone)) == 0 && !gone) {
+                struct pollfd waiter {
+                    port.Descriptor(), POLLIN, 0
+                };
+                ::poll(&waiter, 1, 100);
+            }
+        }
+    });
 }
 
 void BM_SendSample(benchmark::State& state) {
@@ -79,17 +115,28 @@ void BM_SendSample(benchmark::State& state) {
         state.SkipWithError("the sample drawing cannot be read");
         return;
     }
-    SendUpdate(state, drawing);
+    SendThroughLink(state, drawing);
 }
 
 void BM_SendMixed200(benchmark::State& state) {
     CVylObjectGroup drawing = MakeMixedDrawing(200);
-    SendUpdate(state, drawing);
+    SendThroughLink(state, drawing);
+}
+
+void BM_SendMixed200Bare(benchmark::State& state) {
+    CVylObjectGroup drawing = MakeMixedDrawing(200);
+    SendBare(state, drawing);
 }
 
 }  // namespace
 
 BENCHMARK(BM_SendSample)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SendMixed200Bare)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_SendMixed200)
     ->Arg(0)
     ->Arg(1000)

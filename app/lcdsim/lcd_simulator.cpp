@@ -48,14 +48,29 @@ int CVylLcdSimulator::PollTimeoutMs() const {
     return static_cast<int>(std::clamp<int64_t>(wait, 0, 50));
 }
 
+namespace {
+
+// A module listens to its line all the time; after an answer the next
+// command usually follows within a few hundred microseconds, so the line is
+// watched without sleeping for a while (a sleeping simulator would add the
+// machine's wake-up time to every command).
+constexpr auto kEagerListen = std::chrono::microseconds(300);
+
+int WaitTimeoutMs(const CVylLcdSimulator& sim, CVylLcdSimulator::Clock::time_point eagerUntil) {
+    return CVylLcdSimulator::Clock::now() < eagerUntil ? 0 : sim.PollTimeoutMs();
+}
+
+}  // namespace
+
 void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop) {
     using Clock = CVylLcdSimulator::Clock;
     char buffer[4096];
+    Clock::time_point eagerUntil{};
     while (!stop) {
         struct pollfd waiter {
             master, POLLIN, 0
         };
-        if (::poll(&waiter, 1, sim.PollTimeoutMs()) > 0 && (waiter.revents & POLLIN)) {
+        if (::poll(&waiter, 1, WaitTimeoutMs(sim, eagerUntil)) > 0 && (waiter.revents & POLLIN)) {
             const ssize_t n = ::read(master, buffer, sizeof buffer);
             if (n > 0) {
                 sim.OnBytes(std::string_view(buffer, static_cast<size_t>(n)), Clock::now());
@@ -67,8 +82,12 @@ void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic
                when - Clock::now() < std::chrono::milliseconds(2)) {
         }
         const std::string answers = sim.TakeDueAnswers(Clock::now());
-        if (!answers.empty() && ::write(master, answers.data(), answers.size()) < 0) {
+        if (answers.empty()) {
+            continue;
+        }
+        if (::write(master, answers.data(), answers.size()) < 0) {
             return;
         }
+        eagerUntil = Clock::now() + kEagerListen;
     }
 }

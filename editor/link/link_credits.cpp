@@ -1,13 +1,14 @@
 #include "link_credits.h"
 
-#include <thread>
-
 namespace {
 
 // Also woken by acknowledgements; the period only bounds how late the
 // no-answer time is noticed.
 constexpr auto kWaitSlice = std::chrono::milliseconds(20);
-constexpr auto kSpinTime = std::chrono::microseconds(300);
+
+int64_t Nanoseconds(std::chrono::steady_clock::time_point when) {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
+}
 
 }  // namespace
 
@@ -15,8 +16,15 @@ void CVylLinkCredits::DecreaseNotReturnedCmdCount(int32_t n) {
     int32_t current = m_outstanding.load();
     while (!m_outstanding.compare_exchange_weak(current, current - n > 0 ? current - n : 0)) {
     }
-    std::lock_guard<std::mutex> lock(m_waitMutex);
-    m_changed.notify_all();
+    bool relayed = false;
+    if (n > 0) {
+        std::lock_guard<std::mutex> lock(m_relayMutex);
+        relayed = m_relay && m_relay();
+    }
+    if (!relayed) {
+        std::lock_guard<std::mutex> lock(m_waitMutex);
+        m_changed.notify_all();
+    }
 }
 
 void CVylLinkCredits::UrgeStop() {
@@ -39,27 +47,48 @@ void CVylLinkCredits::SetClock(Clock clock, int64_t noAnswerMs) {
     m_noAnswerMs = noAnswerMs;
 }
 
-bool CVylLinkCredits::AcquireCredit() {
-    const auto start = m_clock();
-    // An answer usually comes within a few hundred microseconds of a short
-    // command: looking for it briefly saves the sleeping worker's wake-up time.
-    const auto spinUntil = std::chrono::steady_clock::now() + kSpinTime;
-    while (std::chrono::steady_clock::now() < spinUntil && m_outstanding.load() != 0 &&
-           !IsStopRequested()) {
-        std::this_thread::yield();
+bool CVylLinkCredits::TryTakeCredit() {
+    int32_t idle = 0;
+    if (!m_outstanding.compare_exchange_strong(idle, 1)) {
+        return false;
     }
+    // Looked at after the exchange: InitCredits raises the stop before it
+    // frees the credit, so a credit freed by it is always given back here.
+    if (IsStopRequested()) {
+        ReturnCredit();
+        return false;
+    }
+    m_takenAtNs.store(Nanoseconds(m_clock()));
+    return true;
+}
+
+void CVylLinkCredits::ReturnCredit() {
+    int32_t held = 1;
+    m_outstanding.compare_exchange_strong(held, 0);
+}
+
+bool CVylLinkCredits::AcquireCredit() {
+    return WaitUntil([this] { return TryTakeCredit(); });
+}
+
+bool CVylLinkCredits::WaitUntil(const std::function<bool()>& done) {
     std::unique_lock<std::mutex> lock(m_waitMutex);
     for (;;) {
         if (IsStopRequested()) {
             return false;
         }
-        int32_t idle = 0;
-        if (m_outstanding.compare_exchange_strong(idle, 1)) {
+        if (done()) {
             return true;
         }
-        if (m_clock() - start > std::chrono::milliseconds(m_noAnswerMs)) {
+        if (m_outstanding.load() != 0 &&
+            Nanoseconds(m_clock()) - m_takenAtNs.load() > m_noAnswerMs * 1'000'000) {
             m_noAnswer.store(true);
         }
         m_changed.wait_for(lock, kWaitSlice);
     }
+}
+
+void CVylLinkCredits::SetRelay(Relay relay) {
+    std::lock_guard<std::mutex> lock(m_relayMutex);
+    m_relay = std::move(relay);
 }

@@ -1,6 +1,8 @@
 // The credit that keeps one command in flight: the count of written chunks
 // not yet acknowledged, the stop request and the flags the GUI polls. Shared
-// between the GUI thread and the dispatch workers.
+// between the GUI thread and the dispatch workers. A transfer may install a
+// relay that the thread taking an acknowledgement runs at once, so the next
+// command leaves without waking the worker.
 #pragma once
 
 #include <atomic>
@@ -22,11 +24,15 @@ inline constexpr std::string_view kNoAnswerWarning =
 class CVylLinkCredits {
   public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // Runs on the receiving thread when an acknowledgement frees the line;
+    // true when it sent a command and the waiting worker need not wake.
+    using Relay = std::function<bool()>;
 
     static constexpr int64_t kNoAnswerMs = 6100;
 
     int32_t GetNotReturnedCmdCount() const { return m_outstanding.load(); }
-    // Acknowledgements: the count never goes below 0, so a stray one is harmless.
+    // Acknowledgements: the count never goes below 0, so a stray one is
+    // harmless. Must not be called from inside a relay's write.
     void DecreaseNotReturnedCmdCount(int32_t n);
     void UrgeStop();
     // Count 0, pending update dropped, and any waiting transfer told to stop.
@@ -46,6 +52,17 @@ class CVylLinkCredits {
     // step; raises the no-answer flag after the no-answer time (and goes on
     // waiting). False when a stop was requested meanwhile.
     bool AcquireCredit();
+    // Takes the credit if no chunk is outstanding and no stop is requested.
+    bool TryTakeCredit();
+    // Gives back a credit taken with nothing left to send.
+    void ReturnCredit();
+    // Waits until done() holds (checked whenever the count changes) or a
+    // stop is requested (false); an outstanding chunk older than the
+    // no-answer time raises the no-answer flag meanwhile.
+    bool WaitUntil(const std::function<bool()>& done);
+    // Installs or (with nullptr) removes the relay; removal waits for a
+    // relay that is running.
+    void SetRelay(Relay relay);
 
     // For tests: another clock and a shorter no-answer time.
     void SetClock(Clock clock, int64_t noAnswerMs);
@@ -56,6 +73,10 @@ class CVylLinkCredits {
     std::atomic<bool> m_noAnswer{false};
     std::atomic<bool> m_pendingUpdate{false};
     std::atomic<bool> m_portFailed{false};
+    // When the outstanding chunk took the credit, by m_clock.
+    std::atomic<int64_t> m_takenAtNs{0};
+    std::mutex m_relayMutex;
+    Relay m_relay;
     // Wakes a waiting worker as soon as an acknowledgement or a stop arrives.
     std::mutex m_waitMutex;
     std::condition_variable m_changed;

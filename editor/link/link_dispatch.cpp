@@ -1,6 +1,7 @@
 #include "link_dispatch.h"
 
 #include <algorithm>
+#include <atomic>
 
 std::vector<std::string_view> SplitIntoChunks(std::string_view bytes,
                                               const std::vector<uint32_t>* lengths) {
@@ -33,21 +34,94 @@ int32_t CountAcknowledgements(std::string_view received) {
     return static_cast<int32_t>(std::count(received.begin(), received.end(), 'K'));
 }
 
+namespace {
+
+// The receiving thread sends only commands this short: with the previous
+// command acknowledged the driver's output buffer is empty, so writing one
+// never blocks it (the GUI thread must not wait for the wire).
+constexpr size_t kRelayLimit = 256;
+
+// The chunks of one transfer and the next one to go. Whoever holds the
+// credit claims the next chunk, so a chunk goes out once, in order.
+class CVylChunkTransfer {
+  public:
+    CVylChunkTransfer(CVylLinkCredits& credits, CVylSerialControl& control,
+                      std::vector<std::string_view> chunks)
+        : m_credits(credits), m_control(control), m_chunks(std::move(chunks)) {}
+
+    bool AllSent() const { return m_next.load() >= m_chunks.size(); }
+    bool Failed() const { return m_failed.load(); }
+
+    // On the receiving thread, right after an acknowledgement: true when it
+    // sent a short command and more remain.
+    bool Relay() {
+        if (AllSent() || !m_credits.TryTakeCredit()) {
+            return false;
+        }
+        // Holding the credit, nobody else can claim the next chunk.
+        if (AllSent() || m_chunks[m_next.load()].size() > kRelayLimit) {
+            m_credits.ReturnCredit();
+            return false;
+        }
+        return SendClaimed() && !AllSent();
+    }
+
+    // On the worker, holding the credit: sends the next chunk, or gives the
+    // credit back when a relay already sent the last one.
+    bool SendWithCredit() {
+        if (AllSent()) {
+            m_credits.ReturnCredit();
+            return true;
+        }
+        return SendClaimed();
+    }
+
+  private:
+    bool SendClaimed() {
+        // Claimed before the write: the answer may come before Write returns.
+        const size_t index = m_next.fetch_add(1);
+        if (m_control.Write(m_chunks[index])) {
+            return true;
+        }
+        m_failed.store(true);
+        m_credits.SetPortFailed(true);
+        m_credits.InitCredits();
+        return false;
+    }
+
+    CVylLinkCredits& m_credits;
+    CVylSerialControl& m_control;
+    const std::vector<std::string_view> m_chunks;
+    std::atomic<size_t> m_next{0};
+    std::atomic<bool> m_failed{false};
+};
+
+}  // namespace
+
 void DispatchBytes(CVylLinkCredits& credits, CVylSerialControl& control, std::string_view bytes,
                    const std::vector<uint32_t>* lengths) {
     if (!control.IsOpen()) {
         return;
     }
     credits.ClearStopRequest();
-    for (std::string_view chunk : SplitIntoChunks(bytes, lengths)) {
-        if (!credits.AcquireCredit()) {
-            credits.InitCredits();
-            return;
+    CVylChunkTransfer transfer(credits, control, SplitIntoChunks(bytes, lengths));
+    credits.SetRelay([&transfer] { return transfer.Relay(); });
+    bool stopped = false;
+    while (!stopped && !transfer.AllSent() && !transfer.Failed()) {
+        bool took = false;
+        stopped = !credits.WaitUntil([&] {
+            if (transfer.AllSent()) {
+                return true;
+            }
+            took = credits.TryTakeCredit();
+            return took;
+        });
+        if (took) {
+            transfer.SendWithCredit();
         }
-        if (!control.Write(chunk)) {
-            credits.SetPortFailed(true);
-            credits.InitCredits();
-            return;
-        }
+    }
+    credits.SetRelay(nullptr);
+    if (stopped) {
+        credits.InitCredits();
     }
 }

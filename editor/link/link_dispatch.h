@@ -21,7 +21,9 @@ std::vector<std::string_view> SplitIntoChunks(std::string_view bytes,
 int32_t CountAcknowledgements(std::string_view received);
 
 // The body of a dispatch task: nothing when the port is closed or there are
-// no bytes; otherwise each chunk waits for the credit, then is written. A stop
-// request ends the transfer (credits reset); so does a port that fails.
+// no bytes; otherwise each chunk waits for the credit, then is written, short
+// ones by the thread that takes the previous acknowledgement. A stop request
+// ends the transfer (credits reset); so does a port that fails. One transfer
+// at a time per credit.
 void DispatchBytes(CVylLinkCredits& credits, CVylSerialControl& control, std::string_view bytes,
                    const std::vector<uint32_t>* lengths);

@@ -1,0 +1,135 @@
+// The hand-over between the worker and the thread that takes the answers:
+// a module that answers at once, from a thread of its own, so that answers
+// often arrive while the write that caused them has not returned yet.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+#include "editor/link/link_dispatch.h"
+
+namespace {
+
+class InstantModule : public CVylSerialControl {
+  public:
+    explicit InstantModule(CVylLinkCredits& credits)
+        : m_credits(credits), m_answerer([this] { AnswerLoop(); }) {}
+    ~InstantModule() override {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_quit = true;
+        }
+        m_wake.notify_all();
+        m_answerer.join();
+    }
+
+    std::string Open(const std::string&, uint32_t) override { return {}; }
+    void Close() override {}
+    bool IsOpen() const override { return true; }
+    bool ApplyBaud(uint32_t) override { return true; }
+    bool IsPortFree(const std::string&) const override { return true; }
+
+    bool Write(std::string_view block) override {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        // The writer holds the only credit; anything else is a second
+        // command in flight.
+        if (m_credits.GetNotReturnedCmdCount() != 1 || m_unanswered != 0) {
+            ++violations;
+        }
+        received.append(block);
+        ++writes;
+        if (std::this_thread::get_id() == m_answerer.get_id()) {
+            ++relayed;
+            longestRelayed = std::max(longestRelayed, block.size());
+        }
+        ++m_unanswered;
+        m_wake.notify_all();
+        return true;
+    }
+
+    std::string received;
+    std::atomic<int> writes{0};
+    int violations = 0;
+    int relayed = 0;
+    size_t longestRelayed = 0;
+
+  private:
+    void AnswerLoop() {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_quit || m_unanswered != 0; });
+            if (m_quit) {
+                return;
+            }
+            m_unanswered = 0;
+            lock.unlock();
+            m_credits.DecreaseNotReturnedCmdCount(1);
+            lock.lock();
+        }
+    }
+
+    CVylLinkCredits& m_credits;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    int m_unanswered = 0;
+    bool m_quit = false;
+    std::thread m_answerer;
+};
+
+// Short commands with a long one now and then, each of distinct bytes.
+void MakeCommands(std::string* bytes, std::vector<uint32_t>* lengths) {
+    for (int i = 0; i < 3000; ++i) {
+        const size_t size = i % 97 == 0 ? 300 : 1 + i % 9;
+        for (size_t k = 0; k < size; ++k) {
+            bytes->push_back(static_cast<char>('a' + (i + k) % 26));
+        }
+        lengths->push_back(static_cast<uint32_t>(size));
+    }
+}
+
+TEST(LinkRelay, EveryCommandOnceInOrderWithOneInFlight) {
+    std::string bytes;
+    std::vector<uint32_t> lengths;
+    MakeCommands(&bytes, &lengths);
+    CVylLinkCredits credits;
+    InstantModule module(credits);
+    DispatchBytes(credits, module, bytes, &lengths);
+    // The last command may still be answered after the transfer returned.
+    for (int i = 0; i < 1000 && credits.GetNotReturnedCmdCount() != 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(module.received, bytes);
+    EXPECT_EQ(module.violations, 0);
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+    // Short commands leave from the answering thread; long ones never do.
+    EXPECT_GT(module.relayed, 0);
+    EXPECT_LE(module.longestRelayed, 256u);
+}
+
+TEST(LinkRelay, AStopEndsARelayedTransfer) {
+    std::string bytes;
+    std::vector<uint32_t> lengths;
+    MakeCommands(&bytes, &lengths);
+    CVylLinkCredits credits;
+    InstantModule module(credits);
+    std::thread stopper([&] {
+        while (module.writes.load() < 10) {
+            std::this_thread::yield();
+        }
+        credits.UrgeStop();
+    });
+    DispatchBytes(credits, module, bytes, &lengths);
+    stopper.join();
+    // Nothing leaves after the transfer has returned.
+    const std::string atReturn = module.received;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(module.received, atReturn);
+    EXPECT_LT(atReturn.size(), bytes.size());
+    EXPECT_EQ(bytes.compare(0, atReturn.size(), atReturn), 0);
+    EXPECT_EQ(module.violations, 0);
+    EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+}
+
+}  // namespace
