@@ -4,10 +4,15 @@
 // is the wire time of every byte plus every processing delay. The "bare"
 // variants send the same chunks with nothing but a write and a blocking wait
 // for the answer: what the pseudo-terminal and the scheduler cost on their
-// own, the floor any link on this machine stands on.
+// own, the floor any link on this machine stands on. The "link" variants go
+// the product's whole way: the link object, a worker of its pool, and answers
+// read on the Qt event loop.
 #include <benchmark/benchmark.h>
 
 #include <poll.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
 
 #include <csignal>
 #include <functional>
@@ -19,6 +24,7 @@
 #include "editor/link/link_dispatch.h"
 #include "editor/link/polled_serial_control.h"
 #include "editor/link/pseudo_terminal.h"
+#include "editor/link/serial_link.h"
 
 namespace {
 
@@ -85,6 +91,45 @@ void SendThroughLink(benchmark::State& state, CVylObjectGroup& drawing) {
     });
 }
 
+QCoreApplication& EventLoopApplication() {
+    static int argc = 1;
+    static char name[] = "vy_bench";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+void SendThroughLinkObject(benchmark::State& state, CVylObjectGroup& drawing) {
+    EventLoopApplication();
+    SimulatedLine line(state.range(0));
+    CVylMSComm link;
+    link.SetString("device", line.terminal.slavePath);
+    link.SetInt("baud_rate", static_cast<int32_t>(kBaud));
+    link.Pool().Setup(2, 1, 10);
+    if (!link.OpenPort()) {
+        state.SkipWithError("the simulated line does not open");
+        return;
+    }
+    CVylDeviceContext dc;
+    dc.InitDeviceContext(kModelVyb3224);
+    QEventLoop loop;
+    size_t acknowledged = 0;
+    size_t total = 0;
+    link.SetReceiveObserver([&](const std::string& received) {
+        acknowledged += static_cast<size_t>(CountAcknowledgements(received));
+        if (acknowledged >= total) {
+            loop.quit();
+        }
+    });
+    MeasureUpdate(state, drawing, [&](std::string_view bytes, const VyLengthArray& lengths) {
+        acknowledged = 0;
+        total = SplitIntoChunks(bytes, &lengths).size();
+        const VyByteArray update(bytes.begin(), bytes.end());
+        link.InvokeDispatchBytes(dc, update, &lengths);
+        loop.exec();
+    });
+}
+
 // One thread writes a chunk and sleeps in poll until its answer is there.
 void SendBare(benchmark::State& state, CVylObjectGroup& drawing) {
     SimulatedLine line(state.range(0));
@@ -107,11 +152,15 @@ void SendBare(benchmark::State& state, CVylObjectGroup& drawing) {
     });
 }
 
-void BM_SendSample(benchmark::State& state) {
+bool ReadSample(CVylObjectGroup* drawing) {
     CRevolver file;
+    return file.LoadFromFile(VY_SOURCE_ROOT "/samples/showcase.tpl") &&
+           drawing->ObjGroupFromRevolver(file);
+}
+
+void BM_SendSample(benchmark::State& state) {
     CVylObjectGroup drawing;
-    if (!file.LoadFromFile(VY_SOURCE_ROOT "/samples/showcase.tpl") ||
-        !drawing.ObjGroupFromRevolver(file)) {
+    if (!ReadSample(&drawing)) {
         state.SkipWithError("the sample drawing cannot be read");
         return;
     }
@@ -123,6 +172,20 @@ void BM_SendMixed200(benchmark::State& state) {
     SendThroughLink(state, drawing);
 }
 
+void BM_LinkSample(benchmark::State& state) {
+    CVylObjectGroup drawing;
+    if (!ReadSample(&drawing)) {
+        state.SkipWithError("the sample drawing cannot be read");
+        return;
+    }
+    SendThroughLinkObject(state, drawing);
+}
+
+void BM_LinkMixed200(benchmark::State& state) {
+    CVylObjectGroup drawing = MakeMixedDrawing(200);
+    SendThroughLinkObject(state, drawing);
+}
+
 void BM_SendMixed200Bare(benchmark::State& state) {
     CVylObjectGroup drawing = MakeMixedDrawing(200);
     SendBare(state, drawing);
@@ -131,6 +194,13 @@ void BM_SendMixed200Bare(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_SendSample)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LinkSample)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LinkMixed200)
+    ->Arg(0)
+    ->Arg(1000)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_SendMixed200Bare)
     ->Arg(0)
     ->Arg(1000)
