@@ -79,23 +79,27 @@ class InstantModule : public CVylSerialControl {
 };
 
 // Short commands with a long one now and then, each of distinct bytes.
-void MakeCommands(std::string* bytes, std::vector<uint32_t>* lengths) {
-    for (int i = 0; i < 3000; ++i) {
-        const size_t size = i % 97 == 0 ? 300 : 1 + i % 9;
-        for (size_t k = 0; k < size; ++k) {
-            bytes->push_back(static_cast<char>('a' + (i + k) % 26));
+class LinkRelay : public ::testing::Test {
+  protected:
+    LinkRelay() {
+        for (int i = 0; i < 3000; ++i) {
+            const size_t size = i % 97 == 0 ? 300 : 1 + i % 9;
+            for (size_t k = 0; k < size; ++k) {
+                bytes.push_back(static_cast<char>('a' + (i + k) % 26));
+            }
+            lengths.push_back(static_cast<uint32_t>(size));
         }
-        lengths->push_back(static_cast<uint32_t>(size));
     }
-}
+    void Dispatch() { DispatchBytes(credits, module, bytes, &lengths); }
 
-TEST(LinkRelay, EveryCommandOnceInOrderWithOneInFlight) {
     std::string bytes;
     std::vector<uint32_t> lengths;
-    MakeCommands(&bytes, &lengths);
     CVylLinkCredits credits;
-    InstantModule module(credits);
-    DispatchBytes(credits, module, bytes, &lengths);
+    InstantModule module{credits};
+};
+
+TEST_F(LinkRelay, EveryCommandOnceInOrderWithOneInFlight) {
+    Dispatch();
     // The last command may still be answered after the transfer returned.
     for (int i = 0; i < 1000 && credits.GetNotReturnedCmdCount() != 0; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -108,19 +112,14 @@ TEST(LinkRelay, EveryCommandOnceInOrderWithOneInFlight) {
     EXPECT_LE(module.longestRelayed, 256u);
 }
 
-TEST(LinkRelay, AStopEndsARelayedTransfer) {
-    std::string bytes;
-    std::vector<uint32_t> lengths;
-    MakeCommands(&bytes, &lengths);
-    CVylLinkCredits credits;
-    InstantModule module(credits);
+TEST_F(LinkRelay, AStopEndsARelayedTransfer) {
     std::thread stopper([&] {
         while (module.writes.load() < 10) {
             std::this_thread::yield();
         }
         credits.UrgeStop();
     });
-    DispatchBytes(credits, module, bytes, &lengths);
+    Dispatch();
     stopper.join();
     // Nothing leaves after the transfer has returned.
     const std::string atReturn = module.received;
