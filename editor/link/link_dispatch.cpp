@@ -58,8 +58,10 @@ class CVylChunkTransfer {
         if (AllSent() || !m_credits.TryTakeCredit()) {
             return false;
         }
-        // Holding the credit, nobody else can claim the next chunk.
-        if (AllSent() || m_chunks[m_next.load()].size() > kRelayLimit) {
+        // Holding the credit, nobody else can claim the next chunk. A write
+        // still going on means a stray answer freed the credit early: the
+        // receiving thread would wait for that write, so it leaves the rest.
+        if (AllSent() || m_writers.load() != 0 || m_chunks[m_next.load()].size() > kRelayLimit) {
             m_credits.ReturnCredit();
             return false;
         }
@@ -80,7 +82,10 @@ class CVylChunkTransfer {
     bool SendClaimed() {
         // Claimed before the write: the answer may come before Write returns.
         const size_t index = m_next.fetch_add(1);
-        if (m_control.Write(m_chunks[index])) {
+        m_writers.fetch_add(1);
+        const bool written = m_control.Write(m_chunks[index]);
+        m_writers.fetch_sub(1);
+        if (written) {
             return true;
         }
         m_failed.store(true);
@@ -94,6 +99,7 @@ class CVylChunkTransfer {
     const std::vector<std::string_view> m_chunks;
     std::atomic<size_t> m_next{0};
     std::atomic<bool> m_failed{false};
+    std::atomic<int> m_writers{0};
 };
 
 }  // namespace

@@ -32,20 +32,36 @@ class InstantModule : public CVylSerialControl {
     bool IsPortFree(const std::string&) const override { return true; }
 
     bool Write(std::string_view block) override {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        // The writer holds the only credit; anything else is a second
-        // command in flight.
-        if (m_credits.GetNotReturnedCmdCount() != 1 || m_unanswered != 0) {
-            ++violations;
+        const bool onAnswerer = std::this_thread::get_id() == m_answerer.get_id();
+        if (m_inWrite.fetch_add(1) != 0 && onAnswerer) {
+            ++answererWaitedForWrite;
         }
-        received.append(block);
-        ++writes;
-        if (std::this_thread::get_id() == m_answerer.get_id()) {
-            ++relayed;
-            longestRelayed = std::max(longestRelayed, block.size());
+        const bool slow = strayDuringLongWrites && block.size() > 256;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            // The writer holds the only credit; anything else is a second
+            // command in flight.
+            if (m_credits.GetNotReturnedCmdCount() != 1 || m_unanswered != 0) {
+                ++violations;
+            }
+            received.append(block);
+            ++writes;
+            if (onAnswerer) {
+                ++relayed;
+                longestRelayed = std::max(longestRelayed, block.size());
+            }
+            // A noisy line: a "K" arrives while the long command is still
+            // going out, its real answer follows when it is through.
+            ++m_unanswered;
+            m_wake.notify_all();
         }
-        ++m_unanswered;
-        m_wake.notify_all();
+        if (slow) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_unanswered;
+            m_wake.notify_all();
+        }
+        m_inWrite.fetch_sub(1);
         return true;
     }
 
@@ -54,6 +70,8 @@ class InstantModule : public CVylSerialControl {
     int violations = 0;
     int relayed = 0;
     size_t longestRelayed = 0;
+    std::atomic<int> answererWaitedForWrite{0};
+    bool strayDuringLongWrites = false;
 
   private:
     void AnswerLoop() {
@@ -63,9 +81,10 @@ class InstantModule : public CVylSerialControl {
             if (m_quit) {
                 return;
             }
+            const int answers = m_unanswered;
             m_unanswered = 0;
             lock.unlock();
-            m_credits.DecreaseNotReturnedCmdCount(1);
+            m_credits.DecreaseNotReturnedCmdCount(answers);
             lock.lock();
         }
     }
@@ -75,6 +94,7 @@ class InstantModule : public CVylSerialControl {
     std::condition_variable m_wake;
     int m_unanswered = 0;
     bool m_quit = false;
+    std::atomic<int> m_inWrite{0};
     std::thread m_answerer;
 };
 
@@ -129,6 +149,23 @@ TEST_F(LinkRelay, AStopEndsARelayedTransfer) {
     EXPECT_EQ(bytes.compare(0, atReturn.size(), atReturn), 0);
     EXPECT_EQ(module.violations, 0);
     EXPECT_EQ(credits.GetNotReturnedCmdCount(), 0);
+}
+
+// With one command in flight the receiving thread finds the line idle; a
+// stray answer must not make it wait for a long write that still runs.
+TEST_F(LinkRelay, AStrayAnswerNeverMakesTheAnsweringThreadWait) {
+    lengths.resize(200);
+    size_t covered = 0;
+    for (uint32_t length : lengths) {
+        covered += length;
+    }
+    bytes.resize(covered);
+    module.strayDuringLongWrites = true;
+    Dispatch();
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(module.received, bytes);
+    EXPECT_GT(module.relayed, 0);
+    EXPECT_EQ(module.answererWaitedForWrite.load(), 0);
 }
 
 }  // namespace
