@@ -58,13 +58,17 @@ bool CVylLinkCredits::TryTakeCredit() {
         ReturnCredit();
         return false;
     }
-    m_takenAtNs.store(Nanoseconds(m_clock()));
+    m_sentAtNs.store(Nanoseconds(m_clock()));
     return true;
 }
 
 void CVylLinkCredits::ReturnCredit() {
     int32_t held = 1;
     m_outstanding.compare_exchange_strong(held, 0);
+}
+
+void CVylLinkCredits::NoteWritten() {
+    m_sentAtNs.store(Nanoseconds(m_clock()));
 }
 
 bool CVylLinkCredits::AcquireCredit() {
@@ -81,7 +85,7 @@ bool CVylLinkCredits::WaitUntil(const std::function<bool()>& done) {
             return true;
         }
         if (m_outstanding.load() != 0 &&
-            Nanoseconds(m_clock()) - m_takenAtNs.load() > m_noAnswerMs * 1'000'000) {
+            Nanoseconds(m_clock()) - m_sentAtNs.load() > m_noAnswerMs * 1'000'000) {
             m_noAnswer.store(true);
         }
         m_changed.wait_for(lock, kWaitSlice);

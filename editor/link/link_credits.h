@@ -56,6 +56,8 @@ class CVylLinkCredits {
     bool TryTakeCredit();
     // Gives back a credit taken with nothing left to send.
     void ReturnCredit();
+    // The taken credit's chunk is written: its answer is awaited from now.
+    void NoteWritten();
     // Waits until done() holds (checked whenever the count changes) or a
     // stop is requested (false); an outstanding chunk older than the
     // no-answer time raises the no-answer flag meanwhile.
@@ -73,8 +75,9 @@ class CVylLinkCredits {
     std::atomic<bool> m_noAnswer{false};
     std::atomic<bool> m_pendingUpdate{false};
     std::atomic<bool> m_portFailed{false};
-    // When the outstanding chunk took the credit, by m_clock.
-    std::atomic<int64_t> m_takenAtNs{0};
+    // When the outstanding chunk took the credit, then when it was written
+    // (a long write is no silence), by m_clock.
+    std::atomic<int64_t> m_sentAtNs{0};
     std::mutex m_relayMutex;
     Relay m_relay;
     // Wakes a waiting worker as soon as an acknowledgement or a stop arrives.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <thread>
 
 std::vector<std::string_view> SplitIntoChunks(std::string_view bytes,
                                               const std::vector<uint32_t>* lengths) {
@@ -41,8 +42,10 @@ namespace {
 // never blocks it (the GUI thread must not wait for the wire).
 constexpr size_t kRelayLimit = 256;
 
-// The chunks of one transfer and the next one to go. Whoever holds the
-// credit claims the next chunk, so a chunk goes out once, in order.
+// The chunks of one transfer and the next one to go. A chunk is claimed and
+// written only by the holder of the credit and of the sender token: the
+// credit keeps one command in flight, the token keeps writes apart when a
+// stray answer frees the credit while a write is still going on.
 class CVylChunkTransfer {
   public:
     CVylChunkTransfer(CVylLinkCredits& credits, CVylSerialControl& control,
@@ -53,39 +56,48 @@ class CVylChunkTransfer {
     bool Failed() const { return m_failed.load(); }
 
     // On the receiving thread, right after an acknowledgement: true when it
-    // sent a short command and more remain.
+    // sent a short command and more remain. It never waits for the token.
     bool Relay() {
         if (AllSent() || !m_credits.TryTakeCredit()) {
             return false;
         }
-        // Holding the credit, nobody else can claim the next chunk. A write
-        // still going on means a stray answer freed the credit early: the
-        // receiving thread would wait for that write, so it leaves the rest.
-        if (AllSent() || m_writers.load() != 0 || m_chunks[m_next.load()].size() > kRelayLimit) {
+        bool idle = false;
+        if (!m_sending.compare_exchange_strong(idle, true)) {
             m_credits.ReturnCredit();
             return false;
         }
-        return SendClaimed() && !AllSent();
+        const bool attempt = !AllSent() && m_chunks[m_next.load()].size() <= kRelayLimit;
+        const bool sent = attempt && SendNext();
+        m_sending.store(false);
+        if (!attempt) {
+            m_credits.ReturnCredit();
+        }
+        return sent && !AllSent();
     }
 
     // On the worker, holding the credit: sends the next chunk, or gives the
     // credit back when a relay already sent the last one.
-    bool SendWithCredit() {
+    void SendWithCredit() {
+        // A relay holds the token only for one short write.
+        bool idle = false;
+        while (!m_sending.compare_exchange_weak(idle, true)) {
+            idle = false;
+            std::this_thread::yield();
+        }
         if (AllSent()) {
             m_credits.ReturnCredit();
-            return true;
+        } else {
+            SendNext();
         }
-        return SendClaimed();
+        m_sending.store(false);
     }
 
   private:
-    bool SendClaimed() {
+    bool SendNext() {
         // Claimed before the write: the answer may come before Write returns.
         const size_t index = m_next.fetch_add(1);
-        m_writers.fetch_add(1);
-        const bool written = m_control.Write(m_chunks[index]);
-        m_writers.fetch_sub(1);
-        if (written) {
+        if (m_control.Write(m_chunks[index])) {
+            m_credits.NoteWritten();
             return true;
         }
         m_failed.store(true);
@@ -99,7 +111,7 @@ class CVylChunkTransfer {
     const std::vector<std::string_view> m_chunks;
     std::atomic<size_t> m_next{0};
     std::atomic<bool> m_failed{false};
-    std::atomic<int> m_writers{0};
+    std::atomic<bool> m_sending{false};
 };
 
 }  // namespace

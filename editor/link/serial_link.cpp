@@ -119,20 +119,27 @@ void CVylMSComm::Finalize() {
     }
 }
 
+void CVylMSComm::ReleaseOpenPort() {
+    // Closed before the workers are waited for: a closed port makes a writer
+    // give up at once, and a transfer must not go on to another device.
+    m_credits.InitCredits();
+    if (m_control) {
+        m_control->Close();
+    }
+    StopTransfers();
+    m_openDevice.clear();
+}
+
 void CVylMSComm::UseControlFor(bool wantVirtual) {
     if (m_control && wantVirtual == m_controlIsVirtual) {
         return;
     }
-    // No worker may be inside the control that goes away.
-    m_credits.InitCredits();
-    StopTransfers();
     if (wantVirtual) {
         m_control = std::make_unique<CVylVirtualSerialControl>();
     } else {
         m_control = std::make_unique<CVylTtySerialControl>();
     }
     m_controlIsVirtual = wantVirtual;
-    m_openDevice.clear();
     m_control->SetReceiver([this](const std::string& bytes) { OnReceived(bytes); },
                            [this](const std::string& reason) {
                                // A vanished port can answer nothing: end the transfer.
@@ -157,8 +164,7 @@ int CVylMSComm::OpenPort(VyPortNotice* notice) {
     }
     // A port that failed under a transfer still holds its device: let it go.
     if (m_control && !m_control->IsOpen()) {
-        m_control->Close();
-        m_openDevice.clear();
+        ReleaseOpenPort();
     }
     const bool wantVirtual = device == kVirtualDevice;
     if (!wantVirtual && !CVylSerialPort::IsPortFree(device)) {
@@ -168,8 +174,8 @@ int CVylMSComm::OpenPort(VyPortNotice* notice) {
     if (baud == 0) {
         return Refuse(notice, refused);
     }
+    ReleaseOpenPort();
     UseControlFor(wantVirtual);
-    m_openDevice.clear();
     if (!m_control->Open(device, baud).empty()) {
         return Refuse(notice, refused);
     }

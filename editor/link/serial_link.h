@@ -69,6 +69,8 @@ class CVylMSComm : public CVylMSCommConfig {
     }
 
   private:
+    // Ends any transfer, closes the open port and waits until no worker runs.
+    void ReleaseOpenPort();
     void UseControlFor(bool wantVirtual);
     // Stops every transfer and waits until no worker runs one.
     void StopTransfers();

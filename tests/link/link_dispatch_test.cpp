@@ -167,6 +167,38 @@ TEST(LinkDispatch, ASilentModuleRaisesTheNoAnswerFlag) {
     ASSERT_TRUE(transfer.Finished(3000));
 }
 
+// A command that takes longer to write than the no-answer time (a big
+// picture at a low rate): the silence is counted from the end of the write.
+TEST(LinkDispatch, ALongWriteIsNoSilence) {
+    struct SlowLine : PtyControl {
+        SlowLine(const std::string& device, CVylLinkCredits& credits, std::atomic<int64_t>& clock)
+            : PtyControl(device, credits), offsetMs(clock) {}
+        bool Write(std::string_view block) override {
+            offsetMs += 7000;
+            return PtyControl::Write(block);
+        }
+        std::atomic<int64_t>& offsetMs;
+    };
+    PtyPair pty;
+    CVylLinkCredits credits;
+    const auto start = std::chrono::steady_clock::now();
+    std::atomic<int64_t> offsetMs{0};
+    credits.SetClock([&] { return start + std::chrono::milliseconds(offsetMs.load()); }, 6100);
+    SlowLine control(pty.SlavePath(), credits, offsetMs);
+    Transfer transfer(control, credits, "aabb", Lengths{2, 2});
+    ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
+    ::usleep(100000);
+    EXPECT_FALSE(credits.IsNoAnswer());
+    offsetMs += 6200;
+    for (int i = 0; i < 100 && !credits.IsNoAnswer(); ++i) {
+        ::usleep(10000);
+    }
+    EXPECT_TRUE(credits.IsNoAnswer());
+    pty.WriteMaster("K");
+    EXPECT_EQ(pty.ReadMaster(2, 3000), "bb");
+    ASSERT_TRUE(transfer.Finished(3000));
+}
+
 TEST(LinkDispatch, ADeviceThatDisappearsEndsTheTransfer) {
     PtyPair pty;
     CVylLinkCredits credits;

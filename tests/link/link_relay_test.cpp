@@ -6,13 +6,25 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <random>
 #include <thread>
+#include <utility>
 
 #include "editor/link/link_dispatch.h"
 
 namespace {
 
-class InstantModule : public CVylSerialControl {
+// A line that is always open; the modules below differ only in answering.
+class AlwaysOpenLine : public CVylSerialControl {
+  public:
+    std::string Open(const std::string&, uint32_t) override { return {}; }
+    void Close() override {}
+    bool IsOpen() const override { return true; }
+    bool ApplyBaud(uint32_t) override { return true; }
+    bool IsPortFree(const std::string&) const override { return true; }
+};
+
+class InstantModule : public AlwaysOpenLine {
   public:
     explicit InstantModule(CVylLinkCredits& credits)
         : m_credits(credits), m_answerer([this] { AnswerLoop(); }) {}
@@ -24,12 +36,6 @@ class InstantModule : public CVylSerialControl {
         m_wake.notify_all();
         m_answerer.join();
     }
-
-    std::string Open(const std::string&, uint32_t) override { return {}; }
-    void Close() override {}
-    bool IsOpen() const override { return true; }
-    bool ApplyBaud(uint32_t) override { return true; }
-    bool IsPortFree(const std::string&) const override { return true; }
 
     bool Write(std::string_view block) override {
         const bool onAnswerer = std::this_thread::get_id() == m_answerer.get_id();
@@ -166,6 +172,90 @@ TEST_F(LinkRelay, AStrayAnswerNeverMakesTheAnsweringThreadWait) {
     EXPECT_EQ(module.received, bytes);
     EXPECT_GT(module.relayed, 0);
     EXPECT_EQ(module.answererWaitedForWrite.load(), 0);
+}
+
+// A noisy line: "K"s at random moments besides the real answers, which may
+// free the credit while a command is still being written.
+class NoisyModule : public AlwaysOpenLine {
+  public:
+    explicit NoisyModule(CVylLinkCredits& credits) : m_credits(credits) {}
+    ~NoisyModule() override {
+        m_quit = true;
+        m_answerer.join();
+    }
+
+    bool Write(std::string_view block) override {
+        if (m_inWrite.fetch_add(1) != 0) {
+            ++overlappingWrites;
+        }
+        if (std::this_thread::get_id() == m_answerer.get_id() && block.size() > 256) {
+            ++longRelayed;
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            received.append(block);
+        }
+        if (block.size() > 256) {
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+        m_inWrite.fetch_sub(1);
+        ++m_pending;
+        return true;
+    }
+    std::string TakeReceived() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return std::exchange(received, {});
+    }
+
+    std::atomic<int> overlappingWrites{0};
+    std::atomic<int> longRelayed{0};
+
+  private:
+    void AnswerLoop() {
+        std::minstd_rand noise(7);
+        while (!m_quit) {
+            if (m_pending.load() > 0) {
+                --m_pending;
+                m_credits.DecreaseNotReturnedCmdCount(1);
+            }
+            if (noise() % 64 == 0) {
+                m_credits.DecreaseNotReturnedCmdCount(1);
+            }
+            std::this_thread::yield();
+        }
+    }
+
+    CVylLinkCredits& m_credits;
+    std::mutex m_mutex;
+    std::string received;
+    std::atomic<int> m_inWrite{0};
+    std::atomic<int> m_pending{0};
+    std::atomic<bool> m_quit{false};
+    std::thread m_answerer{[this] { AnswerLoop(); }};
+};
+
+// Stray answers may put two commands in flight (nobody can tell them from
+// real ones), but never reorder, repeat or interleave writes, nor make the
+// receiving thread write a long command.
+TEST(LinkRelayNoise, StrayAnswersNeverReorderOrInterleaveWrites) {
+    std::string bytes;
+    std::vector<uint32_t> lengths;
+    for (int i = 0; i < 300; ++i) {
+        const size_t size = i % 3 == 0 ? 300 : 1 + i % 9;
+        bytes.append(size, static_cast<char>('a' + i % 26));
+        lengths.push_back(static_cast<uint32_t>(size));
+    }
+    CVylLinkCredits credits;
+    NoisyModule module(credits);
+    // The faults sit in narrow windows: many transfers give them many chances.
+    for (int round = 0; round < 40 && !::testing::Test::HasFailure(); ++round) {
+        DispatchBytes(credits, module, bytes, &lengths);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_EQ(module.TakeReceived(), bytes) << "round " << round;
+        credits.InitCredits();
+    }
+    EXPECT_EQ(module.overlappingWrites.load(), 0);
+    EXPECT_EQ(module.longRelayed.load(), 0);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <atomic>
+#include <thread>
 
 #include "editor/link/serial_port.h"
 #include "editor/tree/code_page.h"
@@ -16,6 +18,15 @@ char* g_argv[] = {g_name, nullptr};
 
 class SerialLink : public ::testing::Test {
   protected:
+    SerialLink() { link.Pool().Setup(2, 1, 10); }
+    // Starts sending bytes cut into the lengths through the open port.
+    void StartTransfer(const std::string& bytes, const VyLengthArray& lengths) {
+        CVylDeviceContext dc;
+        dc.InitDeviceContext(kModelVyb3224);
+        ASSERT_TRUE(
+            link.InvokeDispatchBytes(dc, VyByteArray(bytes.begin(), bytes.end()), &lengths));
+    }
+
     QCoreApplication app{g_argc, g_argv};
     CVylMSComm link;
 };
@@ -80,6 +91,59 @@ TEST_F(SerialLink, InitializeAsksUntilThePortOpensOrTheUserGivesUp) {
     EXPECT_EQ(other.Initialize(settings, [](CVylMSComm&, const VyPortNotice&) { return false; }),
               0);
     EXPECT_FALSE(other.IsPortOpen());
+}
+
+TEST_F(SerialLink, ATransferEndsWithThePortItWasSentTo) {
+    PtyPair first;
+    PtyPair second;
+    link.SetString("device", first.SlavePath());
+    ASSERT_TRUE(link.OpenPort());
+    StartTransfer("aabbcc", {2, 2, 2});
+    ASSERT_EQ(first.ReadMaster(2, 3000), "aa");
+
+    link.SetString("device", second.SlavePath());
+    ASSERT_TRUE(link.OpenPort());
+    EXPECT_FALSE(link.Pool().IsAnyWorkerBusy());
+    EXPECT_EQ(link.GetNotReturnedCmdCount(), 0);
+    // The other module's answer must not release the rest of the old transfer.
+    second.WriteMaster("K");
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_EQ(second.Drain(50), "");
+    EXPECT_FALSE(link.Credits().IsPortFailed());
+}
+
+TEST_F(SerialLink, SwitchingPortsNeverWaitsForTheOldLine) {
+    PtyPair stuck;
+    link.SetString("device", stuck.SlavePath());
+    ASSERT_TRUE(link.OpenPort());
+    // Far more than the line holds while nobody reads it: the write blocks.
+    const std::string picture(1 << 20, 'p');
+    StartTransfer(picture, {static_cast<uint32_t>(picture.size())});
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(link.Pool().IsAnyWorkerBusy());
+
+    // Reads the old line only if the switch is still waiting after a while.
+    std::atomic<bool> switched{false};
+    std::atomic<bool> hadToDrain{false};
+    std::thread watchdog([&] {
+        for (int i = 0; i < 200 && !switched; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        while (!switched) {
+            hadToDrain = true;
+            stuck.Drain(10);
+        }
+    });
+    link.SetString("device", "virtual");
+    const bool opened = link.OpenPort();
+    switched = true;
+    watchdog.join();
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(hadToDrain);
+    EXPECT_FALSE(link.Pool().IsAnyWorkerBusy());
 }
 
 }  // namespace
