@@ -43,10 +43,19 @@ int32_t EllipseSpan(int32_t radius, int32_t along, int32_t alongRadius) {
     return static_cast<int32_t>(std::lround(radius * std::sqrt(std::max(0.0, 1.0 - t * t))));
 }
 
-// Every outline offset of an ellipse, in all four quadrants. Scanning along
-// both axes leaves no gap where the outline runs steep or flat.
+// Whether a stamp at centre + offset or centre - offset can touch the
+// screen's extent along one axis, margin dots of stamp around it.
+bool EitherSideSeen(int64_t centre, int64_t offset, int32_t extent, int32_t margin) {
+    auto seen = [&](int64_t at) { return at >= -margin && at < extent + margin; };
+    return seen(centre + offset) || seen(centre - offset);
+}
+
+// Every outline offset of an ellipse that can touch the screen, in all four
+// quadrants. Scanning along both axes leaves no gap where the outline runs
+// steep or flat; offsets whose stamps lie wholly off the screen are skipped
+// before any work, as a radius may be a hundred times the screen.
 template <typename Plot>
-void ForEachEllipseOffset(int32_t rx, int32_t ry, Plot plot) {
+void ForEachEllipseOffset(VyDot centre, int32_t rx, int32_t ry, int32_t margin, Plot plot) {
     auto four = [&plot](int32_t dx, int32_t dy) {
         plot(dx, dy);
         plot(-dx, dy);
@@ -54,10 +63,14 @@ void ForEachEllipseOffset(int32_t rx, int32_t ry, Plot plot) {
         plot(-dx, -dy);
     };
     for (int32_t dx = 0; dx <= rx; ++dx) {
-        four(dx, EllipseSpan(ry, dx, rx));
+        if (EitherSideSeen(centre.x, dx, kLcdWidth, margin)) {
+            four(dx, EllipseSpan(ry, dx, rx));
+        }
     }
     for (int32_t dy = 0; dy <= ry; ++dy) {
-        four(EllipseSpan(rx, dy, ry), dy);
+        if (EitherSideSeen(centre.y, dy, kLcdHeight, margin)) {
+            four(EllipseSpan(rx, dy, ry), dy);
+        }
     }
 }
 
@@ -131,7 +144,7 @@ void FillLcdBox(CVylLcdFrame& frame, VyDot corner1, VyDot corner2, bool on) {
 
 void DrawLcdEllipse(CVylLcdFrame& frame, VyDot centre, int32_t rx, int32_t ry, int32_t width,
                     bool on) {
-    ForEachEllipseOffset(std::abs(rx), std::abs(ry), [&](int32_t dx, int32_t dy) {
+    ForEachEllipseOffset(centre, std::abs(rx), std::abs(ry), width, [&](int32_t dx, int32_t dy) {
         StampSquare(frame, static_cast<int64_t>(centre.x) + dx, static_cast<int64_t>(centre.y) + dy,
                     width, on);
     });
@@ -155,7 +168,7 @@ void DrawLcdArc(CVylLcdFrame& frame, VyDot centre, int32_t radius, int32_t start
     const int32_t start = Modulo360(startDegrees);
     const int32_t sweep = Modulo360(static_cast<int64_t>(endDegrees) - startDegrees);
     radius = std::abs(radius);
-    ForEachEllipseOffset(radius, radius, [&](int32_t dx, int32_t dy) {
+    ForEachEllipseOffset(centre, radius, radius, width, [&](int32_t dx, int32_t dy) {
         const double fromStart = std::fmod(ScreenAngle(dx, dy) - start + 360.0, 360.0);
         if (sweep == 0 || fromStart <= sweep) {
             StampSquare(frame, static_cast<int64_t>(centre.x) + dx,

@@ -168,6 +168,24 @@ TEST(VirtualLcd, EllipsesAndArcs) {
     EXPECT_TRUE(arc.GetDot(185, 120) && arc.GetDot(135, 120) && arc.GetDot(160, 95));
     EXPECT_FALSE(arc.GetDot(160, 145));
     EXPECT_EQ(DotSpan(arc).bottom, 120);
+    // Outlines far larger than the screen still show the part that crosses it.
+    CVylVirtualLcd huge;
+    huge.Feed(Words("EL", {160, 30120, 20000, 30000}) + Words("EL", {30300, 60, 30000, 20000}));
+    EXPECT_TRUE(huge.GetDot(160, 120) && huge.GetDot(300, 60));
+    EXPECT_FALSE(huge.GetDot(160, 121) || huge.GetDot(299, 60));
+    // Seen from either side, such an outline is the same, mirrored.
+    CVylVirtualLcd right;
+    CVylVirtualLcd left;
+    right.Feed(Words("EL", {30300, 100, 30200, 200}));
+    left.Feed(Words("EL", {-29981, 100, 30200, 200}));
+    int mismatches = 0;
+    for (int32_t y = 0; y < kLcdHeight; ++y) {
+        for (int32_t x = 0; x < kLcdWidth; ++x) {
+            mismatches += right.GetDot(x, y) != left.GetDot(kLcdWidth - 1 - x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(right.GetFrame().CountDots(), 100);
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(VirtualLcd, FixedWidthTextAdvances) {
