@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/cli/drawing_file.h"
@@ -24,8 +25,15 @@ struct Progress {
 };
 
 void Report(std::ostream& err, const Progress& progress) {
-    err << "\rsent " << progress.acknowledged << " of " << progress.total << " commands"
-        << std::flush;
+    // A module may answer more than asked (a stray "K"); never show more.
+    err << "\rsent " << std::min(progress.acknowledged, progress.total) << " of " << progress.total
+        << " commands" << std::flush;
+}
+
+// Done when the transfer has ended and its every command is answered.
+bool AllAcknowledged(CVylMSComm& link, const Progress& progress) {
+    return progress.acknowledged >= progress.total && link.GetNotReturnedCmdCount() == 0 &&
+           !link.Pool().IsAnyWorkerBusy();
 }
 
 }  // namespace
@@ -68,18 +76,21 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
         err << '\n' << options.device << ": " << reason << '\n';
         progress.exitCode = 1;
     });
-    link.InvokeDispatchBytes(dc, bytes, &lengths);
+    if (!link.InvokeDispatchBytes(dc, bytes, &lengths)) {
+        err << "the transfer could not be started\n";
+        return 1;
+    }
 
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (progress.acknowledged >= progress.total && progress.exitCode < 0) {
+        if (AllAcknowledged(link, progress) && progress.exitCode < 0) {
             progress.exitCode = 0;
         }
         if (link.Credits().IsPortFailed() && progress.exitCode < 0) {
             err << '\n' << options.device << ": the port failed while sending\n";
             progress.exitCode = 1;
         }
-        if (link.Credits().IsNoAnswer() && progress.exitCode < 0) {
+        if (link.Credits().CheckNoAnswer() && progress.exitCode < 0) {
             err << '\n' << Cp949ToUtf8(kNoAnswerWarning) << '\n';
             progress.exitCode = 3;
         }

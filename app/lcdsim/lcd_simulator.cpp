@@ -1,9 +1,11 @@
 #include "lcd_simulator.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 
 void CVylLcdSimulator::OnBytes(std::string_view bytes, Clock::time_point now) {
     // Ten bits a byte on an 8-N-1 line.
@@ -11,12 +13,19 @@ void CVylLcdSimulator::OnBytes(std::string_view bytes, Clock::time_point now) {
         std::chrono::nanoseconds(10'000'000'000LL / std::max<uint32_t>(m_options.baud, 1));
     for (char byte : bytes) {
         m_wireFree = std::max(m_wireFree, now) + byteTime;
-        if (m_options.check && !m_answers.empty()) {
+        if (m_options.check && m_unanswered > 0) {
             ++m_violations;
         }
-        const std::string answer = m_lcd.Feed(std::string_view(&byte, 1));
-        if (!answer.empty() && !m_options.silent) {
-            m_answers.push_back(m_wireFree + std::chrono::microseconds(m_options.processingUs));
+        if (m_lcd.Feed(std::string_view(&byte, 1)).empty()) {
+            continue;
+        }
+        ++m_unanswered;
+        // One command at a time: the next one's work starts when both its
+        // last byte is in and the previous one is done.
+        m_busyUntil =
+            std::max(m_wireFree, m_busyUntil) + std::chrono::microseconds(m_options.processingUs);
+        if (!m_options.silent) {
+            m_answers.push_back(m_busyUntil);
         }
     }
 }
@@ -26,6 +35,7 @@ std::string CVylLcdSimulator::TakeDueAnswers(Clock::time_point now) {
     while (!m_answers.empty() && m_answers.front() <= now) {
         due += 'K';
         m_answers.pop_front();
+        --m_unanswered;
     }
     return due;
 }
@@ -64,6 +74,9 @@ int WaitTimeoutMs(const CVylLcdSimulator& sim, CVylLcdSimulator::Clock::time_poi
 
 void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop) {
     using Clock = CVylLcdSimulator::Clock;
+    // A module's line never stalls it: answers nobody reads are lost once
+    // the other side's buffer is full, as on a real line.
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
     char buffer[4096];
     Clock::time_point eagerUntil{};
     while (!stop) {
@@ -85,7 +98,8 @@ void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic
         if (answers.empty()) {
             continue;
         }
-        if (::write(master, answers.data(), answers.size()) < 0) {
+        if (::write(master, answers.data(), answers.size()) < 0 && errno != EAGAIN &&
+            errno != EINTR) {
             return;
         }
         eagerUntil = Clock::now() + kEagerListen;

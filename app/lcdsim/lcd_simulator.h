@@ -48,6 +48,10 @@ class CVylLcdSimulator {
     CVylVirtualLcd m_lcd;
     // The moment the last received byte finished arriving on the wire.
     Clock::time_point m_wireFree{};
+    // When the module has done the last command it received.
+    Clock::time_point m_busyUntil{};
     std::deque<Clock::time_point> m_answers;
+    // Commands received and not answered yet (never answered when silent).
+    int64_t m_unanswered = 0;
     int64_t m_violations = 0;
 };

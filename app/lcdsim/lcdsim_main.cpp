@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -34,15 +35,33 @@ int Usage() {
     return 2;
 }
 
+// A whole number or decimal within [low, high], or nothing.
+std::optional<double> NumberIn(const char* text, double low, double high) {
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !std::isfinite(value) || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool ParseOptions(int argc, char** argv, Options* options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--baud" && hasValue) {
-            options->sim.baud = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+            const std::optional<double> baud = NumberIn(argv[++i], 1, 4'000'000);
+            if (!baud) {
+                return false;
+            }
+            options->sim.baud = static_cast<uint32_t>(*baud);
         } else if (arg == "--delay-ms" && hasValue) {
-            options->sim.processingUs =
-                static_cast<int64_t>(std::strtod(argv[++i], nullptr) * 1000);
+            // Up to a minute a command; a module that slow is a silent one.
+            const std::optional<double> delayMs = NumberIn(argv[++i], 0, 60'000);
+            if (!delayMs) {
+                return false;
+            }
+            options->sim.processingUs = static_cast<int64_t>(*delayMs * 1000);
         } else if (arg == "--silent") {
             options->sim.silent = true;
         } else if (arg == "--check") {
@@ -53,7 +72,15 @@ bool ParseOptions(int argc, char** argv, Options* options) {
             return false;
         }
     }
-    return options->sim.baud > 0;
+    return true;
+}
+
+// Without SA_RESTART, so that a signal also ends a wait in a system call.
+void StopOn(int signal) {
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -68,8 +95,8 @@ int main(int argc, char** argv) {
         std::perror("vylcd-lcdsim: cannot open a pseudo-terminal");
         return 1;
     }
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
+    StopOn(SIGINT);
+    StopOn(SIGTERM);
     std::cout << line.slavePath << std::endl;
 
     CVylLcdSimulator sim(options.sim);

@@ -28,14 +28,15 @@ void CVylLcdFrame::SetDot(int32_t x, int32_t y, bool on) {
 }
 
 void CVylLcdFrame::FillRect(int64_t left, int64_t top, int64_t right, int64_t bottom, bool on) {
-    const auto x0 = static_cast<int32_t>(std::max<int64_t>(left, 0));
-    const auto x1 = static_cast<int32_t>(std::min<int64_t>(right, kLcdWidth - 1));
-    const auto y0 = static_cast<int32_t>(std::max<int64_t>(top, 0));
-    const auto y1 = static_cast<int32_t>(std::min<int64_t>(bottom, kLcdHeight - 1));
+    // Clipped in 64 bits: a far-away corner must not wrap onto the screen.
+    const int64_t x0 = std::max<int64_t>(left, 0);
+    const int64_t x1 = std::min<int64_t>(right, kLcdWidth - 1);
+    const int64_t y0 = std::max<int64_t>(top, 0);
+    const int64_t y1 = std::min<int64_t>(bottom, kLcdHeight - 1);
     if (x0 > x1 || y0 > y1) {
         return;
     }
-    for (int32_t y = y0; y <= y1; ++y) {
+    for (auto y = static_cast<int32_t>(y0); y <= y1; ++y) {
         const auto row = m_dots.begin() + static_cast<ptrdiff_t>(DotIndex(0, y));
         std::fill(row + x0, row + x1 + 1, on);
     }

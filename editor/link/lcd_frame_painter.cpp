@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "editor/image/bmp_codec.h"
+#include "editor/link/lcd_command_parser.h"
 
 namespace {
 
@@ -178,6 +179,16 @@ void DrawLcdArc(CVylLcdFrame& frame, VyDot centre, int32_t radius, int32_t start
 }
 
 bool DrawLcdBitmap(CVylLcdFrame& frame, VyDot topLeft, std::string_view bmpFile) {
+    // No bitmap command can carry an uncompressed picture with more dots than
+    // this; a run-length coded header claiming more would only make the
+    // module hold a huge picture of which it shows 320 x 240 dots.
+    constexpr int64_t kMostDots = int64_t{8} * kLcdMaxBmpBytes;
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!ReadBmpSize(bmpFile, &width, &height) ||
+        static_cast<int64_t>(width) * std::abs(static_cast<int64_t>(height)) > kMostDots) {
+        return false;
+    }
     const std::optional<VyRaster> raster = DecodeBmp(bmpFile);
     if (!raster) {
         return false;

@@ -1,6 +1,7 @@
 #include "lcd_text_painter.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "editor/link/lcd_glyph_font.h"
 
@@ -129,5 +130,6 @@ int32_t DrawLcdText(CVylLcdFrame& frame, const CVylDeviceContext& dc, VyDot at,
         x += step.advance;
         i += step.bytes;
     }
-    return static_cast<int32_t>(x);
+    // Text after text only moves on; the position stops at the largest one.
+    return static_cast<int32_t>(std::min<int64_t>(x, std::numeric_limits<int32_t>::max()));
 }

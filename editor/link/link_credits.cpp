@@ -58,7 +58,7 @@ bool CVylLinkCredits::TryTakeCredit() {
         ReturnCredit();
         return false;
     }
-    m_sentAtNs.store(Nanoseconds(m_clock()));
+    m_sentAtNs.store(kNotWritten);
     return true;
 }
 
@@ -69,6 +69,15 @@ void CVylLinkCredits::ReturnCredit() {
 
 void CVylLinkCredits::NoteWritten() {
     m_sentAtNs.store(Nanoseconds(m_clock()));
+}
+
+bool CVylLinkCredits::CheckNoAnswer() {
+    const int64_t sentAt = m_sentAtNs.load();
+    if (m_outstanding.load() != 0 && sentAt != kNotWritten &&
+        Nanoseconds(m_clock()) - sentAt > m_noAnswerMs * 1'000'000) {
+        m_noAnswer.store(true);
+    }
+    return m_noAnswer.load();
 }
 
 bool CVylLinkCredits::AcquireCredit() {
@@ -84,10 +93,7 @@ bool CVylLinkCredits::WaitUntil(const std::function<bool()>& done) {
         if (done()) {
             return true;
         }
-        if (m_outstanding.load() != 0 &&
-            Nanoseconds(m_clock()) - m_sentAtNs.load() > m_noAnswerMs * 1'000'000) {
-            m_noAnswer.store(true);
-        }
+        CheckNoAnswer();
         m_changed.wait_for(lock, kWaitSlice);
     }
 }

@@ -58,6 +58,11 @@ class CVylLinkCredits {
     void ReturnCredit();
     // The taken credit's chunk is written: its answer is awaited from now.
     void NoteWritten();
+    // Raises the no-answer flag when the outstanding chunk was written longer
+    // than the no-answer time ago; returns the flag. The waiting worker checks
+    // this itself; for the last command of a transfer nobody waits, so a
+    // watcher (the GUI's timer, the command-line verb) calls it.
+    bool CheckNoAnswer();
     // Waits until done() holds (checked whenever the count changes) or a
     // stop is requested (false); an outstanding chunk older than the
     // no-answer time raises the no-answer flag meanwhile.
@@ -75,9 +80,11 @@ class CVylLinkCredits {
     std::atomic<bool> m_noAnswer{false};
     std::atomic<bool> m_pendingUpdate{false};
     std::atomic<bool> m_portFailed{false};
-    // When the outstanding chunk took the credit, then when it was written
-    // (a long write is no silence), by m_clock.
-    std::atomic<int64_t> m_sentAtNs{0};
+    // When the outstanding chunk was written, by m_clock; kNotWritten from
+    // taking the credit until the write is through (a long write is no
+    // silence).
+    static constexpr int64_t kNotWritten = INT64_MAX;
+    std::atomic<int64_t> m_sentAtNs{kNotWritten};
     std::mutex m_relayMutex;
     Relay m_relay;
     // Wakes a waiting worker as soon as an acknowledgement or a stop arrives.

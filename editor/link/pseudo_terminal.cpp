@@ -13,7 +13,12 @@ bool OpenPseudoTerminal(VyPseudoTerminal* terminal) {
         ClosePseudoTerminal(terminal);
         return false;
     }
-    terminal->slavePath = ::ptsname(terminal->master);
+    const char* slave = ::ptsname(terminal->master);
+    if (slave == nullptr) {
+        ClosePseudoTerminal(terminal);
+        return false;
+    }
+    terminal->slavePath = slave;
     terminal->keeper = ::open(terminal->slavePath.c_str(), O_RDWR | O_NOCTTY);
     struct termios raw {};
     if (terminal->keeper < 0 || ::tcgetattr(terminal->keeper, &raw) != 0) {

@@ -81,6 +81,11 @@ std::string CVylSerialPort::Open(const std::string& device, uint32_t baud) {
         CloseExclusive(fd);
         return error.empty() ? "the port settings were refused" : error;
     }
+    // Answers that nobody read before (an earlier session, a module that
+    // kept talking) would acknowledge commands not yet sent.
+    if (::isatty(fd)) {
+        ::tcflush(fd, TCIFLUSH);
+    }
     std::lock_guard<std::mutex> lock(m_writeMutex);
     m_fd = fd;
     m_failed = false;

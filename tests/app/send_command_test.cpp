@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
 #include <sstream>
+#include <thread>
 
 #include "app/lcdsim/lcd_simulator.h"
+#include "editor/link/lcd_command_parser.h"
 #include "editor/link/link_credits.h"
+#include "editor/link/pseudo_terminal.h"
 #include "editor/tree/code_page.h"
 #include "tests/link/pty_pair.h"
 
@@ -28,6 +36,30 @@ TEST(SendCommand, ASilentModuleEndsWithTheWarning) {
     EXPECT_NE(err.str().find(Cp949ToUtf8(kNoAnswerWarning)), std::string::npos);
     // Only the first command went out: the module never answered it.
     EXPECT_EQ(pty.Drain(50), std::string("\x1B\x43\x4C\x00", 4));
+}
+
+// Nobody waits for the last command's answer inside the transfer; the verb
+// still notices the silence instead of waiting for ever.
+TEST(SendCommand, AMissingLastAnswerEndsWithTheWarning) {
+    PtyPair pty;
+    std::atomic<bool> done{false};
+    std::thread module([&] {
+        CVylLcdCommandParser parser;
+        std::vector<VyLcdCommand> commands;
+        size_t answered = 0;
+        while (!done) {
+            parser.Feed(pty.Drain(5), &commands);
+            for (; answered < commands.size() && answered < 20; ++answered) {
+                pty.WriteMaster("K");
+            }
+        }
+    });
+    std::ostringstream err;
+    EXPECT_EQ(RunSendCommand(Sample(), {pty.SlavePath(), 115200, 200}, err), 3);
+    done = true;
+    module.join();
+    EXPECT_NE(err.str().find("sent 20 of 21 commands"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find(Cp949ToUtf8(kNoAnswerWarning)), std::string::npos);
 }
 
 TEST(SendCommand, PortsAndFilesThatCannotBeOpened) {
@@ -56,10 +88,58 @@ TEST(LcdSimulator, AnswersAfterTheWireTimeAndCountsBytesSentTooEarly) {
     EXPECT_EQ(sim.TakeDueAnswers(start + std::chrono::seconds(1)), "KK");
     EXPECT_EQ(sim.Lcd().GetCommandCount(), 2);
 
+    // A silent module never answers, so whatever follows comes too early.
     options.silent = true;
     CVylLcdSimulator silent(options);
     silent.OnBytes(std::string("\x1B\x43\x4C\x00", 4), start);
     EXPECT_FALSE(silent.NextAnswerTime(&due));
+    silent.OnBytes(std::string("\x1B\x43\x4C\x00", 4), start + std::chrono::seconds(1));
+    EXPECT_EQ(silent.GetViolations(), 4);
+}
+
+TEST(LcdSimulator, ASlowModuleWorksOnOneCommandAtATime) {
+    VySimOptions options;
+    options.baud = 10000;  // one byte a millisecond
+    options.processingUs = 10000;
+    CVylLcdSimulator sim(options);
+    const auto start = CVylLcdSimulator::Clock::now();
+    // Both in by 8 ms; the first is done at 14 ms, the second 10 ms later.
+    sim.OnBytes(std::string("\x1B\x43\x4C\x00\x1B\x43\x4C\x00", 8), start);
+    EXPECT_EQ(sim.TakeDueAnswers(start + std::chrono::milliseconds(14)), "K");
+    EXPECT_EQ(sim.TakeDueAnswers(start + std::chrono::microseconds(23999)), "");
+    EXPECT_EQ(sim.TakeDueAnswers(start + std::chrono::milliseconds(24)), "K");
+}
+
+// A client that never reads its answers must not stall the module: their
+// overflow is lost as on a real line, and the module goes on listening.
+TEST(LcdSimulator, AClientThatNeverReadsDoesNotStallTheModule) {
+    VyPseudoTerminal line;
+    ASSERT_TRUE(OpenPseudoTerminal(&line));
+    // A line so fast that every answer is due at once.
+    CVylLcdSimulator sim(VySimOptions{100'000'000, 0, false, false});
+    volatile std::sig_atomic_t stop = 0;
+    std::thread module([&] { ServeLine(line.master, sim, stop); });
+    const int client = ::open(line.slavePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(client, 0);
+    // Far more answers than the line holds: 150,000 colour commands.
+    const std::string colour("\x1B\x53\x43\x01", 4);
+    int sent = 0;
+    for (int tries = 0; sent < 150000 && tries < 1000000; ++tries) {
+        if (::write(client, colour.data(), colour.size()) == 4) {
+            ++sent;
+        } else {
+            ::usleep(100);
+        }
+    }
+    for (int i = 0; i < 2000 && sim.Lcd().GetCommandCount() < sent; ++i) {
+        ::usleep(1000);
+    }
+    stop = 1;
+    module.join();
+    ::close(client);
+    ClosePseudoTerminal(&line);
+    EXPECT_EQ(sent, 150000);
+    EXPECT_EQ(sim.Lcd().GetCommandCount(), sent);
 }
 
 }  // namespace

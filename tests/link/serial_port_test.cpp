@@ -63,6 +63,25 @@ TEST(SerialPort, BytesPassBothWaysUnchanged) {
     EXPECT_FALSE(gone);
 }
 
+// Answers left on the line by an earlier session must not count for the new
+// one: they would acknowledge commands it has not sent yet.
+TEST(SerialPort, OpeningDropsWhatWasLeftUnread) {
+    PtyPair pty;
+    pty.WriteMaster("KKK");
+    ::usleep(20000);
+    CVylSerialPort port;
+    ASSERT_EQ(port.Open(pty.SlavePath(), 115200), "");
+    bool gone = false;
+    EXPECT_EQ(port.ReadAvailable(&gone), "");
+    pty.WriteMaster("K");
+    std::string fresh;
+    for (int i = 0; i < 300 && fresh.empty(); ++i) {
+        ::usleep(1000);
+        fresh = port.ReadAvailable(&gone);
+    }
+    EXPECT_EQ(fresh, "K");
+}
+
 TEST(SerialPort, AVanishedDeviceClosesThePort) {
     PtyPair pty;
     CVylSerialPort port;

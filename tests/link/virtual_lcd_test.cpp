@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "editor/image/bmp_codec.h"
@@ -188,6 +189,22 @@ TEST(VirtualLcd, EllipsesAndArcs) {
     EXPECT_EQ(mismatches, 0);
 }
 
+// Positions beyond 32 bits (text that only moves on, stamps of far corners)
+// must neither wrap back onto the screen nor out of the frame.
+TEST(VirtualLcd, FarAwayDrawingNeverWraps) {
+    CVylLcdFrame frame;
+    frame.FillRect(int64_t{1} << 32, 0, (int64_t{1} << 32) + 10, 10, true);
+    frame.FillRect((int64_t{1} << 31) + 5, 0, (int64_t{1} << 31) + 9, 10, true);
+    frame.FillRect(-(int64_t{1} << 33), 5, -(int64_t{1} << 32), 5, true);
+    EXPECT_EQ(frame.CountDots(), 0);
+    CVylDeviceContext dc;
+    dc.InitDeviceContext(kModelVyb3224);
+    const int32_t next = DrawLcdText(frame, dc, {std::numeric_limits<int32_t>::max() - 10, 100},
+                                     "WWWW", VyLcdTextStyle{});
+    EXPECT_EQ(next, std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(frame.CountDots(), 0);
+}
+
 TEST(VirtualLcd, FixedWidthTextAdvances) {
     CVylVirtualLcd lcd;
     lcd.Feed(Bytes("FO", {3, 0}) + Words("GL", {40, 100}) + Print("WW"));
@@ -263,11 +280,37 @@ TEST(VirtualLcd, BitmapAtItsPosition) {
     EXPECT_EQ(lcd.GetFrame().CountDots(), 16 + 6);
 }
 
+std::string Little32(uint32_t v) {
+    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+            static_cast<char>(v >> 24)};
+}
+
+// A run-length coded 32768 x 1024 picture in about 66 KB: every line ends at
+// once, so every dot is palette entry 0 (black).
+std::string HugeRunLengthBmp() {
+    const std::string info = Little32(40) + Little32(32768) + Little32(1024) +
+                             HexString("01 00 08 00") + Little32(1) + Little32(0) + Little32(0) +
+                             Little32(0) + Little32(2) + Little32(0);
+    const std::string palette = HexString("00 00 00 00 FF FF FF 00");
+    std::string data;
+    for (int line = 0; line < 33000; ++line) {
+        data += std::string("\0\0", 2);
+    }
+    data += HexString("00 01");
+    const auto offset = static_cast<uint32_t>(14 + info.size() + palette.size());
+    const auto size = static_cast<uint32_t>(offset + data.size());
+    return "BM" + Little32(size) + Little32(0) + Little32(offset) + info + palette + data;
+}
+
 TEST(VirtualLcd, UnreadableBitmapIsAnsweredAndDrawsNothing) {
     CVylVirtualLcd lcd;
     std::string file = HexString("42 4D 20 00 00 00");
     file.resize(32, '\x55');
     EXPECT_EQ(lcd.Feed(Words("BD", {0, 0}) + '\x01' + file), "K");
+    EXPECT_EQ(lcd.GetFrame().CountDots(), 0);
+    // Far more dots than any bitmap command can carry uncompressed: refused
+    // rather than held in full for the few the screen shows.
+    EXPECT_EQ(lcd.Feed(Words("BD", {0, 0}) + '\x01' + HugeRunLengthBmp()), "K");
     EXPECT_EQ(lcd.GetFrame().CountDots(), 0);
 }
 
