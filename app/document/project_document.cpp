@@ -37,15 +37,16 @@ VyDocumentResult CVysProjectDocument::Save(const std::string& path) {
 }
 
 VyDocumentResult CVysProjectDocument::Open(const std::string& path) {
-    CRevolver kept;
-    m_history.EdtActionGrpToRevolver(kept);
+    // Read aside: a file that fails leaves the work, its undo position and
+    // its counters exactly as they were.
+    CVylEditActionGroup loaded;
     int32_t required = 0;
-    if (m_history.EditActionGroupFromFile(path, &required)) {
+    if (loaded.EditActionGroupFromFile(path, &required)) {
+        m_history.ReplaceWith(loaded);
         m_modified = false;
         m_path = path;
         return {true, {}};
     }
-    m_history.EdtActionGrpFromRevolver(kept, nullptr);
     if (required != 0) {
         return {false, std::string(kNeedsUpdateBefore) + VersionText(required) +
                            std::string(kNeedsUpdateAfter)};
@@ -70,10 +71,12 @@ bool CVysProjectDocument::WriteBackup() const {
 
 VyDocumentResult CVysProjectDocument::RestoreBackup() {
     std::error_code error;
+    CVylEditActionGroup loaded;
     if (!std::filesystem::exists(m_backupPath, error) ||
-        !m_history.EditActionGroupFromFile(m_backupPath, nullptr)) {
+        !loaded.EditActionGroupFromFile(m_backupPath, nullptr)) {
         return {false, {}};
     }
+    m_history.ReplaceWith(loaded);
     m_modified = false;
     return {true, std::string(kRecovered)};
 }

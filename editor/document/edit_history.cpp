@@ -81,6 +81,17 @@ void CVylEditActionGroup::ResetAllEditActionGroup() {
     m_actions.clear();
 }
 
+void CVylEditActionGroup::ReplaceWith(CVylEditActionGroup& loaded) {
+    if (m_selection != nullptr) {
+        m_selection->RemoveAll();
+    }
+    m_actions = std::move(loaded.m_actions);
+    m_applied = loaded.m_applied;
+    m_objectCounter = loaded.m_objectCounter;
+    m_linkerCounter = loaded.m_linkerCounter;
+    loaded.ResetAllEditActionGroup();
+}
+
 namespace {
 
 int32_t Take(int32_t* counter) {

@@ -43,6 +43,9 @@ class CVylEditActionGroup {
     void SetLastActionSwift(int32_t swift);
     int DeleteLastActionIfTextRepair();
     void ResetAllEditActionGroup();
+    // Takes over the actions, position and counters of another history (one
+    // read from a file), emptying the selection; the sinks stay.
+    void ReplaceWith(CVylEditActionGroup& loaded);
 
     int32_t TakeObjectUid();
     int32_t TakeLinkerUid();

@@ -78,6 +78,16 @@ TEST_F(ProjectDocument, AFailedOpenKeepsThePreviousWork) {
     EXPECT_EQ(m_history.GetCount(), 2u);
     EXPECT_EQ(m_history.GetObjectCounter(), 0);
 
+    // Not even the undo position or the uid counters move.
+    m_history.UndoEditAction();
+    m_history.TakeObjectUid();
+    const int64_t undoneTo = m_history.GetCurrentIndex();
+    ASSERT_LT(undoneTo, 1);
+    ASSERT_FALSE(document.Open(newerPath).ok);
+    EXPECT_EQ(m_history.GetCurrentIndex(), undoneTo);
+    EXPECT_EQ(m_history.GetObjectCounter(), 1);
+    m_history.RedoEditAction();
+
     const std::string good = (m_dir / "good.vyd").string();
     ASSERT_TRUE(document.Save(good).ok);
     document.New();
