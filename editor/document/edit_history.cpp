@@ -54,6 +54,10 @@ bool CVylEditActionGroup::LastIsTextRepair() const {
            m_actions.back()->repair.attrName == kKeyTextContent;
 }
 
+bool CVylEditActionGroup::IsLastTextRepairOf(int32_t uid) const {
+    return LastIsTextRepair() && m_actions.back()->Common().GetInt(kKeyObjUid, -1) == uid;
+}
+
 void CVylEditActionGroup::SetSwiftToLastActionIfTextRepair() {
     if (LastIsTextRepair()) {
         m_actions.back()->swift = 1;

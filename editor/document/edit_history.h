@@ -42,6 +42,9 @@ class CVylEditActionGroup {
     // Ends (0) or extends (1) the undo block that the last action belongs to.
     void SetLastActionSwift(int32_t swift);
     int DeleteLastActionIfTextRepair();
+    // Whether the last action changed the text of this object (typing goes
+    // on in it and may replace that action).
+    bool IsLastTextRepairOf(int32_t uid) const;
     void ResetAllEditActionGroup();
     // Takes over the actions, position and counters of another history (one
     // read from a file), emptying the selection; the sinks stay.

@@ -24,7 +24,9 @@ bool CVylEditPacing::TakeRepeatedMove(bool multiple) {
 
 void AddTextContentChange(CVylEditActionGroup& history, CVylEditPacing& pacing, int32_t uid,
                           std::string_view text) {
-    if (pacing.TakeTextChange()) {
+    // Only typing on in the same object replaces its last change; a change
+    // to another object must stay.
+    if (pacing.TakeTextChange() && history.IsLastTextRepairOf(uid)) {
         history.DeleteLastActionIfTextRepair();
     }
     history.AddEditAction(

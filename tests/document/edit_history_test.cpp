@@ -99,6 +99,14 @@ TEST(EditHistory, TypingBurstsLeaveOneRepair) {
     EXPECT_EQ(history.GetAction(2).swift, 1);
     history.AddEditAction(Move(1, 0));
     EXPECT_FALSE(history.DeleteLastActionIfTextRepair());
+
+    // Typing in another object at once keeps the first object's change.
+    AddTextContentChange(history, pacing, 1, "one");
+    now += 10;
+    AddTextContentChange(history, pacing, 2, "two");
+    ASSERT_EQ(history.GetCount(), 6u);
+    EXPECT_EQ(history.GetAction(4).repair.textValue, "one");
+    EXPECT_EQ(history.GetAction(5).repair.textValue, "two");
 }
 
 TEST(EditHistory, RepeatedMovesHaveSeparateClocks) {
