@@ -21,5 +21,5 @@ int RunBytesCommand(const std::string& path, std::ostream& out, std::ostream& er
             << ExtractStatusText(status) << '\n';
         return 1;
     }
-    return 0;
+    return file.complete ? 0 : 1;
 }

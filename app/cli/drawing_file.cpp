@@ -39,7 +39,8 @@ bool ReadDrawingFile(const std::string& path, VyDrawingFile& file, std::ostream&
         err << '\n';
         return false;
     }
-    if (!file.group.CreateObjectGroupFromEditActionGroup(file.history)) {
+    file.complete = file.group.CreateObjectGroupFromEditActionGroup(file.history) != 0;
+    if (!file.complete) {
         err << path << ": warning: the history does not replay completely; "
             << "the drawing holds the objects made before the failing action\n";
     }

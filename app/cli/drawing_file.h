@@ -12,6 +12,10 @@ struct VyDrawingFile {
     bool isProject = false;
     CVylEditActionGroup history;  // filled for projects
     CVylObjectGroup group;        // the drawing
+    // False when a project's history stopped replaying: the drawing then
+    // holds only what came before the failing action (the verbs still work
+    // on it, and say so by their exit code).
+    bool complete = true;
 };
 
 // Reads path into file; on failure writes a message naming the file and the

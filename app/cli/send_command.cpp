@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/cli/drawing_file.h"
+#include "editor/command/extract_status.h"
 #include "editor/document/full_update.h"
 #include "editor/link/link_dispatch.h"
 #include "editor/link/serial_link.h"
@@ -43,6 +44,17 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
     if (!ReadDrawingFile(path, file, err)) {
         return 1;
     }
+    // A drawing whose commands cannot all be made is not sent at all.
+    CVylDeviceContext dc;
+    dc.InitDeviceContext(kModelVyb3224);
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    const int32_t status = BuildFullLcdUpdate(dc, file.group, bytes, lengths);
+    if (status != kExtractOk) {
+        err << path << ": extraction stopped with status " << status << ": "
+            << ExtractStatusText(status) << '\n';
+        return 1;
+    }
     std::unique_ptr<QCoreApplication> app;
     if (QCoreApplication::instance() == nullptr) {
         app = std::make_unique<QCoreApplication>(g_argc, g_argv);
@@ -57,11 +69,6 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
         err << Cp949ToUtf8(notice.text) << '\n';
         return 1;
     }
-    CVylDeviceContext dc;
-    dc.InitDeviceContext(kModelVyb3224);
-    VyByteArray bytes;
-    VyLengthArray lengths;
-    BuildFullLcdUpdate(dc, file.group, bytes, lengths);
 
     Progress progress;
     progress.total =
@@ -103,5 +110,5 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
     QCoreApplication::exec();
     link.InitCredits();
     err << '\n';
-    return progress.exitCode;
+    return progress.exitCode == 0 && !file.complete ? 1 : progress.exitCode;
 }

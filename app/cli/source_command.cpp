@@ -36,5 +36,5 @@ int RunSourceCommand(const std::string& path, const VySourceOptions& options, st
             << "; the source holds the commands made before it\n";
         return 1;
     }
-    return 0;
+    return file.complete ? 0 : 1;
 }

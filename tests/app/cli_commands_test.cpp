@@ -104,6 +104,28 @@ TEST(CliCommands, SourceEncodingsAndEmptyDrawings) {
         "\xEC\x97\x86\xEC\x8A\xB5\xEB\x8B\x88\xEB\x8B\xA4.\n");
 }
 
+// A history that stops replaying still gives what came before, but the
+// verbs must not report it as a success.
+TEST(CliCommands, AProjectThatDoesNotReplayCompletelyFails) {
+    auto box = [](int32_t uid, int32_t l, int32_t t, int32_t r, int32_t b) {
+        return CVylEditAction::Create(uid, kObjBox, {l * kUnit, t * kUnit, r * kUnit, b * kUnit},
+                                      MakeShape(0, kObjBox, 0, 0, 0, 0).Unique());
+    };
+    CVylEditActionGroup history;
+    history.AddEditAction(box(1, 10, 20, 100, 50));
+    history.AddEditAction(CVylEditAction::Delete(77));
+    history.AddEditAction(box(2, 30, 40, 60, 70));
+    const std::string path = ::testing::TempDir() + "vy_cli_partial.vyd";
+    ASSERT_TRUE(history.EditActionGroupToFile(path));
+    const CliRun bytes =
+        Capture([&](std::ostream& o, std::ostream& e) { return RunBytesCommand(path, o, e); });
+    EXPECT_EQ(bytes.code, 1);
+    EXPECT_NE(bytes.out.find("1B 42 58 0A 00 14 00 64 00 32 00"), std::string::npos);
+    EXPECT_EQ(bytes.out.find("1B 42 58 1E 00"), std::string::npos);
+    EXPECT_NE(bytes.err.find("does not replay completely"), std::string::npos);
+    EXPECT_EQ(Source(path).code, 1);
+}
+
 TEST(CliCommands, ProjectsThatCannotBeRead) {
     CFxAssignGroupEx newer;
     newer.SetString("internal_file_type", "vyd");

@@ -11,11 +11,13 @@
 #include <thread>
 
 #include "app/lcdsim/lcd_simulator.h"
+#include "editor/document/object_group.h"
 #include "editor/link/lcd_command_parser.h"
 #include "editor/link/link_credits.h"
 #include "editor/link/pseudo_terminal.h"
 #include "editor/tree/code_page.h"
 #include "tests/link/pty_pair.h"
+#include "tests/support/object_builders.h"
 
 namespace {
 
@@ -60,6 +62,21 @@ TEST(SendCommand, AMissingLastAnswerEndsWithTheWarning) {
     module.join();
     EXPECT_NE(err.str().find("sent 20 of 21 commands"), std::string::npos) << err.str();
     EXPECT_NE(err.str().find(Cp949ToUtf8(kNoAnswerWarning)), std::string::npos);
+}
+
+TEST(SendCommand, ADrawingWhoseCommandsCannotBeMadeIsNotSent) {
+    CVylObjectGroup group;
+    group.InsertOnTop(1, MakeShape(1, kObjBox, 10, 20, 100, 50));
+    group.InsertOnTop(2, MakeObject(2, kObjBitmap, 0, 0, 5, 5));
+    CRevolver bytes;
+    ASSERT_TRUE(group.ObjGroupToRevolver(bytes));
+    const std::string path = ::testing::TempDir() + "vy_send_broken_bitmap.tpl";
+    ASSERT_TRUE(bytes.SaveToFile(path));
+    PtyPair pty;
+    std::ostringstream err;
+    EXPECT_EQ(RunSendCommand(path, {pty.SlavePath(), 115200, 200}, err), 1);
+    EXPECT_NE(err.str().find("status 2"), std::string::npos) << err.str();
+    EXPECT_EQ(pty.Drain(30), "");
 }
 
 TEST(SendCommand, PortsAndFilesThatCannotBeOpened) {
