@@ -1,4 +1,5 @@
 // vylcd-cli: headless access to drawings, projects and their LCD commands.
+#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -48,7 +49,14 @@ int Send(const std::vector<std::string>& args) {
         if (args[i] == "--port") {
             options.device = args[i + 1];
         } else if (args[i] == "--baud") {
-            options.baud = static_cast<uint32_t>(std::strtoul(args[i + 1].c_str(), nullptr, 10));
+            // Whole digits only, up to what any serial driver offers.
+            const std::string& text = args[i + 1];
+            uint32_t baud = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), baud);
+            if (error != std::errc() || end != text.data() + text.size() || baud > 4'000'000) {
+                return Usage();
+            }
+            options.baud = baud;
         } else {
             return Usage();
         }

@@ -49,10 +49,13 @@ bool CanCreateOrWrite(std::string path) {
 
 // A system-wide installation cannot keep user files beside the program; the
 // user's data folder then takes the same structure.
+// Relative folders are ignored, as the desktop rules say: they would move
+// with the folder the program is started from.
 std::string UserDataRoot(const VyProgramEnv& env) {
-    std::string base = env.getEnv("XDG_DATA_HOME");
+    const auto absolute = [](std::string path) { return path.starts_with('/') ? path : ""; };
+    std::string base = absolute(env.getEnv("XDG_DATA_HOME"));
     if (base.empty()) {
-        const std::string home = env.getEnv("HOME");
+        const std::string home = absolute(env.getEnv("HOME"));
         if (home.empty()) {
             return "";
         }

@@ -15,10 +15,37 @@ std::string_view Trim(std::string_view text) {
     return TrimmedText(text, " \t");
 }
 
-// ASCII letters only: CP949 lead and trail bytes must never be folded.
+// ASCII letters only: CP949 lead and trail bytes must never be folded (a
+// trail byte may look like an ASCII letter, so the byte after a lead byte
+// is compared as it is).
 bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char l, char r) { return lower(l) == lower(r); });
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (static_cast<unsigned char>(a[i]) >= 0x81 && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) {
+                return false;
+            }
+            ++i;
+        } else if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A name or value that would change the file's lines: line breaks anywhere,
+// and in a key what starts a comment or section or ends the key.
+bool BreaksTheLines(std::string_view section, std::string_view key, std::string_view value) {
+    const auto hasBreak = [](std::string_view text) {
+        return text.find_first_of("\r\n") != std::string_view::npos;
+    };
+    const std::string_view bareKey = Trim(key);
+    return hasBreak(section) || hasBreak(key) || hasBreak(value) ||
+           section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
+           bareKey.empty() || bareKey.front() == ';' || bareKey.front() == '[';
 }
 
 std::optional<std::string_view> SectionOf(std::string_view line) {
@@ -163,7 +190,7 @@ int32_t ReadProfileInt(const std::string& path, std::string_view section, std::s
 int WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                        std::string_view value) {
     CFxProfileFile file;
-    if (!LoadForUpdate(file, path)) {
+    if (BreaksTheLines(section, key, value) || !LoadForUpdate(file, path)) {
         return 0;
     }
     file.SetValue(section, key, value);
@@ -208,12 +235,18 @@ int WriteWindowState(const std::string& path, const VyWindowState& state) {
 
 VyWindowState ClampWindowState(const VyWindowState& state, int32_t screenWidth,
                                int32_t screenHeight) {
-    // On a screen too small for both bounds the upper one wins.
+    // A screen not known yet clamps nothing.
+    if (screenWidth <= 0 || screenHeight <= 0) {
+        return state;
+    }
+    // On a screen too small for both bounds the upper one wins, yet a window
+    // keeps a size of at least one.
     const auto limit = [](int32_t value, int32_t low, int32_t high) {
         return std::min(std::max(value, low), high);
     };
     return {limit(state.x, 0, screenWidth - 430), limit(state.y, 0, screenHeight - 430),
-            limit(state.cx, 330, screenWidth - 30), limit(state.cy, 330, screenHeight - 30)};
+            std::max(limit(state.cx, 330, screenWidth - 30), 1),
+            std::max(limit(state.cy, 330, screenHeight - 30), 1)};
 }
 
 int32_t ReadRunCount(const std::string& path) {

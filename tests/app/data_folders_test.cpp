@@ -65,6 +65,10 @@ TEST_F(DataFolders, ReadOnlyInstallationFallsBackToUserFolder) {
     const CVYSDataFolders folders(Env("usr/bin/"));
     EXPECT_EQ(folders.GetFolder("global_txt_data"), m_base + "xdg/vylcd-studio/global_data/txt");
     EXPECT_EQ(folders.ShippedTemplateFolder(), m_base + "usr/bin/../template/sys100");
+    // A relative data home would move with the working folder: ignored.
+    m_vars["XDG_DATA_HOME"] = "xdg";
+    EXPECT_EQ(CVYSDataFolders(Env("usr/bin/")).DataRoot(),
+              m_base + "home/.local/share/vylcd-studio/");
     ::chmod((m_base + "usr").c_str(), 0755);
 }
 

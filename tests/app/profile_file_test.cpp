@@ -62,6 +62,27 @@ TEST_F(ProfileFile, FailedWriteReturnsZeroAndKeepsTheFile) {
     EXPECT_EQ(Get(), "[stat]\nexec_count=2\n");
 }
 
+// A value or name that would add or cut lines is refused, and the file
+// stays as it was: a file name may hold a line break.
+TEST_F(ProfileFile, NamesAndValuesNeverChangeTheLines) {
+    Put("[stat]\nexec_count=2\n");
+    EXPECT_EQ(WriteProfileString(m_path, "recent", "file1", "/home/u/a\n[stat]\nexec_count=9"), 0);
+    EXPECT_EQ(WriteProfileString(m_path, "recent", "a=b", "x"), 0);
+    EXPECT_EQ(WriteProfileString(m_path, "recent", ";note", "x"), 0);
+    EXPECT_EQ(WriteProfileString(m_path, "re]cent", "file1", "x"), 0);
+    EXPECT_EQ(WriteProfileString(m_path, "recent", "file\r1", "x"), 0);
+    EXPECT_EQ(Get(), "[stat]\nexec_count=2\n");
+}
+
+// Letters match in either case, but two Hangul names whose second bytes
+// differ only as ASCII letters would are different names.
+TEST_F(ProfileFile, DoubleByteNamesAreNeverFolded) {
+    Put("[s]\n\x81\x41=one\nKey=two\n");
+    EXPECT_EQ(ReadProfileString(m_path, "s", "\x81\x61", "none"), "none");
+    EXPECT_EQ(ReadProfileString(m_path, "s", "\x81\x41", "none"), "one");
+    EXPECT_EQ(ReadProfileString(m_path, "S", "KEY", "none"), "two");
+}
+
 TEST_F(ProfileFile, OneTimeNoticeIsTakenOnce) {
     EXPECT_TRUE(TakeOneTimeNotice(m_path, "tabbrowsing"));
     EXPECT_FALSE(TakeOneTimeNotice(m_path, "tabbrowsing"));
@@ -74,6 +95,9 @@ TEST(WindowClamp, KeepsTheWindowOnScreen) {
     EXPECT_EQ(ClampWindowState({1800, 900, 5000, 5000}, 1920, 1080),
               (VyWindowState{1490, 650, 1890, 1050}));
     EXPECT_EQ(ClampWindowState({5, 5, 100, 100}, 300, 300), (VyWindowState{-130, -130, 270, 270}));
+    // No screen known yet: nothing to clamp to; a tiny one leaves a window.
+    EXPECT_EQ(ClampWindowState({5, 5, 800, 600}, 0, 0), (VyWindowState{5, 5, 800, 600}));
+    EXPECT_EQ(ClampWindowState({5, 5, 800, 600}, 20, 20), (VyWindowState{-410, -410, 1, 1}));
 }
 
 }  // namespace
