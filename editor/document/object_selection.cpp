@@ -65,7 +65,8 @@ void CVylObjectSelection::SetMultiSelection(const VyUidSet& uids, bool flag) {
 void CVylObjectSelection::AddSelObj(int32_t uid) {
     if (m_chief < 0) {
         m_chief = uid;
-    } else {
+    } else if (uid != m_chief) {
+        // The chief is never its own slave: it would count twice.
         m_slaves.insert(uid);
     }
 }

@@ -23,8 +23,11 @@ TEST(ObjectSelection, ChiefAndSlaves) {
     EXPECT_TRUE(selection.IsUidSelected(9));
     EXPECT_FALSE(selection.IsUidSelected(4));
 
+    // Adding the chief again must not count it twice (nor make a line its
+    // own slave, which a join would take for two objects).
     selection.AddSelObj(5);
-    EXPECT_EQ(selection.GetEverySelCount(), 4);
+    EXPECT_EQ(selection.GetEverySelCount(), 3);
+    EXPECT_EQ(selection.GetSelectedUidListExp(), "[5:2/9]");
     VyUidSet all;
     selection.GetEverySelUidMap(all);
     EXPECT_EQ(all, (VyUidSet{2, 5, 9}));
