@@ -237,6 +237,13 @@ int CVylEditAction::ApplySingle(CVylObjectGroup& target) const {
 int CVylEditAction::ApplyMulti(CVylObjectGroup& target) const {
     switch (kind) {
         case kActCreateMulti:
+            // As a single create: an existing uid stops the replay instead
+            // of replacing the object that has it.
+            for (int32_t uid : Group().GetZOrderList()) {
+                if (target.GetByObjUid(uid) != nullptr) {
+                    return 0;
+                }
+            }
             for (int32_t uid : Group().GetZOrderList()) {
                 if (const CVylObject* object = Group().GetByObjUid(uid)) {
                     target.InsertOnTop(uid, *object);

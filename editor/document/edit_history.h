@@ -74,6 +74,7 @@ class CVylEditActionGroup {
 
   private:
     bool LastIsTextRepair() const;
+    void RaiseCountersPastUsedUids();
     std::string ActionLine(size_t index, bool withRegions) const;
 
     std::vector<std::unique_ptr<CVylEditAction>> m_actions;

@@ -2,6 +2,9 @@
 // version keys that let an older editor refuse a newer file.
 
 #include "editor/document/edit_history.h"
+
+#include <algorithm>
+
 #include "editor/tree/decimal_text.h"
 
 namespace {
@@ -79,7 +82,31 @@ int CVylEditActionGroup::EdtActionGrpFromRevolver(const CRevolver& in, int32_t* 
         m_actions.push_back(std::move(action));
     }
     m_applied = m_actions.size();
+    RaiseCountersPastUsedUids();
     return 1;
+}
+
+void CVylEditActionGroup::RaiseCountersPastUsedUids() {
+    // A damaged file may hold counters below uids it uses; new objects would
+    // then take uids of existing ones.
+    int64_t lastObject = -1;
+    int64_t lastLinker = -1;
+    for (const auto& action : m_actions) {
+        lastObject = std::max<int64_t>(lastObject, action->Common().GetInt(kKeyObjUid, -1));
+        lastObject = std::max<int64_t>(lastObject, action->contactUid);
+        if (!action->uids.empty()) {
+            lastObject = std::max<int64_t>(lastObject, *action->uids.rbegin());
+        }
+        for (int32_t uid : action->Group().GetZOrderList()) {
+            lastObject = std::max<int64_t>(lastObject, uid);
+        }
+        lastLinker = std::max<int64_t>(lastLinker, action->linkerUid);
+    }
+    const auto past = [](int64_t last) {
+        return static_cast<int32_t>(std::min<int64_t>(last + 1, INT32_MAX));
+    };
+    m_objectCounter = std::max(m_objectCounter, past(lastObject));
+    m_linkerCounter = std::max(m_linkerCounter, past(lastLinker));
 }
 
 int CVylEditActionGroup::ToFile(std::FILE* file) const {

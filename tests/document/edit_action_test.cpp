@@ -81,6 +81,9 @@ TEST(EditActionReplay, MultiObjectKinds) {
     CVylObjectGroup group;
     ASSERT_TRUE(createMulti.ApplyTo(group));
     EXPECT_EQ(group.GetZOrderList(), (std::vector<int32_t>{7, 8}));
+    // Made again, the same uids would replace the objects: the replay stops.
+    EXPECT_FALSE(createMulti.ApplyTo(group));
+    EXPECT_EQ(group.GetZOrderList(), (std::vector<int32_t>{7, 8}));
 
     ASSERT_TRUE(CVylEditAction::MoveMulti({7, 8, 99}, {U, 2 * U}).ApplyTo(group));
     EXPECT_EQ(group.GetRegion(8), (VyRect{11 * U, 12 * U, 21 * U, 22 * U}));

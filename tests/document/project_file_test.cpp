@@ -69,6 +69,21 @@ TEST(ProjectFile, EveryActionComesBackApplied) {
     EXPECT_EQ(group.GetCount(), 10u);
 }
 
+// A damaged file whose counters lag behind its uids must not hand out the
+// uids of existing objects again.
+TEST(ProjectFile, CountersLaggingBehindTheUidsAreRaised) {
+    CVylEditActionGroup history;
+    Draw(history, 3);
+    history.AddEditAction(CVylEditAction::AddPointToLinker(4, 2, 0));
+    CFxAssignGroupEx tree = FileTree(history);
+    tree.SetInt("ctoc", 0);
+    tree.SetInt("ctlc", 0);
+    CVylEditActionGroup back;
+    ASSERT_TRUE(back.EdtActionGrpFromRevolver(Encode(tree), nullptr));
+    EXPECT_EQ(back.GetObjectCounter(), 3);
+    EXPECT_EQ(back.GetLinkerCounter(), 5);
+}
+
 TEST(ProjectFile, EmptyHistoryReadsWithZeroCounters) {
     CVylEditActionGroup history;
     history.TakeObjectUid();
