@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <set>
 #include <vector>
@@ -81,10 +82,12 @@ std::vector<Placement> Placements(const CVylObjectGroup& group,
 int AddFollowUpActions(CVylEditActionGroup& history, const CVylObjectGroup& group,
                        const CVylObjectSelection& selection, int32_t swift) {
     const std::vector<Placement> placements = Placements(group, selection);
-    for (const Placement& placement : placements) {
+    for (size_t i = 0; i < placements.size(); ++i) {
         CVylEditAction action =
-            CVylEditAction::ModResize(placement.point.uid, placement.region, false);
-        action.swift = swift;
+            CVylEditAction::ModResize(placements[i].point.uid, placements[i].region, false);
+        // One undo takes back every follow-up: only the last one carries the
+        // caller's flag.
+        action.swift = i + 1 < placements.size() ? 1 : swift;
         history.AddEditAction(std::move(action));
     }
     return static_cast<int>(placements.size());
@@ -162,12 +165,15 @@ int AddActionsForDetachSelectedObjectsPointsFromLinker(CVylEditActionGroup& hist
                                                        const CVylObjectSelection& selection,
                                                        bool closeBlock) {
     std::vector<CVylEditAction> made;
-    // A point is detached once even when two selected objects share its linker.
+    // A point is detached once even when two selected objects share its
+    // linker, and a linker is never left holding a single point.
     std::set<std::string> detached;
+    std::map<int32_t, size_t> left;
     auto detach = [&](int32_t linkerUid, const VyLinkerPoint& point) {
         if (detached.insert(LinkerPointKey(point.uid, point.corner)).second) {
             made.push_back(
                 CVylEditAction::DetachPointFromLinker(linkerUid, point.uid, point.corner));
+            --left[linkerUid];
         }
     };
     for (int32_t uid : SelectionOrder(selection)) {
@@ -178,9 +184,9 @@ int AddActionsForDetachSelectedObjectsPointsFromLinker(CVylEditActionGroup& hist
             if (linker == nullptr) {
                 continue;
             }
+            left.try_emplace(*linkerUid, linker->Points().size());
             detach(*linkerUid, {uid, corner});
-            // A linker is never left holding a single point.
-            if (linker->Points().size() == 2) {
+            if (left[*linkerUid] == 1) {
                 for (const auto& [key, point] : linker->Points()) {
                     detach(*linkerUid, point);
                 }

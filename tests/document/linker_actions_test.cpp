@@ -71,9 +71,29 @@ TEST(Linkers, AJoinToAJoinedLineExtendsItsLinker) {
     const int32_t b = d.Line(10, 0, 10, 10);
     const int32_t c = d.Line(11, -1, 40, 40);
     ASSERT_EQ(d.Join(a, b), VyJoinResult::kJoined);
+    const VyRect before[3] = {d.s.group.GetRegion(a), d.s.group.GetRegion(b),
+                              d.s.group.GetRegion(c)};
     ASSERT_EQ(d.Join(c, b), VyJoinResult::kJoined);
     EXPECT_EQ(d.s.group.GetLinkers().size(), 1u);
     EXPECT_EQ(d.s.group.GetLinkers().begin()->second.Points().size(), 3u);
+
+    // However many lines had to follow, one undo takes the whole join back.
+    d.history.UndoEditAction();
+    d.Replay();
+    EXPECT_EQ(d.s.group.GetRegion(a), before[0]);
+    EXPECT_EQ(d.s.group.GetRegion(b), before[1]);
+    EXPECT_EQ(d.s.group.GetRegion(c), before[2]);
+    EXPECT_EQ(d.s.group.GetLinkers().begin()->second.Points().size(), 2u);
+
+    // Detaching two of three joined lines leaves no linker of a single point.
+    ASSERT_EQ(d.Join(c, b), VyJoinResult::kJoined);
+    d.s.selection.SetMultiSelection({a, c}, false);
+    AddActionsForDetachSelectedObjectsPointsFromLinker(d.history, d.s.group, d.s.selection, true);
+    d.Replay();
+    for (const auto& [uid, linker] : d.s.group.GetLinkers()) {
+        EXPECT_NE(linker.Points().size(), 1u) << "linker " << uid;
+    }
+    EXPECT_FALSE(d.s.group.GetLinkerOfPoint(LinkerPointKey(b, 1)));
 }
 
 TEST(Linkers, RefusedSelections) {
