@@ -48,6 +48,23 @@ std::vector<uint8_t> LetterPositions(size_t count, const VyLengthArray& lengths,
     return letters;
 }
 
+// 1 where a command starts. The lengths tell, not the escape byte: an
+// operand may equal it (a box at x = 27). Bytes no length covers fall back to
+// taking an escape byte for a start.
+std::vector<uint8_t> CommandStarts(const VyByteArray& bytes, const VyLengthArray& lengths,
+                                   uint8_t escape) {
+    std::vector<uint8_t> starts(bytes.size(), 0);
+    size_t at = 0;
+    for (size_t i = 0; i < lengths.size() && at < bytes.size(); ++i) {
+        starts[at] = 1;
+        at += lengths[i];
+    }
+    for (; at < bytes.size(); ++at) {
+        starts[at] = bytes[at] == escape ? 1 : 0;
+    }
+    return starts;
+}
+
 // Room for the whole text, so that it is built without reallocating.
 size_t EstimateSize(size_t count, const std::string& header, const FormatParts& parts) {
     const size_t perByte = parts.byteHeader.size() + parts.byteFoot.size() + 3;
@@ -65,7 +82,7 @@ void AppendHexItem(uint8_t byte, const FormatParts& parts, std::string& out) {
 // Appends the line that starts at p and returns the position after it. The
 // count is of bytes, not items: a mnemonic's two letters take two places.
 size_t AppendLine(const VyByteArray& bytes, size_t p, const std::vector<uint8_t>& letters,
-                  const FormatParts& parts, std::string& out) {
+                  const std::vector<uint8_t>& starts, const FormatParts& parts, std::string& out) {
     out += parts.lineHeader;
     bool hasItems = false;
     for (size_t count = 0; count < parts.perLine && p < bytes.size(); ++count) {
@@ -88,7 +105,7 @@ size_t AppendLine(const VyByteArray& bytes, size_t p, const std::vector<uint8_t>
         }
         hasItems = true;
         ++p;
-        if (parts.byCommand && p < bytes.size() && bytes[p] == parts.escape) {
+        if (parts.byCommand && p < bytes.size() && starts[p]) {
             break;
         }
     }
@@ -111,11 +128,12 @@ std::string FormatProgramSource(const VyByteArray& bytes, const VyLengthArray& l
         return out;
     }
     const std::vector<uint8_t> letters = LetterPositions(bytes.size(), lengths, parts.alphabet);
+    const std::vector<uint8_t> starts = CommandStarts(bytes, lengths, parts.escape);
     for (size_t p = 0; p < bytes.size();) {
         if (p > 0) {
             out += kLineBreak;
         }
-        p = AppendLine(bytes, p, letters, parts, out);
+        p = AppendLine(bytes, p, letters, starts, parts, out);
     }
     return out;
 }

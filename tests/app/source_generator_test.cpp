@@ -62,6 +62,9 @@ TEST(FormatProgramSource, CommandDivisionStartsEveryCommandOnALine) {
     settings.Set("line_division", "cmd");
     EXPECT_EQ(FormatProgramSource(bytes, lengths, kEsc, settings),
               "H\r\n<1B,01,02,03,04>\r\n<1B,05,06,07,08,09,0A>");
+    // An operand equal to the escape code (a box at x = 27) is no command.
+    EXPECT_EQ(FormatProgramSource(Hex("1B 01 1B 00 1B 05"), {4, 2}, kEsc, settings),
+              "H\r\n<1B,01,1B,00>\r\n<1B,05>");
     settings.Set("bytes_per_line", "4");
     EXPECT_EQ(FormatProgramSource(bytes, lengths, 0x11B, settings),
               "H\r\n<1B,01,02,03>\r\n<04>\r\n<1B,05,06,07>\r\n<08,09,0A>");
