@@ -62,7 +62,21 @@ std::string TrimTemplateName(std::string_view name) {
 }
 
 std::string TemplateFilePath(const std::string& folder, const std::string& name) {
-    return folder + "/" + name + ".tpl";
+    const std::string path = folder + "/" + name + ".tpl";
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        return path;
+    }
+    // The list shows "X" for "X.TPL" too: the name must find that file.
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path& found = it->path();
+        if (found.stem() == name && Lower(found.extension().string()) == ".tpl" &&
+            it->is_regular_file(error)) {
+            return found.string();
+        }
+    }
+    return path;
 }
 
 VyTemplateSave SaveTemplate(const std::string& folder, std::string_view rawName,

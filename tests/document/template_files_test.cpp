@@ -75,6 +75,11 @@ TEST_F(TemplateFiles, ListingTakesTplFilesInAnyCase) {
     CVylObjectGroup group;
     EXPECT_FALSE(LoadTemplate(folder + "/b.tpl", group));
     EXPECT_FALSE(LoadTemplate(folder + "/none.tpl", group));
+    // A listed name finds its file whatever the case of its extension, and
+    // a new template of that name is refused rather than shown twice.
+    EXPECT_EQ(TemplateFilePath(folder, "X"), folder + "/X.TPL");
+    EXPECT_EQ(TemplateFilePath(folder, "none"), folder + "/none.tpl");
+    EXPECT_EQ(SaveTemplate(folder, "X", CVylObjectGroup(), {}), VyTemplateSave::kExists);
 }
 
 TEST_F(TemplateFiles, PastingTwiceGivesIndependentCopies) {
