@@ -42,38 +42,55 @@ VyRect WithCorner(VyRect r, int32_t corner, VyPoint p) {
     return r;
 }
 
-VyLinkerPoint ReferencePoint(const CVylLinker& linker, const CVylObjectSelection& selection) {
+// The point the others follow: the first one of a selected object, else the
+// linker's first point whose object is still there (none: nothing to follow).
+std::optional<VyLinkerPoint> ReferencePoint(const CVylLinker& linker, const CVylObjectGroup& group,
+                                            const CVylObjectSelection& selection) {
     for (int32_t uid : SelectionOrder(selection)) {
         for (int32_t corner = 1; corner <= 4; ++corner) {
             if (linker.Holds(LinkerPointKey(uid, corner))) {
-                return {uid, corner};
+                return VyLinkerPoint{uid, corner};
             }
         }
     }
-    return linker.Points().front().second;
+    for (const auto& [key, point] : linker.Points()) {
+        if (group.GetByObjUid(point.uid) != nullptr) {
+            return point;
+        }
+    }
+    return std::nullopt;
 }
 
-// Where the other points of every linker must go.
+// Where the other points of every linker must go. An object held by several
+// linkers gets one region with each of its corners moved, so that no joint
+// undoes another.
 std::vector<Placement> Placements(const CVylObjectGroup& group,
                                   const CVylObjectSelection& selection) {
     std::vector<Placement> placements;
+    std::map<int32_t, size_t> placed;
     for (const auto& [linkerUid, linker] : group.GetLinkers()) {
-        if (linker.Points().size() < 2) {
+        const std::optional<VyLinkerPoint> reference = ReferencePoint(linker, group, selection);
+        if (linker.Points().size() < 2 || !reference) {
             continue;
         }
-        const VyLinkerPoint reference = ReferencePoint(linker, selection);
-        const VyPoint target = group.GetPointByUidAndCorner(reference.uid, reference.corner);
+        const VyPoint target = group.GetPointByUidAndCorner(reference->uid, reference->corner);
         for (const auto& [key, point] : linker.Points()) {
             const CVylObject* object = group.GetByObjUid(point.uid);
-            if (point == reference || object == nullptr) {
+            if (point == *reference || object == nullptr) {
                 continue;
             }
-            const VyRect moved = WithCorner(object->GetRegion(), point.corner, target);
-            if (!(moved == object->GetRegion())) {
-                placements.push_back({point, moved});
+            const auto [at, first] = placed.try_emplace(point.uid, placements.size());
+            if (first) {
+                placements.push_back({point, object->GetRegion()});
             }
+            VyRect& region = placements[at->second].region;
+            region = WithCorner(region, point.corner, target);
         }
     }
+    // Objects that are where they must be need no action.
+    std::erase_if(placements, [&](const Placement& placement) {
+        return placement.region == group.GetRegion(placement.point.uid);
+    });
     return placements;
 }
 

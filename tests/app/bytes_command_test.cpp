@@ -6,7 +6,7 @@
 
 #include "app/cli/hex_lines.h"
 #include "editor/document/object_group.h"
-#include "tests/support/object_builders.h"
+#include "tests/support/broken_drawing.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -45,13 +45,8 @@ TEST(BytesCommand, UnreadableFilesAreNamed) {
 }
 
 TEST(BytesCommand, FailedExtractionStillPrintsWhatCameBefore) {
-    CVylObjectGroup group;
-    group.InsertOnTop(1, MakeShape(1, kObjBox, 10, 20, 100, 50));
-    group.InsertOnTop(2, MakeObject(2, kObjBitmap, 0, 0, 5, 5));
-    CRevolver bytes;
-    ASSERT_TRUE(group.ObjGroupToRevolver(bytes));
     const std::string path = ::testing::TempDir() + "vy_broken_bitmap.tpl";
-    ASSERT_TRUE(bytes.SaveToFile(path));
+    ASSERT_TRUE(WriteBoxAndEmptyBitmap(path));
     const CliRun run = Bytes(path);
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out,

@@ -17,7 +17,7 @@
 #include "editor/link/pseudo_terminal.h"
 #include "editor/tree/code_page.h"
 #include "tests/link/pty_pair.h"
-#include "tests/support/object_builders.h"
+#include "tests/support/broken_drawing.h"
 
 namespace {
 
@@ -65,13 +65,8 @@ TEST(SendCommand, AMissingLastAnswerEndsWithTheWarning) {
 }
 
 TEST(SendCommand, ADrawingWhoseCommandsCannotBeMadeIsNotSent) {
-    CVylObjectGroup group;
-    group.InsertOnTop(1, MakeShape(1, kObjBox, 10, 20, 100, 50));
-    group.InsertOnTop(2, MakeObject(2, kObjBitmap, 0, 0, 5, 5));
-    CRevolver bytes;
-    ASSERT_TRUE(group.ObjGroupToRevolver(bytes));
     const std::string path = ::testing::TempDir() + "vy_send_broken_bitmap.tpl";
-    ASSERT_TRUE(bytes.SaveToFile(path));
+    ASSERT_TRUE(WriteBoxAndEmptyBitmap(path));
     PtyPair pty;
     std::ostringstream err;
     EXPECT_EQ(RunSendCommand(path, {pty.SlavePath(), 115200, 200}, err), 1);

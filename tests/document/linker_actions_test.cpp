@@ -130,6 +130,37 @@ TEST(Linkers, FollowUpPassUsesTheFirstPointWhenNothingIsSelected) {
     EXPECT_EQ(d.s.group.GetRegion(a), (VyRect{0, 0, 30 * U, 30 * U}));
 }
 
+// A line joined at both ends follows both of its neighbours at once.
+TEST(Linkers, ALineJoinedAtBothEndsKeepsBothJoints) {
+    Drawing d;
+    const int32_t x = d.Line(0, 0, 10, 0);
+    const int32_t y = d.Line(10, 0, 20, 0);
+    const int32_t z = d.Line(20, 0, 30, 0);
+    ASSERT_EQ(d.Join(x, y), VyJoinResult::kJoined);
+    ASSERT_EQ(d.Join(z, y), VyJoinResult::kJoined);
+    ASSERT_EQ(d.s.group.GetLinkers().size(), 2u);
+    d.history.AddEditAction(CVylEditAction::MoveMulti({x, z}, {0, 5 * U}));
+    d.Replay();
+    d.s.selection.SetMultiSelection({x, z}, false);
+    EXPECT_EQ(AddFollowUpActions(d.history, d.s.group, d.s.selection, 0), 1);
+    d.Replay();
+    EXPECT_EQ(d.s.group.GetRegion(y), (VyRect{10 * U, 5 * U, 20 * U, 5 * U}));
+}
+
+// Only a damaged history deletes a joined line without detaching it: the
+// other line then has nothing to follow and stays.
+TEST(Linkers, APointWhoseObjectIsGoneIsNoReference) {
+    Drawing d;
+    const int32_t a = d.Line(0, 0, 10, 0);
+    const int32_t b = d.Line(10, 0, 10, 10);
+    ASSERT_EQ(d.Join(a, b), VyJoinResult::kJoined);
+    d.history.AddEditAction(CVylEditAction::Delete(a));
+    d.Replay();
+    d.s.selection.RemoveAll();
+    EXPECT_EQ(AddFollowUpActions(d.history, d.s.group, d.s.selection, 0), 0);
+    EXPECT_EQ(d.s.group.GetRegion(b), (VyRect{10 * U, 0, 10 * U, 10 * U}));
+}
+
 TEST(Linkers, DeletingAJoinedLineAndUndoingIt) {
     Drawing d;
     const int32_t a = d.Line(0, 0, 10, 0);
