@@ -3,6 +3,7 @@
 // marks where one LCD command ends and the next begins.
 #include "template_runner.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -47,7 +48,10 @@ Step ParseStep(std::string_view cell) {
     return step;
 }
 
+// Two bytes, low first. Values beyond a signed word are saturated: wrapped,
+// an object far off the screen would be drawn on it.
 void AppendWord(VyByteArray& out, int64_t value) {
+    value = std::clamp<int64_t>(value, INT16_MIN, INT16_MAX);
     out.push_back(static_cast<uint8_t>(value & 0xFF));
     out.push_back(static_cast<uint8_t>((value >> 8) & 0xFF));
 }
@@ -76,7 +80,9 @@ int64_t HexValue(std::string_view text) {
 
 std::optional<int64_t> RegionValue(const CVylObject& object, std::string_view name) {
     VyRect r = object.GetRegion();
-    if (object.GetKind() == kObjText) {
+    // A text and a picture are placed by their top left corner, whichever
+    // way they were drawn.
+    if (object.GetKind() == kObjText || object.GetKind() == kObjBitmap) {
         r = r.Normalized();
     }
     const VyRect n = r.Normalized();

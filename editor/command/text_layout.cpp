@@ -46,7 +46,12 @@ std::vector<VyTextLine> LayoutTextInBox(std::string_view rawText, int32_t korFon
             break;
         }
         const auto byte = static_cast<uint8_t>(text[i]);
-        if (byte >= 0x80 && i + 1 < text.size()) {
+        // A double-byte character is a lead byte and a trail byte; a lead
+        // byte before a line feed or another control byte stands alone.
+        const bool pair = byte >= 0x81 && byte <= 0xFE && i + 1 < text.size() &&
+                          static_cast<uint8_t>(text[i + 1]) >= 0x41 &&
+                          static_cast<uint8_t>(text[i + 1]) <= 0xFE;
+        if (pair) {
             current.text.append(text, i, 2);
             x += wideAdvance;
             i += 2;
@@ -59,8 +64,9 @@ std::vector<VyTextLine> LayoutTextInBox(std::string_view rawText, int32_t korFon
         }
         bool noEntry = false;
         const int32_t advance = dc.GetAlnumCharWidth(korFont, alnumFont != 0, byte, &noEntry);
-        // A lead byte without its second half is no character the LCD can show.
-        noEntry = noEntry || byte >= 0x80;
+        // A lead byte without its second half is no character the LCD can
+        // show, and a 0x00 would end the print command early.
+        noEntry = noEntry || byte >= 0x80 || byte == 0;
         if (advance < 0) {
             return lines;
         }

@@ -40,7 +40,11 @@ int CVylObject::ToRecord(CRevolver& out) const {
         }
     }
     CRevolver unique;
-    m_unique.ToRevolver(unique, nullptr, hasLines ? &kept : nullptr);
+    // A unique tree that cannot be written fails the record: written
+    // without it, the object would silently lose every attribute.
+    if (!m_unique.ToRevolver(unique, nullptr, hasLines ? &kept : nullptr)) {
+        return 0;
+    }
     CFxAssignGroupEx record;
     record.SetBytes(kKeyRecordCommon, std::move(common));
     record.SetBytes(kKeyRecordUnique, std::move(unique));

@@ -50,11 +50,23 @@ TEST_F(TemplateRunner, RegionArithmetic) {
     EXPECT_EQ(bytes, Hex("01 00 FF FF 03 00"));
     EXPECT_EQ(lengths, (VyLengthArray{6}));
 
-    // A text region drawn upwards is normalised first, other kinds are not.
+    // Texts and pictures drawn upwards are normalised first (they are
+    // placed by their top left corner); lines keep their direction.
     CVylObject text;
     text.SetCommonAttrs(1, kObjText, {50000, 90000, 10000, 20000});
     ASSERT_EQ(Run(Steps("rs:*:left|rs:*:top"), text), 0);
     EXPECT_EQ(bytes, Hex("01 00 02 00"));
+    text.SetCommonAttrs(1, kObjBitmap, {30000, 20000, 0, 0});
+    ASSERT_EQ(Run(Steps("rs:*:left|rs:*:top"), text), 0);
+    EXPECT_EQ(bytes, Hex("00 00 00 00"));
+    text.SetCommonAttrs(1, kObjLine, {30000, 20000, 0, 0});
+    ASSERT_EQ(Run(Steps("rs:*:left|rs:*:top"), text), 0);
+    EXPECT_EQ(bytes, Hex("03 00 02 00"));
+
+    // Far beyond a signed word, a side stays far off the screen.
+    object.SetCommonAttrs(1, kObjBox, {65546 * kUnit, -65546 * kUnit, 5 * kUnit, 0});
+    ASSERT_EQ(Run(Steps("rs:*:left|rs:*:top|rs:*:right|iv:2:big"), object), 0);
+    EXPECT_EQ(bytes, Hex("FF 7F 00 80 05 00 00 00"));
 }
 
 TEST_F(TemplateRunner, IntegerSteps) {

@@ -58,6 +58,10 @@ TEST_F(TextLayout, CharactersWithoutWidthBecomeQuestionMarks) {
     EXPECT_EQ(Lines("a\tb\x7F", 3, 1, 300 * kUnit, 20 * kUnit), (Texts{"a?b?"}));
     // A lone lead byte at the end is no character either.
     EXPECT_EQ(Lines("a\xB0", 3, 0, 300 * kUnit, 20 * kUnit), (Texts{"a?"}));
+    // Nor is one before a line feed, which still breaks the line, and a 0x00
+    // would end the print command early.
+    EXPECT_EQ(Lines("\xB0\nAB", 3, 0, 300 * kUnit, 60 * kUnit), (Texts{"?", "AB"}));
+    EXPECT_EQ(Lines(std::string("A\0B", 3), 3, 0, 300 * kUnit, 20 * kUnit), (Texts{"A?B"}));
 }
 
 TEST_F(TextLayout, NegativeWidthEndsTheLayout) {

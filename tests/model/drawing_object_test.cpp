@@ -57,6 +57,12 @@ TEST(DrawingObject, RecordNeedsBothParts) {
     onlyCommon.SetString("ua", "text, not bytes");
     onlyCommon.ToRevolver(bytes);
     EXPECT_FALSE(object.FromRecord(bytes));
+
+    // Nor is a record written without its unique part: that would lose
+    // every attribute while reporting success.
+    CVylObject unwritable = MakeText();
+    unwritable.Unique().SetString("", "no key");
+    EXPECT_FALSE(unwritable.ToRecord(bytes));
 }
 
 TEST(DrawingObject, FewerUniqueKeysStillRead) {
