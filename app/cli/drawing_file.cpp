@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "editor/command/extract_status.h"
+
 namespace {
 
 bool LooksLikeProject(const CRevolver& bytes) {
@@ -43,6 +45,18 @@ bool ReadDrawingFile(const std::string& path, VyDrawingFile& file, std::ostream&
     if (!file.complete) {
         err << path << ": warning: the history does not replay completely; "
             << "the drawing holds the objects made before the failing action\n";
+    }
+    return true;
+}
+
+bool BuildDrawingUpdate(const std::string& path, CVylObjectGroup& drawing, VyDrawingUpdate& update,
+                        std::ostream& err) {
+    update.dc.InitDeviceContext(kModelVyb3224);
+    const int32_t status = BuildFullLcdUpdate(update.dc, drawing, update.bytes, update.lengths);
+    if (status != kExtractOk) {
+        err << path << ": extraction stopped with status " << status << ": "
+            << ExtractStatusText(status) << '\n';
+        return false;
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/document/edit_history.h"
+#include "editor/document/full_update.h"
 #include "editor/document/object_group.h"
 
 struct VyDrawingFile {
@@ -21,3 +22,15 @@ struct VyDrawingFile {
 // Reads path into file; on failure writes a message naming the file and the
 // reason to err and returns false. The file itself is never modified.
 bool ReadDrawingFile(const std::string& path, VyDrawingFile& file, std::ostream& err);
+
+// A drawing's full LCD update for the model the tools speak to.
+struct VyDrawingUpdate {
+    CVylDeviceContext dc;
+    VyByteArray bytes;
+    VyLengthArray lengths;
+};
+
+// Builds the update of the drawing read from path; when the extraction stops
+// early, says so on err (the update holds what came before) and returns false.
+bool BuildDrawingUpdate(const std::string& path, CVylObjectGroup& drawing, VyDrawingUpdate& update,
+                        std::ostream& err);

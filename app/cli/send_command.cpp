@@ -6,8 +6,6 @@
 #include <memory>
 
 #include "app/cli/drawing_file.h"
-#include "editor/command/extract_status.h"
-#include "editor/document/full_update.h"
 #include "editor/link/link_dispatch.h"
 #include "editor/link/serial_link.h"
 #include "editor/tree/code_page.h"
@@ -45,14 +43,8 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
         return 1;
     }
     // A drawing whose commands cannot all be made is not sent at all.
-    CVylDeviceContext dc;
-    dc.InitDeviceContext(kModelVyb3224);
-    VyByteArray bytes;
-    VyLengthArray lengths;
-    const int32_t status = BuildFullLcdUpdate(dc, file.group, bytes, lengths);
-    if (status != kExtractOk) {
-        err << path << ": extraction stopped with status " << status << ": "
-            << ExtractStatusText(status) << '\n';
+    VyDrawingUpdate update;
+    if (!BuildDrawingUpdate(path, file.group, update, err)) {
         return 1;
     }
     std::unique_ptr<QCoreApplication> app;
@@ -72,8 +64,9 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
 
     Progress progress;
     progress.total =
-        SplitIntoChunks(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                        &lengths)
+        SplitIntoChunks(std::string_view(reinterpret_cast<const char*>(update.bytes.data()),
+                                         update.bytes.size()),
+                        &update.lengths)
             .size();
     link.SetReceiveObserver([&](const std::string& received) {
         progress.acknowledged += static_cast<size_t>(CountAcknowledgements(received));
@@ -83,7 +76,7 @@ int RunSendCommand(const std::string& path, const VySendOptions& options, std::o
         err << '\n' << options.device << ": " << reason << '\n';
         progress.exitCode = 1;
     });
-    if (!link.InvokeDispatchBytes(dc, bytes, &lengths)) {
+    if (!link.InvokeDispatchBytes(update.dc, update.bytes, &update.lengths)) {
         err << "the transfer could not be started\n";
         return 1;
     }

@@ -51,6 +51,24 @@ struct Transfer {
     std::future<void> m_done;
 };
 
+// A clock for the credits that the test moves on by hand.
+struct MovableClock {
+    explicit MovableClock(CVylLinkCredits& credits) {
+        credits.SetClock([this] { return start + std::chrono::milliseconds(offsetMs.load()); },
+                         6100);
+    }
+    const std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    std::atomic<int64_t> offsetMs{0};
+};
+
+// Whether the no-answer flag goes up within a second.
+bool NoAnswerRaised(const CVylLinkCredits& credits) {
+    for (int i = 0; i < 100 && !credits.IsNoAnswer(); ++i) {
+        ::usleep(10000);
+    }
+    return credits.IsNoAnswer();
+}
+
 TEST(LinkChunks, LengthsThatDoNotAddUp) {
     using Views = std::vector<std::string_view>;
     EXPECT_EQ(SplitIntoChunks("abcdef", nullptr), (Views{"abcdef"}));
@@ -144,22 +162,17 @@ TEST(LinkDispatch, InitCreditsEndsAWaitingTransfer) {
 TEST(LinkDispatch, ASilentModuleRaisesTheNoAnswerFlag) {
     PtyPair pty;
     CVylLinkCredits credits;
-    auto now = std::chrono::steady_clock::now();
-    std::atomic<int64_t> offsetMs{0};
-    credits.SetClock([&] { return now + std::chrono::milliseconds(offsetMs.load()); }, 6100);
+    MovableClock clock(credits);
     PtyControl control(pty.SlavePath(), credits);
     Transfer transfer(control, credits, "aabb", Lengths{2, 2});
     ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
     // Let the worker start waiting for the answer before time moves on.
     ::usleep(150000);
-    offsetMs = 6000;
+    clock.offsetMs = 6000;
     ::usleep(60000);
     EXPECT_FALSE(credits.IsNoAnswer());
-    offsetMs = 6200;
-    for (int i = 0; i < 100 && !credits.IsNoAnswer(); ++i) {
-        ::usleep(10000);
-    }
-    EXPECT_TRUE(credits.IsNoAnswer());
+    clock.offsetMs = 6200;
+    EXPECT_TRUE(NoAnswerRaised(credits));
     EXPECT_FALSE(transfer.Finished(10));  // the wait goes on
     pty.WriteMaster("K");
     EXPECT_EQ(pty.ReadMaster(2, 3000), "bb");
@@ -181,19 +194,14 @@ TEST(LinkDispatch, ALongWriteIsNoSilence) {
     };
     PtyPair pty;
     CVylLinkCredits credits;
-    const auto start = std::chrono::steady_clock::now();
-    std::atomic<int64_t> offsetMs{0};
-    credits.SetClock([&] { return start + std::chrono::milliseconds(offsetMs.load()); }, 6100);
-    SlowLine control(pty.SlavePath(), credits, offsetMs);
+    MovableClock clock(credits);
+    SlowLine control(pty.SlavePath(), credits, clock.offsetMs);
     Transfer transfer(control, credits, "aabb", Lengths{2, 2});
     ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
     ::usleep(100000);
     EXPECT_FALSE(credits.IsNoAnswer());
-    offsetMs += 6200;
-    for (int i = 0; i < 100 && !credits.IsNoAnswer(); ++i) {
-        ::usleep(10000);
-    }
-    EXPECT_TRUE(credits.IsNoAnswer());
+    clock.offsetMs += 6200;
+    EXPECT_TRUE(NoAnswerRaised(credits));
     pty.WriteMaster("K");
     EXPECT_EQ(pty.ReadMaster(2, 3000), "bb");
     ASSERT_TRUE(transfer.Finished(3000));
