@@ -18,13 +18,13 @@
 #include <functional>
 #include <thread>
 
-#include "app/lcdsim/lcd_simulator.h"
 #include "bench_drawings.h"
 #include "editor/document/full_update.h"
 #include "editor/link/link_dispatch.h"
 #include "editor/link/polled_serial_control.h"
-#include "editor/link/pseudo_terminal.h"
 #include "editor/link/serial_link.h"
+#include "editor/virtual_lcd/pseudo_terminal.h"
+#include "tools/lcdsim/lcd_simulator.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/link/virtual_lcd.h"
+#include "editor/virtual_lcd/virtual_lcd.h"
 
 namespace {
 

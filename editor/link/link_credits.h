@@ -63,6 +63,10 @@ class CVylLinkCredits {
     // this itself; for the last command of a transfer nobody waits, so a
     // watcher (the GUI's timer, the command-line verb) calls it.
     bool CheckNoAnswer();
+    // Whether a written chunk waits for its answer (the silence is counted).
+    bool IsAnswerAwaited() const {
+        return m_outstanding.load() != 0 && m_sentAtNs.load() != kNotWritten;
+    }
     // Waits until done() holds (checked whenever the count changes) or a
     // stop is requested (false); an outstanding chunk older than the
     // no-answer time raises the no-answer flag meanwhile.

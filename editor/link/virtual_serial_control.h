@@ -7,7 +7,7 @@
 #include <mutex>
 
 #include "editor/link/serial_control.h"
-#include "editor/link/virtual_lcd.h"
+#include "editor/virtual_lcd/virtual_lcd.h"
 
 class QObject;
 

@@ -1,15 +1,13 @@
 #include "editor/document/grid_system.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
+#include <string>
+
+#include "tests/support/temp_folder.h"
 
 namespace {
-
-std::string TempPath(const char* name) {
-    return ::testing::TempDir() + "vy_" + std::to_string(::getpid()) + name;
-}
 
 TEST(GridSystem, StartsWithGridOnEveryFiveDots) {
     const CVylGridSystem grid;
@@ -19,7 +17,8 @@ TEST(GridSystem, StartsWithGridOnEveryFiveDots) {
 }
 
 TEST(GridSystem, SaveAndLoadRoundTrip) {
-    const std::string path = TempPath("grid.cfg");
+    VyTempFolder folder;
+    const std::string path = folder.File("grid.cfg");
     CVylGridSystem saved;
     saved.SetGridInt("use_grid", 0);
     saved.SetGridInt("grid_size", 30);
@@ -34,7 +33,8 @@ TEST(GridSystem, SaveAndLoadRoundTrip) {
 }
 
 TEST(GridSystem, KeysMissingFromTheFileTakeTheirDefaults) {
-    const std::string path = TempPath("partial_grid.cfg");
+    VyTempFolder folder;
+    const std::string path = folder.File("partial_grid.cfg");
     CFxAssignGroupEx partial;
     partial.SetIntAsText("use_grid", 0);
     ASSERT_EQ(partial.SaveTreeToFile(path), 1);
@@ -45,7 +45,6 @@ TEST(GridSystem, KeysMissingFromTheFileTakeTheirDefaults) {
     EXPECT_EQ(grid.GetGridInt("use_grid", -1), 0);
     grid.SetGridInt("use_grid", 1);
     EXPECT_EQ(grid.GetGridInt("use_grid", -1), 1);
-    std::remove(path.c_str());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "editor/document/edit_history.h"
 #include "tests/support/object_builders.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -148,9 +149,8 @@ TEST(ProjectFile, RefusalsThatEmptyTheHistory) {
 }
 
 TEST(ProjectFile, FilesOnDisk) {
-    const auto dir = std::filesystem::path(::testing::TempDir()) / "vy_project_files";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "work.vyd").string();
+    VyTempFolder dir;
+    const std::string path = dir.File("work.vyd");
     CVylEditActionGroup history;
     Draw(history, 4);
     history.AddEditAction(
@@ -167,14 +167,14 @@ TEST(ProjectFile, FilesOnDisk) {
     EXPECT_EQ(group.GetRegion(1), expected.GetRegion(1));
     EXPECT_EQ(group.GetRegion(1).right, 50 * U);
 
-    EXPECT_FALSE(back.EditActionGroupFromFile((dir / "missing.vyd").string(), &required));
+    EXPECT_FALSE(back.EditActionGroupFromFile(dir.File("missing.vyd"), &required));
     EXPECT_EQ(required, 0);
     EXPECT_EQ(back.GetCount(), 5u);
 
     // A write that cannot happen leaves the previous file whole.
     std::filesystem::permissions(
-        dir, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const bool canStillWrite = ::access(dir.c_str(), W_OK) == 0;
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const bool canStillWrite = ::access(dir.Path().c_str(), W_OK) == 0;
     CVylEditActionGroup other;
     if (!canStillWrite) {
         EXPECT_FALSE(other.EditActionGroupToFile(path));
@@ -182,7 +182,7 @@ TEST(ProjectFile, FilesOnDisk) {
         EXPECT_TRUE(reread.EditActionGroupFromFile(path, nullptr));
         EXPECT_EQ(reread.GetCount(), 5u);
     }
-    std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
 
     std::FILE* file = std::fopen(path.c_str(), "w+b");
     ASSERT_NE(file, nullptr);
@@ -191,7 +191,6 @@ TEST(ProjectFile, FilesOnDisk) {
     EXPECT_TRUE(fromStream.FromFile(file, &required));
     EXPECT_EQ(fromStream.GetCount(), 5u);
     std::fclose(file);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "editor/document/paste.h"
 #include "editor/tree/code_page.h"
 #include "tests/support/object_builders.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -16,18 +17,14 @@ constexpr int32_t U = kUnit;
 class TemplateFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        // Tests may run side by side: each one has a folder of its own.
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder = (std::filesystem::path(::testing::TempDir()) / ("vy_templates_" + test) / "sys100")
-                     .string();
-        std::filesystem::remove_all(folder);
         drawing.InsertOnTop(17, MakeShape(17, kObjBox, 5, 8, 20, 30));
         drawing.InsertOnTop(3, MakeShape(3, kObjLine, 40, 60, 9, 10));
         drawing.InsertOnTop(4, MakeShape(4, kObjBox, 0, 0, 1, 1));
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::string folder;
+    VyTempFolder m_temp;
+    // Not made here: saving makes it.
+    const std::string folder = m_temp.File("sys100");
     CVylObjectGroup drawing;
 };
 

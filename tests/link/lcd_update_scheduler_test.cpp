@@ -10,10 +10,6 @@
 
 namespace {
 
-int g_argc = 1;
-char g_name[] = "scheduler_test";
-char* g_argv[] = {g_name, nullptr};
-
 class LcdUpdates : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -40,7 +36,6 @@ class LcdUpdates : public ::testing::Test {
         return false;
     }
 
-    QCoreApplication app{g_argc, g_argv};
     CVylDeviceContext dc;
     CVylMSComm link;
     CVylObjectGroup drawing;

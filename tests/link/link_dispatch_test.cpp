@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "editor/link/polled_serial_control.h"
-#include "tests/link/pty_pair.h"
+#include "tests/support/pty_pair.h"
 
 namespace {
 
@@ -67,6 +67,14 @@ bool NoAnswerRaised(const CVylLinkCredits& credits) {
         ::usleep(10000);
     }
     return credits.IsNoAnswer();
+}
+
+// Whether the written chunk is noted as awaiting its answer within 3 s.
+bool AnswerAwaited(const CVylLinkCredits& credits) {
+    for (int i = 0; i < 3000 && !credits.IsAnswerAwaited(); ++i) {
+        ::usleep(1000);
+    }
+    return credits.IsAnswerAwaited();
 }
 
 TEST(LinkChunks, LengthsThatDoNotAddUp) {
@@ -166,11 +174,10 @@ TEST(LinkDispatch, ASilentModuleRaisesTheNoAnswerFlag) {
     PtyControl control(pty.SlavePath(), credits);
     Transfer transfer(control, credits, "aabb", Lengths{2, 2});
     ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
-    // Let the worker start waiting for the answer before time moves on.
-    ::usleep(150000);
+    // Time moves on only once the write has been noted.
+    ASSERT_TRUE(AnswerAwaited(credits));
     clock.offsetMs = 6000;
-    ::usleep(60000);
-    EXPECT_FALSE(credits.IsNoAnswer());
+    EXPECT_FALSE(credits.CheckNoAnswer());
     clock.offsetMs = 6200;
     EXPECT_TRUE(NoAnswerRaised(credits));
     EXPECT_FALSE(transfer.Finished(10));  // the wait goes on
@@ -198,8 +205,8 @@ TEST(LinkDispatch, ALongWriteIsNoSilence) {
     SlowLine control(pty.SlavePath(), credits, clock.offsetMs);
     Transfer transfer(control, credits, "aabb", Lengths{2, 2});
     ASSERT_EQ(pty.ReadMaster(2, 3000), "aa");
-    ::usleep(100000);
-    EXPECT_FALSE(credits.IsNoAnswer());
+    ASSERT_TRUE(AnswerAwaited(credits));
+    EXPECT_FALSE(credits.CheckNoAnswer());
     clock.offsetMs += 6200;
     EXPECT_TRUE(NoAnswerRaised(credits));
     pty.WriteMaster("K");

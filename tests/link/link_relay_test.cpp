@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <random>
 #include <thread>
@@ -68,9 +69,14 @@ class InstantModule : public AlwaysOpenLine {
             m_wake.notify_all();
         }
         m_inWrite.fetch_sub(1);
+        if (afterWrite) {
+            afterWrite(writes.load());
+        }
         return true;
     }
 
+    // Runs at the end of every write with the number of writes so far.
+    std::function<void(int)> afterWrite;
     std::string received;
     std::atomic<int> writes{0};
     int violations = 0;
@@ -139,14 +145,14 @@ TEST_F(LinkRelay, EveryCommandOnceInOrderWithOneInFlight) {
 }
 
 TEST_F(LinkRelay, AStopEndsARelayedTransfer) {
-    std::thread stopper([&] {
-        while (module.writes.load() < 10) {
-            std::this_thread::yield();
+    // The stop comes while the tenth command is being written, so the
+    // transfer is sure to be under way, whichever thread writes it.
+    module.afterWrite = [this](int writes) {
+        if (writes == 10) {
+            credits.UrgeStop();
         }
-        credits.UrgeStop();
-    });
+    };
     Dispatch();
-    stopper.join();
     // Nothing leaves after the transfer has returned.
     const std::string atReturn = module.received;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -8,13 +8,10 @@
 
 #include "editor/link/serial_port.h"
 #include "editor/tree/code_page.h"
-#include "tests/link/pty_pair.h"
+#include "tests/support/pty_pair.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
-
-int g_argc = 1;
-char g_name[] = "serial_link_test";
-char* g_argv[] = {g_name, nullptr};
 
 class SerialLink : public ::testing::Test {
   protected:
@@ -27,7 +24,6 @@ class SerialLink : public ::testing::Test {
             link.InvokeDispatchBytes(dc, VyByteArray(bytes.begin(), bytes.end()), &lengths));
     }
 
-    QCoreApplication app{g_argc, g_argv};
     CVylMSComm link;
 };
 
@@ -69,7 +65,8 @@ TEST_F(SerialLink, ReopeningTheOpenPortOnlyAppliesTheRate) {
 }
 
 TEST_F(SerialLink, InitializeAsksUntilThePortOpensOrTheUserGivesUp) {
-    const std::string settings = ::testing::TempDir() + "vy_link_comm.cfg";
+    VyTempFolder folder;
+    const std::string settings = folder.File("comm.cfg");
     CVylMSCommConfig saved;
     saved.SetString("device", "/dev/no-such-port");
     saved.SetInt("baud_rate", 115200);
@@ -122,7 +119,8 @@ TEST_F(SerialLink, SwitchingPortsNeverWaitsForTheOldLine) {
     // Far more than the line holds while nobody reads it: the write blocks.
     const std::string picture(1 << 20, 'p');
     StartTransfer(picture, {static_cast<uint32_t>(picture.size())});
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // The first byte on the line: the worker is in its write.
+    ASSERT_EQ(stuck.ReadMaster(1, 3000), "p");
     ASSERT_TRUE(link.Pool().IsAnyWorkerBusy());
 
     // Reads the old line only if the switch is still waiting after a while.

@@ -6,7 +6,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include "tests/link/pty_pair.h"
+#include "tests/support/pty_pair.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
+
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -70,17 +71,16 @@ TEST(Revolver, AppendFromAndAssignment) {
 }
 
 TEST(Revolver, FilesRoundTripAndKeepOldContentOnFailure) {
-    const auto dir = std::filesystem::temp_directory_path() / "vy_revolver_test";
-    std::filesystem::create_directories(dir);
-    const std::string path = (dir / "data.bin").string();
+    VyTempFolder dir;
+    const std::string path = dir.File("data.bin");
     const CRevolver data = CRevolver::FromBytes(std::string("a\0b", 3));
     ASSERT_TRUE(data.SaveToFile(path));
     CRevolver back;
     ASSERT_TRUE(back.LoadFromFile(path));
     EXPECT_EQ(back.View(), data.View());
-    EXPECT_FALSE(back.LoadFromFile((dir / "missing.bin").string()));
+    EXPECT_FALSE(back.LoadFromFile(dir.File("missing.bin")));
     EXPECT_EQ(back.GetLength(), 0);
-    EXPECT_FALSE(data.SaveToFile((dir / "no_such_dir" / "x.bin").string()));
+    EXPECT_FALSE(data.SaveToFile(dir.File("no_such_dir/x.bin")));
 
     std::FILE* file = std::fopen(path.c_str(), "r+b");
     ASSERT_NE(file, nullptr);
@@ -90,7 +90,6 @@ TEST(Revolver, FilesRoundTripAndKeepOldContentOnFailure) {
     EXPECT_EQ(middle.View(), "bz");
     EXPECT_FALSE(middle.ReadFrom(file, 4, 5));
     std::fclose(file);
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "editor/tree/key_table.h"
 #include "editor/tree/value_tree.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -168,7 +169,8 @@ TEST(TreeDecoding, IntegerFamilyWithoutValueStoresNothing) {
 }
 
 TEST(TreeFiles, SaveAndLoad) {
-    const std::string path = ::testing::TempDir() + "vy_tree_file.cfg";
+    VyTempFolder folder;
+    const std::string path = folder.File("tree.cfg");
     CFxAssignGroupEx tree;
     tree.SetString("port", "3");
     ASSERT_TRUE(tree.SaveTreeToFile(path));

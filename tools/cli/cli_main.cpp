@@ -1,0 +1,91 @@
+// vylcd-cli: headless access to drawings, projects and their LCD commands.
+#include <charconv>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/cli/bytes_command.h"
+#include "tools/cli/dump_command.h"
+#include "tools/cli/send_command.h"
+#include "tools/cli/source_command.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+int Usage() {
+    std::cerr << "usage: vylcd-cli bytes FILE\n"
+                 "       vylcd-cli dump FILE.vyd [--regions]\n"
+                 "       vylcd-cli source FILE [--settings CFG] [--encoding cp949]\n"
+                 "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
+                 "FILE is a project (.vyd) or an object group file (.tpl).\n"
+                 "  bytes    the full LCD update, one command a line in hexadecimal\n"
+                 "  dump     the project's edit history, one action a line\n"
+                 "  source   the generated program source (UTF-8 unless --encoding cp949)\n"
+                 "  send     the full LCD update sent to the module on DEVICE (a serial\n"
+                 "           device, a pseudo-terminal, or \"virtual\")\n";
+    return kUsageError;
+}
+
+int Source(const std::vector<std::string>& args) {
+    VySourceOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--settings" && i + 1 < args.size()) {
+            options.settingsPath = args[++i];
+        } else if (args[i] == "--encoding" && i + 1 < args.size() &&
+                   (args[i + 1] == "cp949" || args[i + 1] == "utf-8")) {
+            options.rawCp949 = args[++i] == "cp949";
+        } else {
+            return Usage();
+        }
+    }
+    return RunSourceCommand(args[0], options, std::cout, std::cerr);
+}
+
+int Send(const std::vector<std::string>& args) {
+    VySendOptions options;
+    for (size_t i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--port") {
+            options.device = args[i + 1];
+        } else if (args[i] == "--baud") {
+            // Whole digits only, up to what any serial driver offers.
+            const std::string& text = args[i + 1];
+            uint32_t baud = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), baud);
+            if (error != std::errc() || end != text.data() + text.size() || baud > 4'000'000) {
+                return Usage();
+            }
+            options.baud = baud;
+        } else {
+            return Usage();
+        }
+    }
+    if (options.device.empty() || options.baud == 0 || args.size() % 2 == 0) {
+        return Usage();
+    }
+    return RunSendCommand(args[0], options, std::cerr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        return Usage();
+    }
+    const std::string verb = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    if (verb == "bytes" && args.size() == 1) {
+        return RunBytesCommand(args[0], std::cout, std::cerr);
+    }
+    if (verb == "dump" && (args.size() == 1 || (args.size() == 2 && args[1] == "--regions"))) {
+        return RunDumpCommand(args[0], args.size() == 2, std::cout, std::cerr);
+    }
+    if (verb == "source") {
+        return Source(args);
+    }
+    if (verb == "send") {
+        return Send(args);
+    }
+    return Usage();
+}

@@ -1,0 +1,40 @@
+#include "source_command.h"
+
+#include "app/source/source_generator.h"
+#include "editor/tree/code_page.h"
+#include "tools/cli/drawing_file.h"
+
+int RunSourceCommand(const std::string& path, const VySourceOptions& options, std::ostream& out,
+                     std::ostream& err) {
+    CVylSourceSettings settings;
+    if (options.settingsPath && !settings.Load(*options.settingsPath)) {
+        err << *options.settingsPath << ": cannot read the generator settings\n";
+        return 1;
+    }
+    VyDrawingFile file;
+    if (!ReadDrawingFile(path, file, err)) {
+        return 1;
+    }
+    // The settings are trimmed before use, as the generator's dialog does.
+    settings.TrimAll();
+    CVylDeviceContext dc;
+    dc.InitDeviceContext(kModelVyb3224);
+    const VySourceResult result = GenerateProgramSource(dc, file.group, settings);
+    switch (result.status) {
+        case VySourceStatus::kNoObjects:
+            err << Cp949ToUtf8(kNoGraphicData) << '\n';
+            return 1;
+        case VySourceStatus::kInvalidSetting:
+            err << Cp949ToUtf8(result.validation.message) << '\n';
+            return 1;
+        default:
+            break;
+    }
+    out << (options.rawCp949 ? result.text : Cp949ToUtf8(result.text));
+    if (result.status == VySourceStatus::kExtractionStopped) {
+        err << path << ": extraction stopped with status " << result.extractStatus
+            << "; the source holds the commands made before it\n";
+        return 1;
+    }
+    return file.complete ? 0 : 1;
+}
