@@ -1,0 +1,317 @@
+// Editing commands of the canvas: keyboard moves and stretches, layout and
+// centring, delete, the internal clipboard, undo and redo, attribute changes.
+#include <limits>
+
+#include "editor/canvas/canvas_core.h"
+#include "editor/canvas/grid_snap.h"
+#include "editor/document/linker_actions.h"
+#include "editor/document/paste.h"
+
+namespace {
+
+int32_t Add32(int32_t a, int64_t b) {
+    const int64_t sum = a + b;
+    if (sum > std::numeric_limits<int32_t>::max()) {
+        return std::numeric_limits<int32_t>::max();
+    }
+    if (sum < std::numeric_limits<int32_t>::min()) {
+        return std::numeric_limits<int32_t>::min();
+    }
+    return static_cast<int32_t>(sum);
+}
+
+int32_t Mid(int32_t a, int32_t b) {
+    return static_cast<int32_t>((static_cast<int64_t>(a) + b) / 2);
+}
+
+// Moves the far edges (right and bottom, or left and top where the
+// rectangle is reversed) by dx and dy.
+VyRect StretchFarEdges(VyRect r, int64_t dx, int64_t dy) {
+    (r.left > r.right ? r.left : r.right) = Add32(r.left > r.right ? r.left : r.right, dx);
+    (r.top > r.bottom ? r.top : r.bottom) = Add32(r.top > r.bottom ? r.top : r.bottom, dy);
+    return r;
+}
+
+// Every edge moves outwards by d (inwards for a negative d).
+VyRect Grow(const VyRect& r, int64_t d) {
+    const int64_t sx = r.left > r.right ? -1 : 1;
+    const int64_t sy = r.top > r.bottom ? -1 : 1;
+    return {Add32(r.left, -sx * d), Add32(r.top, -sy * d), Add32(r.right, sx * d),
+            Add32(r.bottom, sy * d)};
+}
+
+}  // namespace
+
+void CVylCanvasCore::OffsetMove(int32_t dx, int32_t dy) {
+    const VyRect r = m_group.GetSelectionTotalRect();
+    MoveBothCorners({Add32(r.left, dx), Add32(r.top, dy), Add32(r.right, dx), Add32(r.bottom, dy)},
+                    true);
+}
+
+void CVylCanvasCore::Stretch(int32_t dx, int32_t dy) {
+    MoveBothCorners(StretchFarEdges(m_group.GetSelectionTotalRect(), dx, dy), true);
+}
+
+void CVylCanvasCore::MoveBothCorners(const VyRect& rect, bool merge) {
+    const VyUidSet uids = SelectedUids();
+    if (uids.empty()) {
+        return;
+    }
+    const bool multiple = uids.size() > 1;
+    const bool recent = m_pacing.TakeRepeatedMove(multiple);
+    CVylEditAction action = multiple ? CVylEditAction::ModResizeMultiBothCorners(uids, rect)
+                                     : CVylEditAction::MoveSingle(m_selection.GetChiefUid(), rect);
+    const bool joinBurst = merge && recent;
+    if (joinBurst) {
+        action.swift = 1;
+        m_keyBurstOpen = false;  // the burst goes on: its last action stays bound
+    }
+    Record(std::move(action));
+    m_keyBurstOpen = joinBurst;
+    m_mouseState = kMouseSelected;
+    OnAgain(1, 1, 1, 0, 1, 1);
+}
+
+void CVylCanvasCore::FullLayout() {
+    MoveBothCorners(ScreenRect(), false);
+}
+
+void CVylCanvasCore::HCenter() {
+    const VyRect screen = ScreenRect();
+    VyRect r = m_group.GetSelectionTotalRect();
+    const int32_t cx = Mid(screen.left, screen.right);
+    const int64_t w = (static_cast<int64_t>(r.right) - r.left) / 2;
+    r.left = Add32(cx, -w);
+    r.right = Add32(cx, w);
+    MoveBothCorners(r, false);
+}
+
+void CVylCanvasCore::VCenter() {
+    const VyRect screen = ScreenRect();
+    VyRect r = m_group.GetSelectionTotalRect();
+    const int32_t cy = Mid(screen.top, screen.bottom);
+    const int64_t h = (static_cast<int64_t>(r.bottom) - r.top) / 2;
+    r.top = Add32(cy, -h);
+    r.bottom = Add32(cy, h);
+    MoveBothCorners(r, false);
+}
+
+void CVylCanvasCore::HVCenter() {
+    const VyRect screen = ScreenRect();
+    const VyRect r = m_group.GetSelectionTotalRect();
+    const int32_t cx = Mid(screen.left, screen.right);
+    const int32_t cy = Mid(screen.top, screen.bottom);
+    const int64_t w = (static_cast<int64_t>(r.right) - r.left) / 2;
+    const int64_t h = (static_cast<int64_t>(r.bottom) - r.top) / 2;
+    MoveBothCorners({Add32(cx, -w), Add32(cy, -h), Add32(cx, w), Add32(cy, h)}, false);
+}
+
+void CVylCanvasCore::Inflate() {
+    MoveBothCorners(Grow(m_group.GetSelectionTotalRect(), 10000), false);
+}
+
+void CVylCanvasCore::Deflate() {
+    MoveBothCorners(Grow(m_group.GetSelectionTotalRect(), -10000), false);
+}
+
+void CVylCanvasCore::SelectAll() {
+    VyUidSet all;
+    m_group.GetAllUidMap(all);
+    m_selection.SetMultiSelection(all, false);
+    m_mouseState = StateForSelection();
+    OnAgain(1, 0, 1, 1, 0, 0);
+}
+
+void CVylCanvasCore::AddActionsForDetachSelectedObjectsPointsFromLinker(bool closeBlock) {
+    CloseKeyBurst();
+    if (::AddActionsForDetachSelectedObjectsPointsFromLinker(m_history, m_group, m_selection,
+                                                             closeBlock) > 0) {
+        Rebuild();
+    }
+}
+
+void CVylCanvasCore::OnDeleteObject() {
+    const VyUidSet uids = SelectedUids();
+    if (uids.empty()) {
+        return;
+    }
+    AddActionsForDetachSelectedObjectsPointsFromLinker(false);
+    if (uids.size() > 1) {
+        Record(CVylEditAction::DeleteMulti(uids));
+    } else {
+        Record(CVylEditAction::Delete(*uids.begin()));
+    }
+    m_selection.RemoveAll();
+    m_mouseState = kMouseIdle;
+    OnAgain(1, 1, 1, 1, 1, 1);
+}
+
+void CVylCanvasCore::OnCopy() {
+    const VyUidSet uids = SelectedUids();
+    if (uids.empty()) {
+        return;
+    }
+    int32_t counter = 0;
+    m_clipboard.AppendObjects(true, m_group, &counter, &uids, true);
+}
+
+void CVylCanvasCore::OnCut() {
+    OnCopy();
+    OnDeleteObject();
+}
+
+void CVylCanvasCore::OnPaste() {
+    PasteFromObjectGroup(m_clipboard);
+}
+
+void CVylCanvasCore::PasteFromObjectGroup(const CVylObjectGroup& source) {
+    if (source.GetCount() == 0) {
+        return;
+    }
+    CloseKeyBurst();
+    const VyUidSet pasted = ::PasteFromObjectGroup(m_history, source);
+    if (pasted.size() == 1) {
+        m_selection.SetSingleSelection(*pasted.begin(), false);
+    } else {
+        m_selection.SetMultiSelection(pasted, false);
+    }
+    m_mouseState = kMouseSelected;
+    OnAgain(1, 1, 1, 1, 1, 1);
+}
+
+void CVylCanvasCore::UndoEditActionAndDrawAll() {
+    if (!m_history.IsUndoable()) {
+        return;
+    }
+    CloseKeyBurst();
+    m_history.UndoEditAction();
+    Rebuild();
+    m_selection.RemoveAll();
+    m_mouseState = kMouseIdle;
+    UpdateUniqueAttrFromSelectedObject();
+    OnAgain(1, 0, 1, 1, 1, 1);
+}
+
+void CVylCanvasCore::RedoEditActionAndDrawAll() {
+    if (!m_history.IsRedoable()) {
+        return;
+    }
+    CloseKeyBurst();
+    m_history.RedoEditAction();
+    Rebuild();
+    m_mouseState = m_selection.GetChiefSelectedObj() != nullptr ? kMouseSelected : kMouseIdle;
+    OnAgain(1, 0, 1, 1, 1, 1);
+}
+
+void CVylCanvasCore::RemoveEveryData() {
+    m_keyBurstOpen = false;
+    m_history.ResetAllEditActionGroup();
+    m_selection.RemoveAll();
+    m_group.RemoveAllObjectGroup();
+    m_mouseState = kMouseIdle;
+}
+
+void CVylCanvasCore::UpdateUniqueAttrFromSelectedObject() {
+    const CVylObject* chief = m_selection.GetChiefSelectedObj();
+    if (chief != nullptr && SelectionCount() == 1) {
+        m_toolAttrs = chief->Unique();
+    }
+}
+
+void CVylCanvasCore::TypicalRepair(const CVylObjectRepairAction& repair, int32_t swift) {
+    const VyUidSet uids = SelectedUids();
+    if (m_mouseState == kMouseIdle || uids.empty()) {
+        return;
+    }
+    if (swift != 0) {
+        // A live preview: shown and sent, recorded only by the final call.
+        for (int32_t uid : uids) {
+            if (CVylObject* object = m_group.GetByObjUid(uid)) {
+                repair.ApplyTo(*object);
+            }
+        }
+        OnAgain(1, 0, 0, 0, 1, 1);
+        return;
+    }
+    if (uids.size() > 1) {
+        Record(CVylEditAction::RepairMulti(uids, repair, 0));
+    } else {
+        Record(CVylEditAction::Repair(*uids.begin(), repair, 0));
+    }
+    OnAgain(1, 1, 0, 0, 1, 1);
+}
+
+bool CVylCanvasCore::ProcessKeys(VyKey key, VyModifiers modifiers, bool focusOnCanvas) {
+    const int64_t now = m_clock();
+    switch (key) {
+        case VyKey::kLeft:
+        case VyKey::kRight:
+        case VyKey::kUp:
+        case VyKey::kDown: {
+            if (!focusOnCanvas) {
+                return false;
+            }
+            // Held down, a key moves one step at a time for about 30 repeats,
+            // then speeds up to 7 steps a repeat.
+            m_arrowRepeat = m_lastArrowMs && now - *m_lastArrowMs < 500 ? m_arrowRepeat + 1 : 0;
+            m_lastArrowMs = now;
+            const int64_t factor = std::clamp((m_arrowRepeat - 30) / 3, 1, 7);
+            const int64_t step = KeyStep(m_grid) * factor;
+            const int64_t dx = key == VyKey::kLeft ? -step : key == VyKey::kRight ? step : 0;
+            const int64_t dy = key == VyKey::kUp ? -step : key == VyKey::kDown ? step : 0;
+            if (modifiers.shift) {
+                Stretch(static_cast<int32_t>(std::clamp<int64_t>(dx, INT32_MIN, INT32_MAX)),
+                        static_cast<int32_t>(std::clamp<int64_t>(dy, INT32_MIN, INT32_MAX)));
+            } else {
+                OffsetMove(static_cast<int32_t>(std::clamp<int64_t>(dx, INT32_MIN, INT32_MAX)),
+                           static_cast<int32_t>(std::clamp<int64_t>(dy, INT32_MIN, INT32_MAX)));
+            }
+            return true;
+        }
+        case VyKey::kDelete:
+            if (!focusOnCanvas) {
+                return false;
+            }
+            OnDeleteObject();
+            return true;
+        case VyKey::kTab:
+            return OnTab() != 0;
+        default:
+            break;
+    }
+    if (!modifiers.ctrl) {
+        return false;
+    }
+    switch (key) {
+        case VyKey::kZ:
+            if (modifiers.shift) {
+                RedoEditActionAndDrawAll();
+            } else if (!m_lastShiftReleaseMs || now - *m_lastShiftReleaseMs >= 500) {
+                // Right after a Ctrl+Shift+Z chord, the Shift may come up a
+                // moment before the Z: that is no undo.
+                UndoEditActionAndDrawAll();
+            }
+            return true;
+        case VyKey::kY:
+            RedoEditActionAndDrawAll();
+            return true;
+        case VyKey::kA:
+            SelectAll();
+            return true;
+        case VyKey::kC:
+            OnCopy();
+            return true;
+        case VyKey::kX:
+            OnCut();
+            return true;
+        case VyKey::kV:
+            OnPaste();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CVylCanvasCore::OnShiftReleased() {
+    m_lastShiftReleaseMs = m_clock();
+}

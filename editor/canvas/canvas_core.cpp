@@ -1,0 +1,90 @@
+#include "canvas_core.h"
+
+#include <utility>
+
+int32_t KindOfTool(int32_t tool) {
+    return tool >= 1 && tool <= 8 ? tool + 1 : 0;
+}
+
+CVylCanvasCore::CVylCanvasCore(std::string_view model)
+    : m_clock(CVylEditPacing::SteadyMilliseconds), m_pacing([this] { return m_clock(); }) {
+    m_dc.InitDeviceContext(model);
+    m_group.AttachSelection(&m_selection);
+    m_selection.AttachGroup(&m_group);
+    m_history.AttachSelection(&m_selection);
+    m_selection.SetEditingStateSink([this](int32_t state) { m_mouseState = state; });
+}
+
+void CVylCanvasCore::SetClock(Clock clock) {
+    m_clock = std::move(clock);
+}
+
+void CVylCanvasCore::RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight) {
+    m_fit.RecalcCanvasFit(clientWidth, clientHeight, m_dc.GetInt(kKeyResolutionX, -1),
+                          m_dc.GetInt(kKeyResolutionY, -1));
+}
+
+int CVylCanvasCore::Rebuild() {
+    return m_group.CreateObjectGroupFromEditActionGroup(m_history);
+}
+
+void CVylCanvasCore::OnAgain(int redraw, int rebuild, int status, int panels, int lcd, int hex) {
+    if (redraw) {
+        if (rebuild) {
+            Rebuild();
+        }
+        m_host->Redraw();
+    }
+    if (status) {
+        m_host->RefreshStatus();
+    }
+    if (panels) {
+        m_host->RefreshPanels();
+    }
+    if (lcd) {
+        m_host->RequestLcdUpdate();
+    }
+    if (hex) {
+        m_host->RefreshHexPane();
+    }
+}
+
+void CVylCanvasCore::Record(CVylEditAction action) {
+    CloseKeyBurst();
+    m_history.AddEditAction(std::move(action));
+}
+
+// A burst of key moves keeps the swift flag on its last action while keys
+// may still follow; anything else recorded (or undone) first ends the
+// burst, so that it never undoes together with an unrelated change.
+void CVylCanvasCore::CloseKeyBurst() {
+    if (m_keyBurstOpen) {
+        m_keyBurstOpen = false;
+        m_history.SetLastActionSwift(0);
+    }
+}
+
+void CVylCanvasCore::RecordMoveSingle(int32_t uid, const VyRect& region, int32_t swift) {
+    CVylEditAction move = CVylEditAction::MoveSingle(uid, region);
+    move.swift = swift;
+    Record(std::move(move));
+}
+
+void CVylCanvasCore::CloseLastSwift() {
+    m_history.SetLastActionSwift(0);
+}
+
+VyUidSet CVylCanvasCore::SelectedUids() const {
+    VyUidSet uids;
+    m_selection.GetEverySelUidMap(uids);
+    return uids;
+}
+
+int32_t CVylCanvasCore::StateForSelection() const {
+    return SelectionCount() > 0 ? kMouseSelected : kMouseIdle;
+}
+
+VyRect CVylCanvasCore::ScreenRect() const {
+    return {0, 0, m_dc.GetInt(kKeyResolutionX, 0) * 10000 - 1,
+            m_dc.GetInt(kKeyResolutionY, 0) * 10000 - 1};
+}

@@ -1,0 +1,226 @@
+// CVylCanvasCore: the drawing canvas without any window. It owns the parts
+// of a canvas (fit, device context, edit history, object group, selection,
+// tool attributes, grid, clipboard), turns mouse gestures, keys and commands
+// into edit actions and tells its host what to bring up to date. The canvas
+// widget is a thin shell around it; tests drive it directly.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "editor/canvas/canvas_fit.h"
+#include "editor/canvas/canvas_host.h"
+#include "editor/document/edit_history.h"
+#include "editor/document/edit_pacing.h"
+#include "editor/document/grid_system.h"
+#include "editor/document/object_group.h"
+#include "editor/document/object_selection.h"
+#include "editor/model/device_context.h"
+
+// The mouse state machine of the canvas.
+enum VyMouseState : int32_t {
+    kMouseIdle = 1,        // nothing selected
+    kMouseFraming = 2,     // a selection frame is dragged
+    kMouseSelected = 3,    // something selected, mouse over no handle
+    kMouseOverResize = 4,  // over a resize handle of the selection
+    kMouseOverMove = 5,    // over the centre (move) handle
+    kMousePressed = 6,     // left button down, not dragged yet
+    kMouseCreating = 7,
+    kMouseResizing = 8,
+    kMouseMoving = 9,
+};
+
+// The drawing tools; tool t from 1 to 8 creates objects of kind t + 1.
+enum VyTool : int32_t {
+    kToolSelect = 0,
+    kToolBox = 1,
+    kToolLine = 2,
+    kToolText = 3,
+    kToolFilledBox = 4,
+    kToolEllipse = 5,
+    kToolFilledEllipse = 6,
+    kToolBitmap = 7,
+};
+
+struct VyModifiers {
+    bool shift = false;
+    bool ctrl = false;
+};
+
+// The keys the canvas acts on.
+enum class VyKey { kOther, kLeft, kRight, kUp, kDown, kDelete, kTab, kA, kC, kV, kX, kY, kZ };
+
+class CVylCanvasCore {
+  public:
+    using Clock = std::function<int64_t()>;  // milliseconds
+
+    explicit CVylCanvasCore(std::string_view model = kModelVyb3224);
+    CVylCanvasCore(const CVylCanvasCore&) = delete;
+    CVylCanvasCore& operator=(const CVylCanvasCore&) = delete;
+    virtual ~CVylCanvasCore() = default;
+
+    void SetHost(CVylCanvasHost* host) { m_host = host ? host : &m_noHost; }
+    // Another clock for the timing rules (key repeat, merges, tips).
+    void SetClock(Clock clock);
+    // The folder of "contexthelpshow.ini"; empty: no one-time tips.
+    void SetTextDataFolder(std::string folder) { m_textDataFolder = std::move(folder); }
+    // A view-only canvas ignores the left button.
+    void SetViewOnly(bool viewOnly) { m_viewOnly = viewOnly; }
+    bool IsViewOnly() const { return m_viewOnly; }
+    void SetTool(int32_t tool) { m_tool = tool; }
+    int32_t GetTool() const { return m_tool; }
+
+    // The parts.
+    CVylCanvasFitContext& Fit() { return m_fit; }
+    const CVylCanvasFitContext& Fit() const { return m_fit; }
+    const CVylDeviceContext& DeviceContext() const { return m_dc; }
+    CVylEditActionGroup& History() { return m_history; }
+    const CVylEditActionGroup& History() const { return m_history; }
+    CVylObjectGroup& Group() { return m_group; }
+    const CVylObjectGroup& Group() const { return m_group; }
+    CVylObjectSelection& Selection() { return m_selection; }
+    const CVylObjectSelection& Selection() const { return m_selection; }
+    CVylObjectUniqueAttr& ToolAttrs() { return m_toolAttrs; }
+    CVylGridSystem& Grid() { return m_grid; }
+    const CVylGridSystem& Grid() const { return m_grid; }
+    const CVylObjectGroup& Clipboard() const { return m_clipboard; }
+
+    // The mouse as the renderer and the status strip need it.
+    int32_t GetMouseState() const { return m_mouseState; }
+    void SetMouseState(int32_t state) { m_mouseState = state; }
+    VyPoint GetCursorScreen() const { return m_cursorScreen; }
+    VyPoint GetLastMouseVirtual() const { return m_lastMouse; }
+    VyPoint GetFramePressPoint() const { return m_framePress; }
+    int32_t GetTabAnchor() const { return m_tabAnchor; }
+
+    void RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight);
+
+    // The one change notification: redraw, rebuild (with redraw: replay the
+    // history first), status strip, panels, LCD update, hex pane.
+    void OnAgain(int redraw, int rebuild, int status, int panels, int lcd, int hex);
+    // Replays the history into the group; 0 when the replay stopped early.
+    int Rebuild();
+
+    // Mouse, in client pixels.
+    void OnLButtonDown(VyPoint screen, VyModifiers modifiers);
+    void OnMouseMove(VyPoint screen, VyModifiers modifiers);
+    void OnLButtonUp(VyPoint screen, VyModifiers modifiers);
+    void OnRButtonDown(VyPoint screen);
+    void OnRButtonUp(VyPoint screen);
+    VyCanvasCursor CursorAt(VyPoint screen) const;
+
+    // Keys: true when the key was used and goes no further. Arrows and
+    // Delete act only while the canvas has the keyboard focus.
+    bool ProcessKeys(VyKey key, VyModifiers modifiers, bool focusOnCanvas);
+    void OnShiftReleased();
+
+    // Commands.
+    void OffsetMove(int32_t dx, int32_t dy);
+    void Stretch(int32_t dx, int32_t dy);
+    void MoveBothCorners(const VyRect& rect, bool merge);
+    void FullLayout();
+    void HCenter();
+    void VCenter();
+    void HVCenter();
+    void Inflate();
+    void Deflate();
+    void SelectAll();
+    void OnDeleteObject();
+    void AddActionsForDetachSelectedObjectsPointsFromLinker(bool closeBlock);
+    void OnCopy();
+    void OnCut();
+    void OnPaste();
+    void PasteFromObjectGroup(const CVylObjectGroup& source);
+    void UndoEditActionAndDrawAll();
+    void RedoEditActionAndDrawAll();
+    void RemoveEveryData();
+    void UpdateUniqueAttrFromSelectedObject();
+    void TypicalRepair(const CVylObjectRepairAction& repair, int32_t swift);
+    // "top", "bottom", "left", "right", "width", "height", "size",
+    // "horiz_gap", "vert_gap"; records the actions, the caller redraws.
+    void Align(std::string_view mode);
+    int OnTab();
+    void LetRightAngleOneSel();
+
+  private:
+    // Appends an action, first closing a burst of key moves left open.
+    void Record(CVylEditAction action);
+    void CloseKeyBurst();
+    void RecordMoveSingle(int32_t uid, const VyRect& region, int32_t swift);
+    // Ends a chain of "move_single" actions that undo in one step.
+    void CloseLastSwift();
+    int32_t SelectionCount() const { return m_selection.GetEverySelCount(); }
+    VyUidSet SelectedUids() const;
+    int32_t StateForSelection() const;
+    VyRect ScreenRect() const;
+
+    // Mouse parts.
+    VyRect CreationRegion(VyPoint point, VyModifiers modifiers) const;
+    void StartCreation(VyPoint point);
+    void DragTo(VyPoint point, VyPoint delta, VyModifiers modifiers);
+    void HoverAt(VyPoint point);
+    void FinishFrame(VyPoint point);
+    void FinishClick(VyPoint point);
+    void FinishCreation(VyPoint point, VyModifiers modifiers);
+    void FinishResize(VyPoint point);
+    void FinishMove(VyPoint point);
+    // Follow-up moves of the joined points before the user's own action,
+    // computed on the group as the action will leave it.
+    void RecordWithFollowUps(CVylEditAction action);
+    void ShowTabTip(int32_t uid);
+    void ShowCreationTip();
+    std::string HelpIniPath() const;
+
+    // Align parts.
+    void AlignEdges(std::string_view mode);
+    void SpaceEvenly(bool horizontal);
+    std::optional<int32_t> LinkerOf(int32_t uid) const;
+
+    CVylCanvasHost m_noHost;
+    CVylCanvasHost* m_host = &m_noHost;
+    Clock m_clock;
+    CVylEditPacing m_pacing;
+
+    CVylCanvasFitContext m_fit;
+    CVylDeviceContext m_dc;
+    CVylEditActionGroup m_history;
+    CVylObjectGroup m_group;
+    CVylObjectSelection m_selection;
+    CVylObjectUniqueAttr m_toolAttrs;
+    CVylGridSystem m_grid;
+    CVylObjectGroup m_clipboard;
+
+    std::string m_textDataFolder;
+    bool m_viewOnly = false;
+    int32_t m_tool = kToolSelect;
+    int32_t m_mouseState = kMouseIdle;
+    // Where the left button went down: for the drag threshold and the
+    // creation, and (every press) for the frame and the move.
+    VyPoint m_press;
+    VyPoint m_framePress;
+    bool m_shiftAtPress = false;
+    VyUidSet m_selectionAtPress;
+    int32_t m_handle = 10;
+    VyPoint m_lastMouse;
+    VyPoint m_cursorScreen;
+    int32_t m_creatingUid = -1;
+
+    // Tab browsing and its tip.
+    int32_t m_tabAnchor = -1;
+    int32_t m_lastClickUid = -1;
+    int64_t m_lastClickMs = 0;
+    bool m_tabTipTaken = false;
+    bool m_creationTipTaken = false;
+
+    // Key repeat and the open burst of key moves.
+    std::optional<int64_t> m_lastArrowMs;
+    int32_t m_arrowRepeat = 0;
+    std::optional<int64_t> m_lastShiftReleaseMs;
+    bool m_keyBurstOpen = false;
+};
+
+// The kind a tool creates, or 0 for the select tool and unknown tools.
+int32_t KindOfTool(int32_t tool);
