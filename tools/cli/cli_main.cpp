@@ -7,6 +7,7 @@
 
 #include "tools/cli/bytes_command.h"
 #include "tools/cli/dump_command.h"
+#include "tools/cli/render_command.h"
 #include "tools/cli/send_command.h"
 #include "tools/cli/source_command.h"
 
@@ -19,12 +20,16 @@ int Usage() {
                  "       vylcd-cli dump FILE.vyd [--regions]\n"
                  "       vylcd-cli source FILE [--settings CFG] [--encoding cp949]\n"
                  "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
+                 "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
+                 "                        [--no-grid]\n"
                  "FILE is a project (.vyd) or an object group file (.tpl).\n"
                  "  bytes    the full LCD update, one command a line in hexadecimal\n"
                  "  dump     the project's edit history, one action a line\n"
                  "  source   the generated program source (UTF-8 unless --encoding cp949)\n"
                  "  send     the full LCD update sent to the module on DEVICE (a serial\n"
-                 "           device, a pseudo-terminal, or \"virtual\")\n";
+                 "           device, a pseudo-terminal, or \"virtual\")\n"
+                 "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
+                 "           unless --size; the first uid of --select is the chief)\n";
     return kUsageError;
 }
 
@@ -67,6 +72,72 @@ int Send(const std::vector<std::string>& args) {
     return RunSendCommand(args[0], options, std::cerr);
 }
 
+// A whole decimal number from min to max.
+bool ParseNumber(const std::string& text, int64_t min, int64_t max, int64_t* value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+    return error == std::errc() && end == text.data() + text.size() && *value >= min &&
+           *value <= max;
+}
+
+bool ParseSize(const std::string& text, VyRenderOptions& options) {
+    const size_t x = text.find('x');
+    int64_t width = 0;
+    int64_t height = 0;
+    if (x == std::string::npos || !ParseNumber(text.substr(0, x), 1, 16384, &width) ||
+        !ParseNumber(text.substr(x + 1), 1, 16384, &height)) {
+        return false;
+    }
+    options.width = static_cast<int32_t>(width);
+    options.height = static_cast<int32_t>(height);
+    return true;
+}
+
+bool ParseSelection(const std::string& text, VyRenderOptions& options) {
+    if (text == "all") {
+        options.selectAll = true;
+        return true;
+    }
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = std::min(text.find(',', start), text.size());
+        int64_t uid = 0;
+        if (!ParseNumber(text.substr(start, comma - start), INT32_MIN, INT32_MAX, &uid)) {
+            return false;
+        }
+        options.selection.push_back(static_cast<int32_t>(uid));
+        if (comma == text.size()) {
+            return true;
+        }
+        start = comma + 1;
+    }
+}
+
+int Render(const std::vector<std::string>& args) {
+    VyRenderOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == "--png" && hasValue) {
+            options.pngPath = args[++i];
+        } else if (args[i] == "--size" && hasValue) {
+            if (!ParseSize(args[++i], options)) {
+                return Usage();
+            }
+        } else if (args[i] == "--select" && hasValue) {
+            if (!ParseSelection(args[++i], options)) {
+                return Usage();
+            }
+        } else if (args[i] == "--no-grid") {
+            options.grid = false;
+        } else {
+            return Usage();
+        }
+    }
+    if (options.pngPath.empty()) {
+        return Usage();
+    }
+    return RunRenderCommand(args[0], options, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,6 +157,9 @@ int main(int argc, char** argv) {
     }
     if (verb == "send") {
         return Send(args);
+    }
+    if (verb == "render") {
+        return Render(args);
     }
     return Usage();
 }

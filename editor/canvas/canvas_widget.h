@@ -1,0 +1,98 @@
+// CVylCanvas: the drawing canvas as a widget. A thin shell around the
+// GUI-free canvas core: it turns Qt's mouse, key and resize events into the
+// core's calls, paints with the canvas renderer, keeps the LCD up to date
+// through the link (a pending update starts when the link is idle, at once
+// or from the 150 ms timer) and fills the hex pane.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "editor/canvas/canvas_core.h"
+#include "editor/canvas/canvas_renderer.h"
+#include "editor/vyedit_export.h"
+
+class CVylHexPane;
+class CVylMSComm;
+class CVylLcdUpdateScheduler;
+class QKeyEvent;
+
+class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
+    Q_OBJECT
+
+  public:
+    explicit CVylCanvas(QWidget* parent = nullptr);
+    // Urges the link to stop, so that a transfer waiting for an answer ends.
+    ~CVylCanvas() override;
+
+    CVylCanvasCore& Core() { return m_core; }
+    const CVylCanvasCore& Core() const { return m_core; }
+
+    // The link that carries the LCD updates; none for a view-only preview.
+    void SetLink(CVylMSComm* link);
+    CVylMSComm* Link() const { return m_link; }
+    void SetHexPane(CVylHexPane* pane) { m_hexPane = pane; }
+    // A view-only canvas ignores the left button and shows a grey LCD.
+    void SetViewOnly(bool viewOnly);
+
+    // The canvas's one change notification (redraw, rebuild, status strip,
+    // panels, LCD, hex pane).
+    void OnAgain(int redraw, int rebuild, int status, int panels, int lcd, int hex);
+    // Starts the pending full update if the link is idle.
+    void TryToStartUpdatingLcd();
+    // Rewrites the hex pane (first 30 bytes with trim set).
+    void TryToStartPuttingHexaCmd(int first, int trim);
+    // Keys offered by the canvas itself or by another control of the editor
+    // (then arrows and Delete are left to that control); true when used.
+    bool ProcessKeys(QKeyEvent* event, bool focusOnCanvas);
+
+    // The 150 ms tick (public so that tests drive it without waiting).
+    void OnTimer();
+
+  Q_SIGNALS:
+    // The status strip and the attribute panels must be refreshed.
+    void statusRefreshRequested();
+    void panelsRefreshRequested();
+    // A drag created an object of this kind.
+    void objectCreated(int kind);
+    // The right button went up: the object popup menu opens there.
+    void popupMenuRequested(const QPoint& globalPosition);
+    // The mouse moved over the canvas.
+    void mousePositionChanged();
+    // An edit action was added to the history: the document is modified.
+    void editActionAdded();
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    // What the core asks of its shell.
+    void Redraw() override;
+    void RefreshStatus() override;
+    void RefreshPanels() override;
+    void RequestLcdUpdate() override;
+    void RefreshHexPane() override;
+    void ObjectCreated(int32_t kind) override;
+    void PopupMenuRequested() override;
+    void MouseMoved() override;
+    void SetCursorShape(VyCanvasCursor cursor) override;
+    void ShowNotice(std::string_view text) override;
+
+    void ShowPortClosedNotice();
+
+    CVylCanvasCore m_core;
+    CVylCanvasRenderer m_renderer;
+    CVylMSComm* m_link = nullptr;
+    std::unique_ptr<CVylLcdUpdateScheduler> m_scheduler;
+    CVylHexPane* m_hexPane = nullptr;
+    QTimer m_timer;
+    QPoint m_rightButtonGlobal;
+};
