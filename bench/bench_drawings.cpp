@@ -1,5 +1,7 @@
 #include "bench_drawings.h"
 
+#include "editor/image/bmp_codec.h"
+
 namespace {
 
 constexpr int32_t kUnit = 10000;
@@ -30,6 +32,28 @@ CVylObjectGroup MakeMixedDrawing(int count) {
     CVylObjectGroup group;
     for (int i = 0; i < count; ++i) {
         group.InsertOnTop(i + 1, Make(i));
+    }
+    return group;
+}
+
+CVylObjectGroup MakeCanvasDrawing(int count) {
+    VyRaster raster = MakeRaster(48, 32, 1);
+    raster.palette = {0xFF000000, 0xFFFFFFFF};
+    for (size_t i = 0; i < raster.pixels.size(); ++i) {
+        raster.pixels[i] = (i / 48 + i % 48) % 5 == 0 ? 0 : 1;
+    }
+    const CRevolver picture = CRevolver::FromBytes(EncodeBmp(raster));
+    CVylObjectGroup group;
+    for (int i = 0; i < count; ++i) {
+        CVylObject object = Make(i);
+        if (i % 7 == 6) {
+            const int32_t x = (i * 7) % 250;
+            const int32_t y = (i * 13) % 180;
+            object.SetCommonAttrs(i + 1, kObjBitmap,
+                                  {x * kUnit, y * kUnit, (x + 48) * kUnit, (y + 32) * kUnit});
+            object.Unique().SetBytes(kKeyBmpBin, picture);
+        }
+        group.InsertOnTop(i + 1, object);
     }
     return group;
 }

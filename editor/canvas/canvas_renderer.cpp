@@ -4,6 +4,7 @@
 #include <array>
 
 #include "editor/document/linker_store.h"
+#include "editor/tree/decimal_text.h"
 
 // Outside any namespace, as the resource system wants it.
 static void InitCanvasArt() {
@@ -102,16 +103,35 @@ void CVylCanvasRenderer::Render(QPainter& painter, const CVylCanvasCore& canvas,
                         canvas.DeviceContext().GetInt(kKeyResolutionX, -1),
                         canvas.DeviceContext().GetInt(kKeyResolutionY, -1));
     painter.save();
-    PaintDesk(painter, client);
+    painter.drawImage(0, 0, Background(fit, canvas, client));
     if (fit.IsShown()) {
-        PaintLcdArea(painter, fit, canvas.IsViewOnly());
-        PaintGrid(painter, fit, canvas);
-        PaintBezel(painter, fit);
         PaintObjects(painter, fit, canvas);
         PaintSelectionMarks(painter, fit, canvas);
         PaintCapturingSign(painter, fit, canvas);
     }
     painter.restore();
+}
+
+const QImage& CVylCanvasRenderer::Background(const CVylCanvasFitContext& fit,
+                                             const CVylCanvasCore& canvas, QSize client) {
+    const CVylGridSystem& grid = canvas.Grid();
+    const std::string key = DecimalText(client.width()) + "x" + DecimalText(client.height()) +
+                            (canvas.IsViewOnly() ? "/v/" : "/e/") +
+                            DecimalText(grid.GetGridInt("use_grid", 0)) + "/" +
+                            DecimalText(grid.GetGridInt("grid_size", 8)) + "/" +
+                            DecimalText(fit.resolutionX) + "x" + DecimalText(fit.resolutionY);
+    if (key != m_backgroundKey || m_background.isNull()) {
+        m_background = QImage(client.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        QPainter painter(&m_background);
+        PaintDesk(painter, client);
+        if (fit.IsShown()) {
+            PaintLcdArea(painter, fit, canvas.IsViewOnly());
+            PaintGrid(painter, fit, canvas);
+            PaintBezel(painter, fit);
+        }
+        m_backgroundKey = key;
+    }
+    return m_background;
 }
 
 void CVylCanvasRenderer::PaintDesk(QPainter& painter, QSize client) const {
@@ -181,7 +201,7 @@ void CVylCanvasRenderer::PaintBezel(QPainter& painter, const CVylCanvasFitContex
 
 void CVylCanvasRenderer::PaintObjects(QPainter& painter, const CVylCanvasFitContext& fit,
                                       const CVylCanvasCore& canvas) {
-    CVylObjectPainter objects(painter, fit, canvas.DeviceContext(), m_cache);
+    CVylObjectPainter objects(painter, fit, canvas.DeviceContext(), m_cache, painter.viewport());
     const CVylObjectGroup& group = canvas.Group();
     for (int32_t uid : group.GetZOrderList()) {
         if (const CVylObject* object = group.GetByObjUid(uid)) {

@@ -10,6 +10,7 @@
 
 #include "editor/canvas/canvas_core.h"
 #include "editor/canvas/object_painter.h"
+#include "editor/canvas/paint_cache.h"
 
 class CVylCanvasRenderer {
   public:
@@ -22,6 +23,10 @@ class CVylCanvasRenderer {
     QImage RenderImage(const CVylCanvasCore& canvas, QSize client);
 
   private:
+    // The desk, the LCD area, its grid and the bezel, kept while the client
+    // size, the view-only flag and the grid stay the same.
+    const QImage& Background(const CVylCanvasFitContext& fit, const CVylCanvasCore& canvas,
+                             QSize client);
     void PaintDesk(QPainter& painter, QSize client) const;
     void PaintLcdArea(QPainter& painter, const CVylCanvasFitContext& fit, bool viewOnly) const;
     void PaintGrid(QPainter& painter, const CVylCanvasFitContext& fit,
@@ -38,4 +43,6 @@ class CVylCanvasRenderer {
     QImage m_corners[4];  // top left, top right, bottom right, bottom left
     QImage m_edges[4];    // top, right, bottom, left
     CVylPaintCache m_cache;
+    QImage m_background;
+    std::string m_backgroundKey;
 };

@@ -1,50 +1,18 @@
 // Paints drawing objects as the LCD shows them: line widths and dotted
 // patterns in LCD dots at the canvas's scale, texts laid out exactly as the
-// module lays them out, pictures with white left transparent.
+// module lays them out, pictures with white left transparent. Ellipses,
+// texts and pictures are drawn once into sprites and then only copied.
 #pragma once
 
-#include <QHash>
-#include <QImage>
 #include <QPainter>
-#include <QString>
-#include <string>
-#include <unordered_map>
+#include <QRect>
+#include <string_view>
 #include <vector>
 
 #include "editor/canvas/canvas_fit.h"
-#include "editor/canvas/canvas_fonts.h"
-#include "editor/command/text_layout.h"
+#include "editor/canvas/paint_cache.h"
 #include "editor/model/device_context.h"
 #include "editor/model/drawing_object.h"
-
-// What stays valid from one paint to the next: fonts, decoded pictures,
-// converted characters and laid-out texts. Bounded, so that a long session
-// does not grow it without end.
-class CVylPaintCache {
-  public:
-    CVylCanvasFonts& Fonts() { return m_fonts; }
-    // The picture of a BMP file with white made transparent; null when the
-    // bytes are no readable picture.
-    const QImage& Picture(std::string_view bmpFile);
-    // One character of the system code page (one or two bytes).
-    const QString& Character(std::string_view bytes);
-    const std::vector<VyTextLine>& Layout(const CVylObject& text, const CVylDeviceContext& dc,
-                                          int64_t width, int64_t height);
-
-  private:
-    // Looked up by the bytes themselves, without copying them.
-    struct BytesHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view bytes) const {
-            return std::hash<std::string_view>()(bytes);
-        }
-    };
-
-    CVylCanvasFonts m_fonts;
-    std::unordered_map<std::string, QImage, BytesHash, std::equal_to<>> m_pictures;
-    QHash<uint16_t, QString> m_characters;
-    std::unordered_map<std::string, std::vector<VyTextLine>> m_layouts;
-};
 
 // A 1-pixel pen that leaves every other pixel: frames of what is empty,
 // the selection frame, the selection's centre mark.
@@ -52,8 +20,9 @@ QPen DottedPen(const QColor& colour);
 
 class CVylObjectPainter {
   public:
+    // Objects wholly outside clip are skipped.
     CVylObjectPainter(QPainter& painter, const CVylCanvasFitContext& fit,
-                      const CVylDeviceContext& dc, CVylPaintCache& cache);
+                      const CVylDeviceContext& dc, CVylPaintCache& cache, const QRect& clip);
 
     void Paint(const CVylObject& object);
 
@@ -61,22 +30,40 @@ class CVylObjectPainter {
     int Px(double dots) const;
 
   private:
+    // One character of a text, where the module puts it.
+    struct TextCell {
+        QRect box;
+        std::string_view bytes;
+        bool wide = false;
+        bool noEntry = false;
+        int32_t advance = 0;
+    };
+
     QColor DotColour(const CVylObject& object) const;
     QPen OutlinePen(const CVylObject& object, bool forceSolid) const;
     QRect ScreenRect(const VyRect& region) const;
+    bool Visible(const QRect& area, int margin) const;
     void PaintLine(const CVylObject& object);
     void PaintBox(const CVylObject& object);
     void PaintFilledBox(const CVylObject& object);
-    void PaintEllipse(const CVylObject& object, bool inclusive);
-    void PaintFilledEllipse(const CVylObject& object);
-    void PaintText(const CVylObject& object);
-    void PaintTextLine(const CVylObject& object, const VyTextLine& line, int64_t left);
+    void PaintEllipse(const CVylObject& object, bool filled, bool inclusive);
     void PaintBitmap(const CVylObject& object);
     void PaintDottedFrame(const VyRect& region, const QColor& colour);
+
+    // Texts (object_text_painter.cpp).
+    void PaintText(const CVylObject& object);
+    VySprite MakeTextSprite(const CVylObject& object, const VyRect& region);
+    std::vector<TextCell> TextCells(const CVylObject& object, const VyRect& region,
+                                    const std::vector<VyTextLine>& lines) const;
+    void DrawTextCell(QPainter& painter, const CVylObject& object, const TextCell& cell);
 
     QPainter& m_painter;
     const CVylCanvasFitContext& m_fit;
     const CVylDeviceContext& m_dc;
     CVylPaintCache& m_cache;
+    QRect m_clip;
     double m_scale;
 };
+
+// An attribute of the unique tree as the number its text holds.
+int32_t IntAttr(const CVylObject& object, std::string_view key);

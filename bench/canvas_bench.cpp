@@ -1,0 +1,130 @@
+// The canvas on a 1,000-object drawing (texts and pictures among them) in a
+// 690 x 530 client area: a full redraw, one drag step, and a gesture's
+// release with a 10,000-action history (record, rebuild, redraw, the LCD
+// update's extraction and the hex pane's).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "bench/bench_drawings.h"
+#include "bench/bench_histories.h"
+#include "editor/canvas/canvas_renderer.h"
+#include "editor/canvas/hex_listing.h"
+#include "editor/document/full_update.h"
+
+namespace {
+
+const QSize kClient(690, 530);
+
+QGuiApplication& GuiApplication() {
+    static int argc = 1;
+    static char name[] = "vy_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+    return app;
+}
+
+// What the canvas widget does on each of the core's requests, without a
+// window: paint into a picture, extract for the module and the hex pane.
+class BenchHost : public CVylCanvasHost {
+  public:
+    explicit BenchHost(CVylCanvasCore& canvas)
+        : m_canvas(canvas), m_image(kClient, QImage::Format_RGB32) {}
+    void Redraw() override {
+        QPainter painter(&m_image);
+        m_renderer.Render(painter, m_canvas, kClient);
+    }
+    void RequestLcdUpdate() override {
+        CVylObjectGroup copy = m_canvas.Group();
+        VyByteArray bytes;
+        VyLengthArray lengths;
+        BuildFullLcdUpdate(m_canvas.DeviceContext(), copy, bytes, lengths);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    void RefreshHexPane() override {
+        CVylObjectGroup copy = m_canvas.Group();
+        VyByteArray bytes;
+        VyLengthArray lengths;
+        ExtractDrawingCommands(m_canvas.DeviceContext(), copy, bytes, lengths);
+        benchmark::DoNotOptimize(
+            BuildHexListing(bytes, lengths, m_canvas.DeviceContext(), 16, true));
+    }
+
+  private:
+    CVylCanvasCore& m_canvas;
+    CVylCanvasRenderer m_renderer;
+    QImage m_image;
+};
+
+void BM_CanvasFullRedraw(benchmark::State& state) {
+    GuiApplication();
+    CVylCanvasCore canvas;
+    canvas.Group() = MakeCanvasDrawing(1000);
+    BenchHost host(canvas);
+    host.Redraw();  // fonts and pictures are ready in a running editor
+    for (auto _ : state) {
+        host.Redraw();
+    }
+}
+BENCHMARK(BM_CanvasFullRedraw)->Unit(benchmark::kMillisecond);
+
+// The first object is dragged by its centre: the group changes in place and
+// the canvas is drawn again, without a rebuild.
+void BM_CanvasDragStep(benchmark::State& state) {
+    GuiApplication();
+    CVylCanvasCore canvas;
+    canvas.Group() = MakeCanvasDrawing(1000);
+    canvas.RecalcCanvasFit(kClient.width(), kClient.height());
+    BenchHost host(canvas);
+    canvas.SetHost(&host);
+    const int32_t uid = canvas.Group().GetZOrderList().front();
+    canvas.Selection().SetSingleSelection(uid, true);
+    const VyRect region = canvas.Fit().VirtualToScreen(canvas.Group().GetRegion(uid).Normalized());
+    const VyPoint centre{(region.left + region.right) / 2, (region.top + region.bottom) / 2};
+    canvas.OnMouseMove(centre, {});
+    canvas.OnLButtonDown(centre, {});
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        canvas.OnMouseMove({centre.x + step % 2 * 3, centre.y + step % 2 * 2}, {});
+    }
+    state.counters["moving"] = canvas.GetMouseState() == kMouseMoving ? 1 : 0;
+}
+BENCHMARK(BM_CanvasDragStep)->Unit(benchmark::kMillisecond);
+
+// A move gesture on a drawing made by a 10,000-action history: the release
+// records the action and brings everything up to date.
+void BM_CanvasReleaseWithLongHistory(benchmark::State& state) {
+    GuiApplication();
+    CVylCanvasCore canvas;
+    CVylEditActionGroup history;
+    FillMixedHistory(history, 10000);
+    canvas.History().ReplaceWith(history);
+    canvas.Rebuild();
+    canvas.RecalcCanvasFit(kClient.width(), kClient.height());
+    BenchHost host(canvas);
+    canvas.SetHost(&host);
+    host.Redraw();
+    int step = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const int32_t uid = canvas.Group().GetZOrderList()[static_cast<size_t>(step++) % 500];
+        canvas.Selection().SetSingleSelection(uid, true);
+        const VyRect region =
+            canvas.Fit().VirtualToScreen(canvas.Group().GetRegion(uid).Normalized());
+        const VyPoint centre{(region.left + region.right) / 2, (region.top + region.bottom) / 2};
+        canvas.OnMouseMove(centre, {});
+        canvas.OnLButtonDown(centre, {});
+        canvas.OnMouseMove({centre.x + 20, centre.y + 10}, {});
+        state.ResumeTiming();
+        canvas.OnLButtonUp({centre.x + 20, centre.y + 10}, {});
+    }
+    state.counters["objects"] = static_cast<double>(canvas.Group().GetCount());
+    state.counters["actions"] = static_cast<double>(canvas.History().GetCount());
+}
+BENCHMARK(BM_CanvasReleaseWithLongHistory)->Unit(benchmark::kMillisecond);
+
+}  // namespace
