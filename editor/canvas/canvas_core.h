@@ -5,6 +5,8 @@
 // widget is a thin shell around it; tests drive it directly.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -53,7 +55,7 @@ struct VyModifiers {
 // The keys the canvas acts on.
 enum class VyKey { kOther, kLeft, kRight, kUp, kDown, kDelete, kTab, kA, kC, kV, kX, kY, kZ };
 
-class CVylCanvasCore {
+class VYEDIT_EXPORT CVylCanvasCore {
   public:
     using Clock = std::function<int64_t()>;  // milliseconds
 

@@ -4,6 +4,8 @@
 // render into a QImage without a window.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QSize>
@@ -12,7 +14,7 @@
 #include "editor/canvas/object_painter.h"
 #include "editor/canvas/paint_cache.h"
 
-class CVylCanvasRenderer {
+class VYEDIT_EXPORT CVylCanvasRenderer {
   public:
     CVylCanvasRenderer();
 

@@ -172,6 +172,8 @@ void CVylCanvas::resizeEvent(QResizeEvent* event) {
 }
 
 void CVylCanvas::mousePressEvent(QMouseEvent* event) {
+    // Fitted to the size the widget has now, shown or not.
+    m_core.RecalcCanvasFit(width(), height());
     if (event->button() == Qt::LeftButton) {
         m_core.OnLButtonDown(PointOf(event), ModifiersOf(event->modifiers()));
     } else if (event->button() == Qt::RightButton) {
@@ -180,10 +182,12 @@ void CVylCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void CVylCanvas::mouseMoveEvent(QMouseEvent* event) {
+    m_core.RecalcCanvasFit(width(), height());
     m_core.OnMouseMove(PointOf(event), ModifiersOf(event->modifiers()));
 }
 
 void CVylCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    m_core.RecalcCanvasFit(width(), height());
     if (event->button() == Qt::LeftButton) {
         if (!m_core.IsViewOnly()) {
             setFocus(Qt::MouseFocusReason);

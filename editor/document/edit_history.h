@@ -3,6 +3,8 @@
 // from which new object and linker uids are taken.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -20,7 +22,7 @@ inline constexpr int32_t kEditorVersionNumber = 100;
 // "v" + version / 100 + "." + the remainder as two digits ("v1.20").
 std::string VersionText(int32_t versionNumber);
 
-class CVylEditActionGroup {
+class VYEDIT_EXPORT CVylEditActionGroup {
   public:
     CVylEditActionGroup() = default;
     CVylEditActionGroup(const CVylEditActionGroup&) = delete;

@@ -2,6 +2,8 @@
 // order of the uids (bottom first) and the linker store.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -18,7 +20,7 @@
 class CVylObjectSelection;
 class CVylEditActionGroup;
 
-class CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
+class VYEDIT_EXPORT CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
   public:
     CVylObjectGroup() = default;
     CVylObjectGroup(const CVylObjectGroup& other);

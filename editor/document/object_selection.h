@@ -4,6 +4,8 @@
 // so a uid the group no longer holds is silently ignored.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -13,7 +15,7 @@
 
 class CVylObjectGroup;
 
-class CVylObjectSelection {
+class VYEDIT_EXPORT CVylObjectSelection {
   public:
     virtual ~CVylObjectSelection() = default;
 

@@ -4,6 +4,8 @@
 // module).
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,7 +13,7 @@
 
 inline constexpr std::string_view kVirtualDevice = "virtual";
 
-class CVylMSCommConfig : public CFxAssignGroupEx {
+class VYEDIT_EXPORT CVylMSCommConfig : public CFxAssignGroupEx {
   public:
     int32_t GetPort() const { return GetInt("port", 1); }
     int32_t GetBaudRate() const { return GetInt("baud_rate", 19200); }

@@ -3,6 +3,8 @@
 // own pool with one command in flight, and counts the module's answers.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,7 +24,7 @@ struct VyPortNotice {
     std::string caption;  // "" for the default caption
 };
 
-class CVylMSComm : public CVylMSCommConfig {
+class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
   public:
     CVylMSComm();
     ~CVylMSComm() override;

@@ -22,6 +22,8 @@
 //   business, as with any task.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -34,7 +36,7 @@
 #include "editor/link/task_worker.h"
 #include "editor/tree/value_tree.h"
 
-class CFxMLThreadPool {
+class VYEDIT_EXPORT CFxMLThreadPool {
   public:
     static constexpr std::string_view kStopInfinite = "infinite";
     static constexpr std::string_view kStopTerminate = "terminate";

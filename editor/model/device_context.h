@@ -3,6 +3,8 @@
 // held as values of its own tree so that it travels as one record.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -30,7 +32,7 @@ inline constexpr std::string_view kKeyByteProps = "byte_props";
 inline constexpr std::string_view kKeyByteColors = "byte_colors";
 inline constexpr std::string_view kKeyEscapeCode = "escape_code";
 
-class CVylDeviceContext : public CFxAssignGroupEx {
+class VYEDIT_EXPORT CVylDeviceContext : public CFxAssignGroupEx {
   public:
     // Fills the model tree for the named model; any other name than the one
     // known model stores only "model", and every query then finds nothing.

@@ -2,6 +2,8 @@
 // (identity, kind, region) and its unique attribute tree (kind-specific).
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -55,7 +57,7 @@ class CVylObjectUniqueAttr : public CFxAssignGroupEx {
     using CFxAssignGroupEx::operator=;
 };
 
-class CVylObject {
+class VYEDIT_EXPORT CVylObject {
   public:
     CFxAssignGroupEx& Common() { return m_common; }
     const CFxAssignGroupEx& Common() const { return m_common; }

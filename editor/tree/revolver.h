@@ -1,13 +1,15 @@
 // CRevolver: the byte buffer that carries bytes values and encoded trees.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
 
-class CRevolver {
+class VYEDIT_EXPORT CRevolver {
   public:
     CRevolver() = default;
     CRevolver(const CRevolver& other);

@@ -1,6 +1,8 @@
 // CFxAssignGroupEx: the named-value tree that carries every record.
 #pragma once
 
+#include "editor/vyedit_export.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -38,7 +40,7 @@ class CFxAssignEntry {
 // Key names that an encode writes; an absent filter writes every key.
 using CFxKeyFilter = std::unordered_set<std::string>;
 
-class CFxAssignGroupEx {
+class VYEDIT_EXPORT CFxAssignGroupEx {
   public:
     CFxAssignGroupEx() = default;
     CFxAssignGroupEx(const CFxAssignGroupEx& other);
