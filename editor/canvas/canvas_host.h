@@ -6,7 +6,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "editor/document/handle_code.h"
+
+// The handle cursors of the selection frame, then the cross of a drag.
 enum class VyCanvasCursor { kArrow, kSizeNwse, kSizeNesw, kSizeWe, kSizeNs, kSizeAll, kCross };
+static_assert(static_cast<int>(VyCanvasCursor::kSizeAll) ==
+                  static_cast<int>(VyCornerCursor::kSizeAll),
+              "the handle cursors come first, in the same order");
 
 class CVylCanvasHost {
   public:

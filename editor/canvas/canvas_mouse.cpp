@@ -57,24 +57,6 @@ VyRect ConstrainedRegion(VyPoint p, VyPoint q, int32_t kind) {
     return {p.x, p.y, Clamp32(ex), Clamp32(ey)};
 }
 
-VyCanvasCursor CursorOf(VyCornerCursor cursor) {
-    switch (cursor) {
-        case VyCornerCursor::kSizeNwse:
-            return VyCanvasCursor::kSizeNwse;
-        case VyCornerCursor::kSizeNesw:
-            return VyCanvasCursor::kSizeNesw;
-        case VyCornerCursor::kSizeWe:
-            return VyCanvasCursor::kSizeWe;
-        case VyCornerCursor::kSizeNs:
-            return VyCanvasCursor::kSizeNs;
-        case VyCornerCursor::kSizeAll:
-            return VyCanvasCursor::kSizeAll;
-        case VyCornerCursor::kArrow:
-            break;
-    }
-    return VyCanvasCursor::kArrow;
-}
-
 }  // namespace
 
 VyCanvasCursor CVylCanvasCore::CursorAt(VyPoint screen) const {
@@ -84,7 +66,8 @@ VyCanvasCursor CVylCanvasCore::CursorAt(VyPoint screen) const {
     if (m_mouseState >= kMouseCreating) {
         return VyCanvasCursor::kCross;
     }
-    return CursorOf(m_group.GetCornerCursor(m_fit.ScreenToVirtualEnlarged(screen)));
+    return static_cast<VyCanvasCursor>(
+        m_group.GetCornerCursor(m_fit.ScreenToVirtualEnlarged(screen)));
 }
 
 void CVylCanvasCore::OnLButtonDown(VyPoint screen, VyModifiers modifiers) {

@@ -103,7 +103,7 @@ void CVylCanvasRenderer::Render(QPainter& painter, const CVylCanvasCore& canvas,
                         canvas.DeviceContext().GetInt(kKeyResolutionX, -1),
                         canvas.DeviceContext().GetInt(kKeyResolutionY, -1));
     painter.save();
-    painter.drawImage(0, 0, Background(fit, canvas, client));
+    painter.drawImage(QPoint(0, 0), Background(painter, fit, canvas, client));
     if (fit.IsShown()) {
         PaintObjects(painter, fit, canvas);
         PaintSelectionMarks(painter, fit, canvas);
@@ -112,22 +112,28 @@ void CVylCanvasRenderer::Render(QPainter& painter, const CVylCanvasCore& canvas,
     painter.restore();
 }
 
-const QImage& CVylCanvasRenderer::Background(const CVylCanvasFitContext& fit,
+const QImage& CVylCanvasRenderer::Background(const QPainter& painter,
+                                             const CVylCanvasFitContext& fit,
                                              const CVylCanvasCore& canvas, QSize client) {
     const CVylGridSystem& grid = canvas.Grid();
-    const std::string key = DecimalText(client.width()) + "x" + DecimalText(client.height()) +
+    const qreal pixelRatio =
+        painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1;
+    const std::string key = DecimalText(client.width()) + "x" + DecimalText(client.height()) + "@" +
+                            DecimalText(qRound(pixelRatio * 100)) +
                             (canvas.IsViewOnly() ? "/v/" : "/e/") +
                             DecimalText(grid.GetGridInt("use_grid", 0)) + "/" +
                             DecimalText(grid.GetGridInt("grid_size", 8)) + "/" +
                             DecimalText(fit.resolutionX) + "x" + DecimalText(fit.resolutionY);
     if (key != m_backgroundKey || m_background.isNull()) {
-        m_background = QImage(client.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        QPainter painter(&m_background);
-        PaintDesk(painter, client);
+        m_background = QImage((QSizeF(client.expandedTo(QSize(1, 1))) * pixelRatio).toSize(),
+                              QImage::Format_RGB32);
+        m_background.setDevicePixelRatio(pixelRatio);
+        QPainter backgroundPainter(&m_background);
+        PaintDesk(backgroundPainter, client);
         if (fit.IsShown()) {
-            PaintLcdArea(painter, fit, canvas.IsViewOnly());
-            PaintGrid(painter, fit, canvas);
-            PaintBezel(painter, fit);
+            PaintLcdArea(backgroundPainter, fit, canvas.IsViewOnly());
+            PaintGrid(backgroundPainter, fit, canvas);
+            PaintBezel(backgroundPainter, fit);
         }
         m_backgroundKey = key;
     }

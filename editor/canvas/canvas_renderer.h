@@ -27,8 +27,8 @@ class VYEDIT_EXPORT CVylCanvasRenderer {
   private:
     // The desk, the LCD area, its grid and the bezel, kept while the client
     // size, the view-only flag and the grid stay the same.
-    const QImage& Background(const CVylCanvasFitContext& fit, const CVylCanvasCore& canvas,
-                             QSize client);
+    const QImage& Background(const QPainter& painter, const CVylCanvasFitContext& fit,
+                             const CVylCanvasCore& canvas, QSize client);
     void PaintDesk(QPainter& painter, QSize client) const;
     void PaintLcdArea(QPainter& painter, const CVylCanvasFitContext& fit, bool viewOnly) const;
     void PaintGrid(QPainter& painter, const CVylCanvasFitContext& fit,

@@ -33,7 +33,19 @@ CVylObjectPainter::CVylObjectPainter(QPainter& painter, const CVylCanvasFitConte
       m_dc(dc),
       m_cache(cache),
       m_clip(clip),
-      m_scale(fit.GetScale()) {}
+      m_scale(fit.GetScale()),
+      m_pixelRatio(painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0) {}
+
+QImage CVylObjectPainter::NewSpriteImage(QSize size) const {
+    QImage image((QSizeF(size) * m_pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_pixelRatio);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+std::string CVylObjectPainter::DeviceKey() const {
+    return "@" + DecimalText(qRound(m_pixelRatio * 100));
+}
 
 int CVylObjectPainter::Px(double dots) const {
     const double pixels = m_scale * dots;
@@ -167,10 +179,9 @@ void CVylObjectPainter::PaintEllipse(const CVylObject& object, bool filled, bool
     }
     const std::string key = std::string(filled ? "F" : "E") + DecimalText(r.width()) + "x" +
                             DecimalText(r.height()) + "/" + DecimalText(pen.width()) + "/" +
-                            DecimalText(pen.color().rgb());
+                            DecimalText(pen.color().rgb()) + DeviceKey();
     const VySprite& sprite = m_cache.Sprite(key, [&] {
-        VySprite made{QImage(size, QImage::Format_ARGB32_Premultiplied), QPoint(-margin, -margin)};
-        made.image.fill(Qt::transparent);
+        VySprite made{NewSpriteImage(size), QPoint(-margin, -margin)};
         QPainter painter(&made.image);
         draw(painter, QRect(QPoint(margin, margin), r.size()));
         return made;
@@ -200,6 +211,7 @@ void CVylObjectPainter::PaintBitmap(const CVylObject& object) {
     } else if (static_cast<int64_t>(r.width()) * r.height() > kLargestSprite) {
         m_painter.drawImage(r, original);
     } else {
-        m_painter.drawImage(r.topLeft(), m_cache.Picture(bytes->Bytes().View(), r.size()));
+        m_painter.drawImage(r.topLeft(),
+                            m_cache.Picture(bytes->Bytes().View(), r.size(), m_pixelRatio));
     }
 }

@@ -43,6 +43,10 @@ class CVylObjectPainter {
     QPen OutlinePen(const CVylObject& object, bool forceSolid) const;
     QRect ScreenRect(const VyRect& region) const;
     bool Visible(const QRect& area, int margin) const;
+    // A transparent sprite picture of the size for the painter's device,
+    // and the part of a sprite's key that says which device it is for.
+    QImage NewSpriteImage(QSize size) const;
+    std::string DeviceKey() const;
     void PaintLine(const CVylObject& object);
     void PaintBox(const CVylObject& object);
     void PaintFilledBox(const CVylObject& object);
@@ -63,6 +67,7 @@ class CVylObjectPainter {
     CVylPaintCache& m_cache;
     QRect m_clip;
     double m_scale;
+    qreal m_pixelRatio;
 };
 
 // An attribute of the unique tree as the number its text holds.

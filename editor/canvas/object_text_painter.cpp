@@ -52,7 +52,7 @@ void CVylObjectPainter::PaintText(const CVylObject& object) {
     if (!Visible(ScreenRect(region), margin)) {
         return;
     }
-    const VySprite& sprite = m_cache.Sprite(TextSpriteKey(object, region, m_fit),
+    const VySprite& sprite = m_cache.Sprite(TextSpriteKey(object, region, m_fit) + DeviceKey(),
                                             [&] { return MakeTextSprite(object, region); });
     if (!sprite.image.isNull()) {
         m_painter.drawImage(sprite.origin, sprite.image);
@@ -72,8 +72,7 @@ VySprite CVylObjectPainter::MakeTextSprite(const CVylObject& object, const VyRec
     if (bounds.isEmpty()) {
         return sprite;
     }
-    sprite.image = QImage(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-    sprite.image.fill(Qt::transparent);
+    sprite.image = NewSpriteImage(bounds.size());
     QPainter painter(&sprite.image);
     painter.translate(-bounds.topLeft());
     for (const TextCell& cell : cells) {

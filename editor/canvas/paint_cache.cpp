@@ -40,10 +40,12 @@ void CVylPaintCache::Spend(int64_t bytes) {
     m_spent += bytes;
 }
 
-const QImage& CVylPaintCache::Picture(std::string_view bmpFile, QSize size) {
+const QImage& CVylPaintCache::Picture(std::string_view bmpFile, QSize size, qreal pixelRatio) {
     static const QImage kNone;
-    const quint64 sizeKey =
-        (static_cast<quint64>(size.width()) << 32) | static_cast<quint32>(size.height());
+    const QSize device = (QSizeF(size) * pixelRatio).toSize();
+    const quint64 sizeKey = (static_cast<quint64>(device.width() & 0xFFFFFF) << 40) |
+                            (static_cast<quint64>(device.height() & 0xFFFFFF) << 16) |
+                            static_cast<quint64>(qRound(pixelRatio * 100) & 0xFFFF);
     const auto found = m_pictures.find(bmpFile);
     if (found != m_pictures.end()) {
         const auto scaled = found->second.scaled.constFind(sizeKey);
@@ -56,7 +58,8 @@ const QImage& CVylPaintCache::Picture(std::string_view bmpFile, QSize size) {
         found != m_pictures.end() ? found->second.original : DecodePicture(bmpFile);
     QImage image = original.isNull()
                        ? QImage()
-                       : original.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+                       : original.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(pixelRatio);
     Spend(ImageBytes(original) + ImageBytes(image) + static_cast<int64_t>(bmpFile.size()));
     Pictures& pictures = m_pictures[std::string(bmpFile)];
     pictures.original = original;

@@ -30,9 +30,10 @@ class CVylPaintCache {
     static constexpr int64_t kBudgetBytes = int64_t{96} << 20;
 
     CVylCanvasFonts& Fonts() { return m_fonts; }
-    // The picture of a BMP file scaled to size, white made transparent; a
-    // null picture when the bytes are no readable picture.
-    const QImage& Picture(std::string_view bmpFile, QSize size);
+    // The picture of a BMP file scaled to size (in device-independent
+    // pixels, drawn for a device of the given pixel ratio), white made
+    // transparent; a null picture when the bytes are no readable picture.
+    const QImage& Picture(std::string_view bmpFile, QSize size, qreal pixelRatio);
     // The picture at its own size.
     const QImage& Picture(std::string_view bmpFile);
     // One character of the system code page (one or two bytes).
@@ -55,7 +56,7 @@ class CVylPaintCache {
 
     struct Pictures {
         QImage original;
-        QHash<quint64, QImage> scaled;  // by width << 32 | height
+        QHash<quint64, QImage> scaled;  // by device size and pixel ratio
     };
 
     // Drops everything held when the budget would be exceeded.

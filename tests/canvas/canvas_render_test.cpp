@@ -67,6 +67,26 @@ TEST_F(CanvasRender, TheLcdSitsWhereTheFitPutsIt) {
     EXPECT_EQ(At(image, 345, 504), QColor(229, 229, 229));
 }
 
+// On a screen of two device pixels to a pixel everything is drawn at the
+// device's own resolution, kept pictures too.
+TEST_F(CanvasRender, AHighDensityDeviceGetsSharpPixels) {
+    Add(MakeShape(1, kObjFilledBox, 0, 0, 10, 10));
+    Add(MakeShape(2, kObjFilledEllipse, 100, 100, 120, 120));
+    QImage image(1380, 1060, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    {
+        QPainter painter(&image);
+        renderer.Render(painter, canvas, QSize(690, 530));
+    }
+    EXPECT_EQ(At(image, 50, 50), kBlack);
+    EXPECT_EQ(At(image, 91, 91), kBlack);
+    EXPECT_NE(At(image, 93, 93), kBlack);
+    // The ellipse's centre, and its bounding box's corner left free.
+    EXPECT_EQ(At(image, 2 * (25 + 220), 2 * (25 + 220)), kBlack);
+    EXPECT_NE(At(image, 2 * (25 + 200) + 1, 2 * (25 + 200) + 1), kBlack);
+    EXPECT_EQ(At(image, 2 * 345, 2 * 25 + 1), QColor(236, 253, 253));
+}
+
 TEST_F(CanvasRender, TooSmallAClientShowsOnlyTheDesk) {
     Add(MakeShape(1, kObjFilledBox, 0, 0, 300, 200));
     for (const QSize size : {QSize(40, 40), QSize(1, 1), QSize(690, 50)}) {

@@ -11,12 +11,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextCursor>
-#include <chrono>
 
 #include "editor/canvas/hex_pane.h"
 #include "editor/canvas/notice.h"
 #include "editor/link/serial_link.h"
-#include "editor/link/virtual_serial_control.h"
+#include "tests/support/virtual_link.h"
 
 namespace {
 
@@ -76,20 +75,8 @@ class CanvasWidget : public ::testing::Test {
         return uid;
     }
     std::string Dump() const { return canvas->Core().History().GetEditActionGroupExp(true); }
-    int64_t Commands() {
-        return dynamic_cast<CVylVirtualSerialControl*>(link.Control())->GetCommandCount();
-    }
-    // Runs the event loop until the link is idle (the module answered all).
-    bool WaitIdle() {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents();
-            if (link.GetNotReturnedCmdCount() == 0 && !link.Pool().IsAnyWorkerBusy()) {
-                return true;
-            }
-        }
-        return false;
-    }
+    int64_t Commands() { return VirtualModuleCommands(link); }
+    bool WaitIdle() { return WaitLinkIdle(link); }
 
     CVylMSComm link;
     CVylHexPane pane;

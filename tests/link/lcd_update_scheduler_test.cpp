@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <chrono>
-
-#include "editor/link/virtual_serial_control.h"
 #include "tests/support/object_builders.h"
+#include "tests/support/virtual_link.h"
 
 namespace {
 
@@ -21,20 +18,8 @@ class LcdUpdates : public ::testing::Test {
         drawing.InsertOnTop(2, MakeShape(2, kObjFilledBox, 1, 2, 3, 4));
     }
 
-    int64_t Commands() {
-        return dynamic_cast<CVylVirtualSerialControl*>(link.Control())->GetCommandCount();
-    }
-    // Runs the event loop until the link is idle again.
-    bool WaitIdle() {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (std::chrono::steady_clock::now() < deadline) {
-            QCoreApplication::processEvents();
-            if (link.GetNotReturnedCmdCount() == 0 && !link.Pool().IsAnyWorkerBusy()) {
-                return true;
-            }
-        }
-        return false;
-    }
+    int64_t Commands() { return VirtualModuleCommands(link); }
+    bool WaitIdle() { return WaitLinkIdle(link); }
 
     CVylDeviceContext dc;
     CVylMSComm link;
@@ -69,7 +54,7 @@ TEST_F(LcdUpdates, AnEmptyDrawingStillClearsTheScreen) {
     ASSERT_EQ(scheduler.RequestUpdate(CVylObjectGroup()), VyUpdateStart::kStarted);
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Commands(), 1);
-    EXPECT_EQ(dynamic_cast<CVylVirtualSerialControl*>(link.Control())->GetFrame().CountDots(), 0);
+    EXPECT_EQ(VirtualModuleScreen(link).CountDots(), 0);
 }
 
 TEST_F(LcdUpdates, InitCreditsDropsAWaitingRequest) {
