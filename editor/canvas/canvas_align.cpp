@@ -171,13 +171,11 @@ void CVylCanvasCore::SpaceEvenly(bool horizontal) {
         const int32_t high = Sat(static_cast<int64_t>(position + static_cast<double>(item.size)));
         VyRect r = item.region;
         // A reversed region keeps its direction.
-        if (horizontal) {
-            (r.left > r.right ? r.right : r.left) = low;
-            (r.left > r.right ? r.left : r.right) = high;
-        } else {
-            (r.top > r.bottom ? r.bottom : r.top) = low;
-            (r.top > r.bottom ? r.top : r.bottom) = high;
-        }
+        int32_t& first = horizontal ? r.left : r.top;
+        int32_t& second = horizontal ? r.right : r.bottom;
+        const bool reversed = first > second;
+        (reversed ? second : first) = low;
+        (reversed ? first : second) = high;
         RecordMoveSingle(item.uid, r, 1);
         position += static_cast<double>(item.size) + gap;
     }

@@ -306,19 +306,31 @@ void CVylCanvasCore::FinishMove(VyPoint point) {
     OnAgain(1, 1, 1, 1, 1, 1);
 }
 
-// Joined points follow the user's change in the same undo block: the
-// follow-up moves come first with the swift flag, the user's action closes
-// the block. They are computed on the group as the user's action leaves it
-// (snapped), so that a joint never opens by the snapping.
+// Joined points follow the user's change in the same undo block. They are
+// computed on the group as the user's action leaves it (snapped), so that a
+// joint never opens by the snapping. After a single object's change they
+// come first and the user's action closes the block; a multi-object action
+// comes first, as the follow-ups are computed on its result and may move
+// selected objects too.
 void CVylCanvasCore::RecordWithFollowUps(CVylEditAction action) {
-    if (!m_group.GetLinkers().empty()) {
-        Rebuild();
-        action.ApplyTo(m_group);
-        CloseKeyBurst();
-        AddFollowUpActions(m_history, m_group, m_selection, 1);
+    if (m_group.GetLinkers().empty()) {
+        action.swift = 0;
+        Record(std::move(action));
+        return;
     }
-    action.swift = 0;
+    Rebuild();
+    action.ApplyTo(m_group);
+    CloseKeyBurst();
+    if (action.IsSingle()) {
+        AddFollowUpActions(m_history, m_group, m_selection, 1);
+        action.swift = 0;
+        Record(std::move(action));
+        return;
+    }
+    action.swift = 1;
     Record(std::move(action));
+    AddFollowUpActions(m_history, m_group, m_selection, 1);
+    CloseLastSwift();
 }
 
 void CVylCanvasCore::OnRButtonDown(VyPoint screen) {

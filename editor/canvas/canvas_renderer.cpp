@@ -205,6 +205,8 @@ void CVylCanvasRenderer::PaintBezel(QPainter& painter, const CVylCanvasFitContex
     painter.drawImage(QPoint(l - 13, b - 27), m_corners[3]);
 }
 
+// Objects reaching beyond the LCD are drawn beyond it too, so that the user
+// sees where they lie; only what is wholly outside the client area is left.
 void CVylCanvasRenderer::PaintObjects(QPainter& painter, const CVylCanvasFitContext& fit,
                                       const CVylCanvasCore& canvas) {
     CVylObjectPainter objects(painter, fit, canvas.DeviceContext(), m_cache, painter.viewport());

@@ -321,4 +321,22 @@ TEST_F(CanvasAlign, EvenSpacingKeepsTheEndsAndDirections) {
     EXPECT_EQ(c.Actions(), actions);
 }
 
+TEST(CanvasSpacing, ObjectsMovingFartherThanTheirWidthKeepTheirSize) {
+    CanvasDriver c;
+    const int32_t a = c.Draw(kToolBox, 0, 0, 10, 10);
+    const int32_t b = c.Draw(kToolBox, 12, 0, 22, 10);
+    const int32_t d = c.Draw(kToolBox, 110, 30, 100, 20);
+    Select(c, {a, b, d});
+    c.core.Align("horiz_gap");
+    c.core.OnAgain(1, 1, 0, 0, 0, 0);
+    // From 0 to 110, 30 dots of objects, 40-dot gaps.
+    EXPECT_EQ(c.Region(b), (VyRect{D(50), 0, D(60), D(10)}));
+    EXPECT_EQ(c.Region(d), (VyRect{D(110), D(30), D(100), D(20)}));
+    Select(c, {a, b, d});
+    c.core.Align("vert_gap");
+    c.core.OnAgain(1, 1, 0, 0, 0, 0);
+    EXPECT_EQ(c.Region(d), (VyRect{D(110), D(30), D(100), D(20)}));
+    EXPECT_EQ(c.Region(b), (VyRect{D(50), D(10), D(60), D(20)}));
+}
+
 }  // namespace

@@ -181,6 +181,30 @@ TEST(CanvasGestures, JoinedLinesFollowAMoveAndOneUndoTakesItBack) {
     EXPECT_EQ(c.Region(b), (VyRect{D(150), D(130), D(150), D(190)}));
 }
 
+// Two joined lines moved together, their joint already open: each moves
+// once, and the joint closes on the moved chief.
+TEST(CanvasGestures, JoinedLinesMovedTogetherMoveOnce) {
+    CanvasDriver c;
+    const int32_t a = c.Draw(kToolLine, 100, 100, 150, 130);
+    const int32_t b = c.Draw(kToolLine, 150, 130, 150, 190);
+    c.core.Selection().SetMultiSelection({a, b}, true);
+    ASSERT_EQ(JoinNearestEndPoints(c.core.History(), c.core.Group(), c.core.Selection()),
+              VyJoinResult::kJoined);
+    c.core.History().AddEditAction(CVylEditAction::MoveSingle(b, {D(160), D(140), D(160), D(190)}));
+    c.core.Rebuild();
+    c.core.Selection().SetMultiSelection({a, b}, true);
+    c.MoveTo(130, 145);
+    ASSERT_EQ(c.core.GetMouseState(), kMouseOverMove);
+    c.Press(130, 145);
+    c.MoveTo(140, 155);
+    c.Release(140, 155);
+    EXPECT_EQ(c.Region(a), (VyRect{D(110), D(110), D(160), D(140)}));
+    EXPECT_EQ(c.Region(b), (VyRect{D(160), D(140), D(170), D(200)}));
+    // One undo takes the move and the follow-up back.
+    c.core.UndoEditActionAndDrawAll();
+    EXPECT_EQ(c.Region(b), (VyRect{D(160), D(140), D(160), D(190)}));
+}
+
 TEST(CanvasGestures, AFrameSelectsWhatItHoldsShiftAddsToTheSelection) {
     CanvasDriver c;
     const int32_t a = c.Draw(kToolBox, 10, 10, 30, 30);

@@ -87,6 +87,14 @@ TEST_F(CanvasRender, AHighDensityDeviceGetsSharpPixels) {
     EXPECT_EQ(At(image, 2 * 345, 2 * 25 + 1), QColor(236, 253, 253));
 }
 
+TEST_F(CanvasRender, ObjectsBeyondTheLcdStillShow) {
+    Add(MakeShape(1, kObjFilledBox, -5, -5, 10, 10));
+    const QImage image = Render();
+    EXPECT_EQ(At(image, 25, 25), kBlack);
+    EXPECT_EQ(At(image, 15, 15), kBlack);
+    EXPECT_NE(At(image, 14, 14), kBlack);
+}
+
 TEST_F(CanvasRender, TooSmallAClientShowsOnlyTheDesk) {
     Add(MakeShape(1, kObjFilledBox, 0, 0, 300, 200));
     for (const QSize size : {QSize(40, 40), QSize(1, 1), QSize(690, 50)}) {
