@@ -32,6 +32,25 @@ VyRect StretchFarEdges(VyRect r, int64_t dx, int64_t dy) {
     return r;
 }
 
+// The span from low to high, keeping its length (and direction), centred
+// between screenLow and screenHigh.
+void CentreSpan(int32_t& low, int32_t& high, int32_t screenLow, int32_t screenHigh) {
+    const int32_t centre = Mid(screenLow, screenHigh);
+    const int64_t half = (static_cast<int64_t>(high) - low) / 2;
+    low = Add32(centre, -half);
+    high = Add32(centre, half);
+}
+
+VyRect Centred(VyRect r, const VyRect& screen, bool horizontal, bool vertical) {
+    if (horizontal) {
+        CentreSpan(r.left, r.right, screen.left, screen.right);
+    }
+    if (vertical) {
+        CentreSpan(r.top, r.bottom, screen.top, screen.bottom);
+    }
+    return r;
+}
+
 // Every edge moves outwards by d (inwards for a negative d).
 VyRect Grow(const VyRect& r, int64_t d) {
     const int64_t sx = r.left > r.right ? -1 : 1;
@@ -77,33 +96,15 @@ void CVylCanvasCore::FullLayout() {
 }
 
 void CVylCanvasCore::HCenter() {
-    const VyRect screen = ScreenRect();
-    VyRect r = m_group.GetSelectionTotalRect();
-    const int32_t cx = Mid(screen.left, screen.right);
-    const int64_t w = (static_cast<int64_t>(r.right) - r.left) / 2;
-    r.left = Add32(cx, -w);
-    r.right = Add32(cx, w);
-    MoveBothCorners(r, false);
+    MoveBothCorners(Centred(m_group.GetSelectionTotalRect(), ScreenRect(), true, false), false);
 }
 
 void CVylCanvasCore::VCenter() {
-    const VyRect screen = ScreenRect();
-    VyRect r = m_group.GetSelectionTotalRect();
-    const int32_t cy = Mid(screen.top, screen.bottom);
-    const int64_t h = (static_cast<int64_t>(r.bottom) - r.top) / 2;
-    r.top = Add32(cy, -h);
-    r.bottom = Add32(cy, h);
-    MoveBothCorners(r, false);
+    MoveBothCorners(Centred(m_group.GetSelectionTotalRect(), ScreenRect(), false, true), false);
 }
 
 void CVylCanvasCore::HVCenter() {
-    const VyRect screen = ScreenRect();
-    const VyRect r = m_group.GetSelectionTotalRect();
-    const int32_t cx = Mid(screen.left, screen.right);
-    const int32_t cy = Mid(screen.top, screen.bottom);
-    const int64_t w = (static_cast<int64_t>(r.right) - r.left) / 2;
-    const int64_t h = (static_cast<int64_t>(r.bottom) - r.top) / 2;
-    MoveBothCorners({Add32(cx, -w), Add32(cy, -h), Add32(cx, w), Add32(cy, h)}, false);
+    MoveBothCorners(Centred(m_group.GetSelectionTotalRect(), ScreenRect(), true, true), false);
 }
 
 void CVylCanvasCore::Inflate() {
