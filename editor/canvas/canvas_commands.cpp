@@ -1,11 +1,13 @@
 // Editing commands of the canvas: keyboard moves and stretches, layout and
 // centring, delete, the internal clipboard, undo and redo, attribute changes.
+#include <algorithm>
 #include <limits>
 
 #include "editor/canvas/canvas_core.h"
 #include "editor/canvas/grid_snap.h"
 #include "editor/document/linker_actions.h"
 #include "editor/document/paste.h"
+#include "editor/image/bmp_codec.h"
 
 namespace {
 
@@ -283,6 +285,12 @@ bool CVylCanvasCore::ProcessKeys(VyKey key, VyModifiers modifiers, bool focusOnC
     if (!modifiers.ctrl) {
         return false;
     }
+    // In an edit box, select-all and the clipboard keys work on its text.
+    const bool textKey =
+        key == VyKey::kA || key == VyKey::kC || key == VyKey::kX || key == VyKey::kV;
+    if (textKey && !focusOnCanvas) {
+        return false;
+    }
     switch (key) {
         case VyKey::kZ:
             if (modifiers.shift) {
@@ -315,4 +323,81 @@ bool CVylCanvasCore::ProcessKeys(VyKey key, VyModifiers modifiers, bool focusOnC
 
 void CVylCanvasCore::OnShiftReleased() {
     m_lastShiftReleaseMs = m_clock();
+}
+
+namespace {
+
+// One axis of a region in dots: the corner that holds each edge moves, so a
+// region drawn backwards keeps its direction.
+struct VyAxis {
+    int32_t& first;
+    int32_t& second;
+    int64_t Low() const { return std::min(first, second) / 10000; }
+    int64_t High() const { return std::max(first, second) / 10000; }
+    void SetLow(int64_t dots) { (first <= second ? first : second) = Add32(0, dots * 10000); }
+    void SetHigh(int64_t dots) { (first <= second ? second : first) = Add32(0, dots * 10000); }
+};
+
+}  // namespace
+
+int CVylCanvasCore::ChangeRegionBox(std::string_view name, int32_t value) {
+    const int32_t uid = m_selection.GetChiefUid();
+    if (m_selection.GetSelState() != 2 || m_group.GetByObjUid(uid) == nullptr) {
+        return 0;
+    }
+    VyRect r = m_group.GetRegion(uid);
+    const bool horizontal = name == "left" || name == "right" || name == "width";
+    VyAxis axis = horizontal ? VyAxis{r.left, r.right} : VyAxis{r.top, r.bottom};
+    const int64_t limit =
+        int64_t{m_dc.GetInt(horizontal ? kKeyResolutionX : kKeyResolutionY, -1)} - 1;
+    const int64_t v = value;
+    if (name == "left" || name == "top") {
+        axis.SetLow(std::min({std::max<int64_t>(v, 0), limit, axis.High()}));
+    } else if (name == "right" || name == "bottom") {
+        axis.SetHigh(std::min(std::max({v, int64_t{0}, axis.Low()}), limit));
+    } else if (name == "width" || name == "height") {
+        axis.SetHigh(axis.Low() + v - 1);
+    } else {
+        return 0;
+    }
+    Record(CVylEditAction::CreResize(uid, r));
+    m_group.ModifyRegion(uid, r);
+    OnAgain(1, 1, 1, 0, 1, 1);
+    return 1;
+}
+
+void CVylCanvasCore::TypeText(std::string_view text) {
+    const int32_t uid = m_selection.GetChiefUid();
+    if (m_mouseState == kMouseIdle || m_group.GetByObjUid(uid) == nullptr) {
+        return;
+    }
+    CloseKeyBurst();
+    AddTextContentChange(m_history, m_pacing, uid, text);
+    OnAgain(1, 1, 0, 0, 1, 1);
+}
+
+void CVylCanvasCore::RepairChief(const CVylObjectRepairAction& repair) {
+    const int32_t uid = m_selection.GetChiefUid();
+    if (m_group.GetByObjUid(uid) == nullptr) {
+        return;
+    }
+    Record(CVylEditAction::Repair(uid, repair, 0));
+    OnAgain(1, 1, 0, 1, 1, 1);
+}
+
+int CVylCanvasCore::ResizeChiefToPicture() {
+    const CVylObject* chief = m_selection.GetChiefSelectedObj();
+    CRevolver picture;
+    int32_t width = 0;
+    int32_t height = 0;
+    if (chief == nullptr || !chief->Unique().GetBytes(kKeyBmpBin, &picture) ||
+        picture.GetLength() == 0 || !ReadBmpSize(picture.View(), &width, &height)) {
+        return 0;
+    }
+    const VyRect r = chief->GetRegion();
+    const VyRect sized{r.left, r.top, Add32(r.left, (int64_t{width} - 1) * 10000),
+                       Add32(r.top, (int64_t{height} - 1) * 10000)};
+    Record(CVylEditAction::ModResize(chief->GetUid(), sized, true));
+    OnAgain(1, 1, 1, 0, 1, 1);
+    return 1;
 }

@@ -18,6 +18,7 @@
 #include "editor/document/edit_history.h"
 #include "editor/document/edit_pacing.h"
 #include "editor/document/grid_system.h"
+#include "editor/document/linker_actions.h"
 #include "editor/document/object_group.h"
 #include "editor/document/object_selection.h"
 #include "editor/model/device_context.h"
@@ -50,6 +51,30 @@ enum VyTool : int32_t {
 struct VyModifiers {
     bool shift = false;
     bool ctrl = false;
+};
+
+// The commands of the object popup menu, in its order.
+enum class VyCanvasCommand {
+    kAlignTop,
+    kAlignBottom,
+    kAlignLeft,
+    kAlignRight,
+    kSameWidth,
+    kSameHeight,
+    kSameSize,
+    kSameVertGap,
+    kSameHorizGap,
+    kHCenter,
+    kVCenter,
+    kHVCenter,
+    kFullLayout,
+    kContact,
+    kRemoveContacts,
+    kDelete,
+    kGoUp,
+    kGoDown,
+    kInflate,
+    kDeflate,
 };
 
 // The keys the canvas acts on.
@@ -146,6 +171,30 @@ class VYEDIT_EXPORT CVylCanvasCore {
     void Align(std::string_view mode);
     int OnTab();
     void LetRightAngleOneSel();
+    // A region box of the status strip typed in ("left", "right", "top",
+    // "bottom", "width", "height"; value in dots): the chief object's edge
+    // moves, kept on the LCD (width and height are not limited), and the
+    // new region is recorded. 0 when nothing is selected or the name is
+    // unknown.
+    int ChangeRegionBox(std::string_view name, int32_t value);
+    // The text panel's content typed into the chief object (system code
+    // page); typing on within 400 ms replaces the previous change, so a
+    // burst of typing is one undo step. Nothing while nothing is selected.
+    void TypeText(std::string_view text);
+    // One attribute change of the chief object recorded on its own (a
+    // picture loaded by the bitmap panel).
+    void RepairChief(const CVylObjectRepairAction& repair);
+    // The chief bitmap's region made as large as its picture; 0 when the
+    // chief holds no readable picture.
+    int ResizeChiefToPicture();
+    // Joins the nearest end points of the two selected lines; the two
+    // refusals come back for the caller to tell.
+    VyJoinResult OnContact();
+    // The chief one place up or down the stacking order, recorded.
+    void ZOrderStep(bool up);
+    // The object popup menu's commands and their enabling rules.
+    bool IsCommandEnabled(VyCanvasCommand command) const;
+    void RunCommand(VyCanvasCommand command);
 
   private:
     // Appends an action, first closing a burst of key moves left open.
@@ -180,6 +229,7 @@ class VYEDIT_EXPORT CVylCanvasCore {
     void AlignEdges(std::string_view mode);
     void SpaceEvenly(bool horizontal);
     std::optional<int32_t> LinkerOf(int32_t uid) const;
+    bool AnySlaveJoined() const;
 
     CVylCanvasHost m_noHost;
     CVylCanvasHost* m_host = &m_noHost;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/document/linker_actions.h"
+#include "editor/image/bmp_codec.h"
 #include "tests/support/canvas_driver.h"
 
 namespace {
@@ -28,11 +29,14 @@ TEST(CanvasKeys, ArrowsMoveByTheGridStepShiftStretches) {
     c.Key(VyKey::kUp);
     EXPECT_EQ(c.Region(box), (VyRect{D(105), D(99), D(145), D(144)}));
 
-    // Arrows and Delete belong to an edit box that has the focus.
+    // Arrows, Delete, select-all and the clipboard keys belong to an edit
+    // box that has the focus; undo and redo work from there too.
     EXPECT_FALSE(c.core.ProcessKeys(VyKey::kLeft, {}, false));
     EXPECT_FALSE(c.core.ProcessKeys(VyKey::kDelete, {}, false));
+    EXPECT_FALSE(c.core.ProcessKeys(VyKey::kA, kCtrl, false));
+    EXPECT_FALSE(c.core.ProcessKeys(VyKey::kV, kCtrl, false));
     EXPECT_EQ(c.core.Group().GetCount(), 1u);
-    EXPECT_TRUE(c.core.ProcessKeys(VyKey::kA, kCtrl, false));
+    EXPECT_TRUE(c.core.ProcessKeys(VyKey::kY, kCtrl, false));
 
     // Nothing selected: nothing recorded.
     c.Deselect();
@@ -318,6 +322,72 @@ TEST_F(CanvasAlign, EvenSpacingKeepsTheEndsAndDirections) {
     Select(c, {small});
     const size_t actions = c.Actions();
     Align("left");
+    EXPECT_EQ(c.Actions(), actions);
+}
+
+TEST(CanvasCommands, RegionBoxesMoveOneEdgeAndStayOnTheLcd) {
+    CanvasDriver c;
+    const int32_t box = c.Draw(kToolBox, 10, 20, 20, 40);
+    // A box from 10 to 19 dots wide reads width 10.
+    ASSERT_EQ(c.core.ChangeRegionBox("right", 19), 1);
+    EXPECT_EQ(c.LastAction(), "cre_resize 0 100000,200000,190000,400000 *");
+    EXPECT_EQ(c.core.ChangeRegionBox("right", 500), 1);
+    EXPECT_EQ(c.Region(box).right, D(319));
+    c.core.ChangeRegionBox("width", 500);
+    EXPECT_EQ(c.Region(box).right, D(509));
+    c.core.ChangeRegionBox("left", 600);
+    EXPECT_EQ(c.Region(box).left, D(319));
+    c.core.ChangeRegionBox("left", -5);
+    EXPECT_EQ(c.Region(box).left, 0);
+    c.core.ChangeRegionBox("bottom", 5);
+    EXPECT_EQ(c.Region(box).bottom, D(20));
+    c.core.ChangeRegionBox("height", 30);
+    EXPECT_EQ(c.Region(box).bottom, D(49));
+    c.core.ChangeRegionBox("top", 300);
+    EXPECT_EQ(c.Region(box).top, D(49));
+
+    // A line drawn backwards keeps its direction.
+    const int32_t line = c.Draw(kToolLine, 50, 10, 20, 30);
+    c.core.ChangeRegionBox("left", 5);
+    EXPECT_EQ(c.Region(line), (VyRect{D(50), D(10), D(5), D(30)}));
+    c.core.ChangeRegionBox("bottom", 100);
+    EXPECT_EQ(c.Region(line), (VyRect{D(50), D(10), D(5), D(100)}));
+
+    // Several selected, or an unknown box: nothing.
+    c.core.SelectAll();
+    const size_t actions = c.Actions();
+    EXPECT_EQ(c.core.ChangeRegionBox("left", 1), 0);
+    Select(c, {line});
+    EXPECT_EQ(c.core.ChangeRegionBox("middle", 1), 0);
+    EXPECT_EQ(c.Actions(), actions);
+}
+
+TEST(CanvasCommands, TypingAndPicturesChangeTheChief) {
+    CanvasDriver c;
+    c.Draw(kToolText, 10, 10, 100, 40);
+    c.core.TypeText("a");
+    c.nowMs += 100;
+    c.core.TypeText("ab");
+    EXPECT_EQ(c.LastAction(), "repair[text_content] 0 0,0,0,0 *");
+    EXPECT_EQ(c.Actions(), 3u);
+    c.nowMs += 500;
+    c.core.TypeText("abc");
+    EXPECT_EQ(c.Actions(), 4u);
+    EXPECT_EQ(c.core.Group().GetByObjUid(0)->Unique().GetString(kKeyTextContent), "abc");
+
+    const int32_t bitmap = c.Draw(kToolBitmap, 50, 50, 60, 60);
+    EXPECT_EQ(c.core.ResizeChiefToPicture(), 0);
+    VyRaster raster = MakeRaster(60, 240, 1);
+    raster.palette = {0xFF000000, 0xFFFFFFFF};
+    c.core.RepairChief(
+        CVylObjectRepairAction::Bytes(kKeyBmpBin, CRevolver::FromBytes(EncodeBmp(raster))));
+    EXPECT_EQ(c.core.ResizeChiefToPicture(), 1);
+    EXPECT_EQ(c.Region(bitmap), (VyRect{D(50), D(50), D(109), D(289)}));
+
+    // Nothing selected: typing records nothing.
+    c.Deselect();
+    const size_t actions = c.Actions();
+    c.core.TypeText("x");
     EXPECT_EQ(c.Actions(), actions);
 }
 

@@ -1,0 +1,95 @@
+#include "bitmap_panel.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <utility>
+
+#include "editor/canvas/canvas_widget.h"
+#include "editor/canvas/notice.h"
+#include "editor/frame/picture_loading.h"
+
+namespace {
+
+QString AskWithDialog(QWidget* parent, const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
+VyOpenFileChooser& Chooser() {
+    static VyOpenFileChooser chooser = AskWithDialog;
+    return chooser;
+}
+
+}  // namespace
+
+VyOpenFileChooser CDlgLocalBmp::SetOpenFileChooser(VyOpenFileChooser chooser) {
+    return std::exchange(Chooser(),
+                         chooser ? std::move(chooser) : VyOpenFileChooser(AskWithDialog));
+}
+
+QString CDlgLocalBmp::PictureFilter() {
+    QStringList patterns;
+    for (const QString& extension : QStringLiteral("bmp/jpg/gif/png/ico/tif/pcx").split(u'/')) {
+        patterns << QStringLiteral("*.") + extension;
+    }
+    const QString joined = patterns.join(u';');
+    return QStringLiteral("지원되는 이미지 형식(") + joined + QStringLiteral(");;모든 파일(*.*)");
+}
+
+CDlgLocalBmp::CDlgLocalBmp(CVylCanvas* canvas, QWidget* parent)
+    : CVyeAttributePanel(canvas, parent) {
+    m_load = new QPushButton(QStringLiteral("불러오기.."), this);
+    m_realSize = new QPushButton(QStringLiteral("실제 크기로 변경"), this);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->addWidget(m_load);
+    layout->addWidget(m_realSize);
+    layout->addStretch(1);
+    connect(m_load, &QPushButton::clicked, this, &CDlgLocalBmp::OnLoad);
+    connect(m_realSize, &QPushButton::clicked, this, [this] {
+        if (Canvas() != nullptr) {
+            Canvas()->Core().ResizeChiefToPicture();
+        }
+    });
+    WatchKeys();
+}
+
+void CDlgLocalBmp::OnLoad() {
+    const QString path =
+        Chooser()(this, QStringLiteral("이미지 파일을 선택하세요."), PictureFilter());
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        LoadPicture(path);
+    }
+}
+
+void CDlgLocalBmp::LoadPicture(const QString& path) {
+    if (Canvas() == nullptr) {
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowNotice(QStringLiteral("파일을 로드할 수 없습니다."), QString(), this);
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    CVylCanvasCore& core = Canvas()->Core();
+    const std::optional<std::string> picture =
+        PrepareLcdPicture(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                          core.DeviceContext().GetInt(kKeyResolutionX, -1),
+                          core.DeviceContext().GetInt(kKeyResolutionY, -1));
+    if (!picture) {
+        ShowNotice(QStringLiteral("지원되는 이미지 형식이 아닙니다."), QString(), this);
+        return;
+    }
+    core.RepairChief(CVylObjectRepairAction::Bytes(kKeyBmpBin, CRevolver::FromBytes(*picture)));
+}
+
+void CDlgLocalBmp::UpdateShowStates() {
+    const CVylObject* chief =
+        Canvas() != nullptr ? Canvas()->Core().Selection().GetChiefSelectedObj() : nullptr;
+    CRevolver picture;
+    m_realSize->setEnabled(chief != nullptr && chief->Unique().GetBytes(kKeyBmpBin, &picture) &&
+                           picture.GetLength() > 0);
+}

@@ -1,0 +1,65 @@
+#include "grid_settings_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "editor/canvas/canvas_widget.h"
+#include "editor/tree/decimal_text.h"
+
+CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent)
+    : QDialog(parent), m_canvas(canvas), m_gridPath(std::move(gridPath)) {
+    setWindowTitle(QStringLiteral("그리드 설정"));
+    setModal(false);
+    CVylGridSystem& grid = m_canvas.Core().Grid();
+    grid.Load(m_gridPath);
+    m_use = new QCheckBox(QStringLiteral("그리드 사용함"), this);
+    m_use->setChecked(grid.GetGridInt("use_grid", 1) != 0);
+    m_slider = new QSlider(Qt::Horizontal, this);
+    m_slider->setRange(2, 12);
+    m_slider->setValue(grid.GetGridInt("grid_size", 5));
+    m_box = new QLineEdit(QString::number(grid.GetGridInt("grid_size", 5)), this);
+    m_box->setFixedWidth(m_box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10);
+
+    auto* spacing = new QHBoxLayout;
+    spacing->addWidget(new QLabel(QStringLiteral("간격"), this));
+    spacing->addWidget(m_slider, 1);
+    spacing->addWidget(m_box);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_use);
+    layout->addLayout(spacing);
+    setMinimumWidth(260);
+
+    connect(m_use, &QCheckBox::clicked, this, [this](bool checked) {
+        m_canvas.Core().Grid().SetGridInt("use_grid", checked ? 1 : 0);
+        m_canvas.OnAgain(1, 0, 0, 0, 0, 0);
+    });
+    connect(m_slider, &QSlider::sliderMoved, this,
+            [this](int position) { m_box->setText(QString::number(position)); });
+    // The box takes any number, beyond the slider's range too.
+    connect(m_box, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_canvas.Core().Grid().SetGridInt("grid_size", AtoiValue(text.toStdString()));
+        m_canvas.OnAgain(1, 0, 0, 0, 0, 0);
+    });
+}
+
+void CDlgGridSettings::Save() {
+    if (!m_saved) {
+        m_saved = true;
+        m_canvas.Core().Grid().Save(m_gridPath);
+    }
+}
+
+void CDlgGridSettings::closeEvent(QCloseEvent* event) {
+    Save();
+    QDialog::closeEvent(event);
+}
+
+void CDlgGridSettings::done(int result) {
+    Save();
+    QDialog::done(result);
+}

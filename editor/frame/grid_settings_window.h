@@ -1,0 +1,39 @@
+// The grid settings window ("그리드 설정"): modeless; the canvas's grid
+// follows every change at once, and "grid.cfg" is written when it closes.
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "editor/vyedit_export.h"
+
+class CVylCanvas;
+class QCheckBox;
+class QLineEdit;
+class QSlider;
+
+class VYEDIT_EXPORT CDlgGridSettings : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Loads gridPath into the canvas's grid settings.
+    CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent = nullptr);
+
+    QCheckBox* UseGrid() const { return m_use; }
+    QSlider* Spacing() const { return m_slider; }
+    QLineEdit* SpacingBox() const { return m_box; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void done(int result) override;
+
+  private:
+    void Save();
+
+    CVylCanvas& m_canvas;
+    std::string m_gridPath;
+    QCheckBox* m_use = nullptr;
+    QSlider* m_slider = nullptr;
+    QLineEdit* m_box = nullptr;
+    bool m_saved = false;
+};

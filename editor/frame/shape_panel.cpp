@@ -1,0 +1,214 @@
+#include "shape_panel.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+#include "editor/canvas/canvas_widget.h"
+#include "editor/canvas/notice.h"
+#include "editor/document/profile_file.h"
+#include "editor/model/column_table.h"
+#include "editor/tree/decimal_text.h"
+
+namespace {
+
+// Whether the LCD commands of an object kind depend on a setting (the
+// device context's command dependence table).
+bool KindDependsOn(const CVylDeviceContext& dc, int32_t kind, std::string_view setting) {
+    CVylColumnTable table;
+    table.Parse(dc.GetString(kKeyCmdDependenceReference));
+    const CVylColumnTable::Column* column = table.GetColumn(DecimalText(kind));
+    if (column == nullptr) {
+        return false;
+    }
+    for (std::string_view cell : *column) {
+        if (!cell.empty() && cell.front() == '%') {
+            cell.remove_prefix(1);
+        }
+        if (cell == setting) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AnySelectedDependsOn(const CVylCanvasCore& core, std::string_view setting) {
+    VyUidSet kinds;
+    core.Selection().GetAllSelectedObjectKindMap(kinds);
+    for (int32_t kind : kinds) {
+        if (KindDependsOn(core.DeviceContext(), kind, setting)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QSlider* Slider(int minimum, int maximum, QWidget* parent) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setRange(minimum, maximum);
+    slider->setMinimumWidth(110);
+    return slider;
+}
+
+QLineEdit* NumberBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(3);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+    box->setAlignment(Qt::AlignRight);
+    return box;
+}
+
+}  // namespace
+
+CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
+    : CVyeAttributePanel(canvas, parent) {
+    m_thickness = NumberBox(this);
+    m_spacing = NumberBox(this);
+    m_thicknessSlider = Slider(0, 25, this);
+    m_spacingSlider = Slider(1, 25, this);
+    m_on = new QPushButton(QStringLiteral("■"), this);
+    m_off = new QPushButton(QStringLiteral("□"), this);
+    for (QPushButton* button : {m_on, m_off}) {
+        button->setCheckable(true);
+        button->setFixedWidth(button->sizeHint().height() + 6);
+    }
+    auto* colours = new QButtonGroup(this);
+    colours->addButton(m_on);
+    colours->addButton(m_off);
+    m_on->setChecked(true);
+    m_rightAngle = new QPushButton(QStringLiteral("직각으로"), this);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setHorizontalSpacing(6);
+    layout->addWidget(new QLabel(QStringLiteral("선 굵기"), this), 0, 0);
+    layout->addWidget(m_thickness, 0, 1);
+    layout->addWidget(m_thicknessSlider, 0, 2);
+    layout->addWidget(new QLabel(QStringLiteral("점선 간격"), this), 1, 0);
+    layout->addWidget(m_spacing, 1, 1);
+    layout->addWidget(m_spacingSlider, 1, 2);
+    layout->addWidget(new QLabel(QStringLiteral("색"), this), 0, 3);
+    layout->addWidget(m_on, 0, 4);
+    layout->addWidget(m_off, 0, 5);
+    layout->addWidget(m_rightAngle, 1, 3, 1, 3);
+    layout->setColumnStretch(6, 1);
+
+    SetUpdating(true);
+    m_thickness->setText(QStringLiteral("0"));
+    m_spacing->setText(QStringLiteral("1"));
+    m_committedThickness = m_thickness->text();
+    m_committedSpacing = m_spacing->text();
+    SetUpdating(false);
+    ReadIntoTool();
+
+    for (const auto& [box, slider] :
+         {std::pair{m_thickness, m_thicknessSlider}, std::pair{m_spacing, m_spacingSlider}}) {
+        QLineEdit* target = box;
+        connect(box, &QLineEdit::textChanged, this,
+                [this, target] { OnBoxChanged(target, false); });
+        connect(box, &QLineEdit::editingFinished, this,
+                [this, target] { OnBoxChanged(target, true); });
+        connect(slider, &QSlider::sliderMoved, this, [this, target](int position) {
+            target->setText(QString::number(position));
+            if (target == m_spacing) {
+                ConsiderDottedCircleNotice();
+            }
+        });
+        connect(slider, &QSlider::sliderReleased, this,
+                [this, target] { OnBoxChanged(target, true); });
+    }
+    connect(m_on, &QPushButton::clicked, this, [this] { OnColour(true); });
+    connect(m_off, &QPushButton::clicked, this, [this] { OnColour(false); });
+    connect(m_rightAngle, &QPushButton::clicked, this,
+            [this] { Canvas()->Core().LetRightAngleOneSel(); });
+    WatchKeys();
+}
+
+void CDlgLocalShape::ToLocalCtrls(const CVylObjectUniqueAttr& attrs) {
+    SetUpdating(true);
+    m_thickness->setText(QString::fromStdString(attrs.GetString(kKeyDotSize)));
+    m_spacing->setText(QString::fromStdString(attrs.GetString(kKeyDottedSpacing)));
+    m_committedThickness = m_thickness->text();
+    m_committedSpacing = m_spacing->text();
+    const int32_t colour = attrs.GetInt(kKeyColorSwitch, 0);
+    const bool on = colour >= 1;
+    m_on->setChecked(on);
+    m_off->setChecked(!on);
+    SetUpdating(false);
+}
+
+void CDlgLocalShape::FromLocalCtrls(CVylObjectUniqueAttr& attrs) const {
+    attrs.SetString(kKeyDotSize, m_thickness->text().toStdString());
+    attrs.SetString(kKeyDottedSpacing, m_spacing->text().toStdString());
+    attrs.SetString(kKeyColorSwitch, m_on->isChecked() ? "1" : "0");
+}
+
+void CDlgLocalShape::ReadIntoTool() {
+    if (Canvas() != nullptr) {
+        FromLocalCtrls(Canvas()->Core().ToolAttrs());
+    }
+}
+
+// Live while the value changes (the objects and the LCD follow, nothing is
+// recorded); recorded once when it is final (slider released, Enter, focus
+// gone), so that a typed value is kept too.
+void CDlgLocalShape::OnBoxChanged(QLineEdit* box, bool final) {
+    if (IsUpdating() || Canvas() == nullptr) {
+        return;
+    }
+    const std::string_view key = box == m_thickness ? kKeyDotSize : kKeyDottedSpacing;
+    const std::string text = box->text().toStdString();
+    QString& committed = box == m_thickness ? m_committedThickness : m_committedSpacing;
+    if (!final) {
+        Canvas()->Core().TypicalRepair(CVylObjectRepairAction::Text(key, text), 1);
+    } else if (box->text() != committed) {
+        Canvas()->Core().TypicalRepair(CVylObjectRepairAction::Text(key, text), 0);
+        committed = box->text();
+    }
+    ReadIntoTool();
+}
+
+void CDlgLocalShape::OnEnter(QObject* watched) {
+    if (watched == m_thickness || watched == m_spacing) {
+        OnBoxChanged(static_cast<QLineEdit*>(watched), true);
+    }
+}
+
+void CDlgLocalShape::OnColour(bool on) {
+    if (Canvas() == nullptr) {
+        return;
+    }
+    Canvas()->Core().TypicalRepair(CVylObjectRepairAction::Text(kKeyColorSwitch, on ? "1" : "0"),
+                                   0);
+    ReadIntoTool();
+}
+
+void CDlgLocalShape::UpdateShowStates() {
+    if (Canvas() == nullptr) {
+        return;
+    }
+    const CVylCanvasCore& core = Canvas()->Core();
+    m_rightAngle->setEnabled(core.Selection().GetSelState() == 2 &&
+                             core.Selection().GetChiefSelectedObjKind() == kObjLine);
+    const bool thickness = AnySelectedDependsOn(core, kKeyDotSize);
+    const bool spacing = AnySelectedDependsOn(core, "line_style");
+    m_thickness->setEnabled(thickness);
+    m_thicknessSlider->setEnabled(thickness);
+    m_spacing->setEnabled(spacing);
+    m_spacingSlider->setEnabled(spacing);
+}
+
+// Dotted circles are drawn solid by the module: said once per installation.
+void CDlgLocalShape::ConsiderDottedCircleNotice() {
+    if (m_dottedCircleConsidered || m_textDataFolder.empty() || Canvas() == nullptr ||
+        !Canvas()->Core().Selection().IsObjectKindAnySelected(kObjEllipse)) {
+        return;
+    }
+    m_dottedCircleConsidered = true;
+    if (TakeOneTimeNotice(m_textDataFolder + "/contexthelpshow.ini", "dottedcircle")) {
+        ShowNotice(QStringLiteral("※ 점선으로 된 원은 지원하지 않습니다."), QString(), this);
+    }
+}

@@ -1,0 +1,58 @@
+// CDlgLocalShape: the attribute panel of lines, boxes and ellipses: line
+// thickness and dotted spacing (boxes and sliders), the dot colour, and the
+// right-angle command for a line.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "editor/frame/attribute_panel.h"
+#include "editor/model/drawing_object.h"
+
+class QLineEdit;
+class QPushButton;
+class QSlider;
+
+class CDlgLocalShape : public CVyeAttributePanel {
+    Q_OBJECT
+
+  public:
+    explicit CDlgLocalShape(CVylCanvas* canvas, QWidget* parent = nullptr);
+
+    void ToLocalCtrls(const CVylObjectUniqueAttr& attrs);
+    void FromLocalCtrls(CVylObjectUniqueAttr& attrs) const;
+    void UpdateShowStates();
+    // The folder of "contexthelpshow.ini" (the dotted-circle notice).
+    void SetTextDataFolder(std::string folder) { m_textDataFolder = std::move(folder); }
+
+    QLineEdit* ThicknessBox() const { return m_thickness; }
+    QLineEdit* SpacingBox() const { return m_spacing; }
+    QSlider* ThicknessSlider() const { return m_thicknessSlider; }
+    QSlider* SpacingSlider() const { return m_spacingSlider; }
+    QPushButton* DotsOnButton() const { return m_on; }
+    QPushButton* DotsOffButton() const { return m_off; }
+    QPushButton* RightAngleButton() const { return m_rightAngle; }
+
+  protected:
+    void OnEnter(QObject* watched) override;
+
+  private:
+    // A box's value: shown live while it changes, recorded once it is final.
+    void OnBoxChanged(QLineEdit* box, bool final);
+    void OnColour(bool on);
+    void ReadIntoTool();
+    void ConsiderDottedCircleNotice();
+
+    QLineEdit* m_thickness = nullptr;
+    QLineEdit* m_spacing = nullptr;
+    QSlider* m_thicknessSlider = nullptr;
+    QSlider* m_spacingSlider = nullptr;
+    QPushButton* m_on = nullptr;
+    QPushButton* m_off = nullptr;
+    QPushButton* m_rightAngle = nullptr;
+    // The values last recorded (or shown from the selection).
+    QString m_committedThickness;
+    QString m_committedSpacing;
+    std::string m_textDataFolder;
+    bool m_dottedCircleConsidered = false;
+};

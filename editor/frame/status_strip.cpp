@@ -1,0 +1,237 @@
+#include "status_strip.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "editor/canvas/canvas_widget.h"
+#include "editor/canvas/notice.h"
+#include "editor/document/profile_file.h"
+#include "editor/frame/frame_colours.h"
+#include "editor/tree/code_page.h"
+#include "editor/tree/decimal_text.h"
+
+namespace {
+
+constexpr int kTickMs = 1000;
+constexpr int kRegionDelayMs = 1700;
+const QColor kWarningColour(200, 50, 50);
+
+// The region boxes in the order of their names.
+constexpr std::array<const char*, 6> kBoxNames = {"left",   "right", "top",
+                                                  "bottom", "width", "height"};
+
+QLabel* Label(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+}  // namespace
+
+CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(3);
+    m_state = Label(QString(), this);
+    m_noAnswer = Label(QString(), this);
+    m_noAnswer->setStyleSheet(QStringLiteral("color: rgb(200, 50, 50);"));
+    m_position = new QLineEdit(this);
+    m_position->setReadOnly(true);
+    m_position->setFocusPolicy(Qt::NoFocus);
+    m_position->setFixedWidth(
+        m_position->fontMetrics().horizontalAdvance(QStringLiteral("(319,239)")) + 12);
+    layout->addWidget(m_state);
+    layout->addWidget(m_noAnswer, 1);
+    layout->addWidget(m_position);
+    layout->addWidget(Label(QStringLiteral("영역 X:"), this));
+    layout->addWidget(AddBox("left", 6));
+    layout->addWidget(Label(QStringLiteral("~"), this));
+    layout->addWidget(AddBox("right", 6));
+    layout->addWidget(Label(QStringLiteral("Y:"), this));
+    layout->addWidget(AddBox("top", 6));
+    layout->addWidget(Label(QStringLiteral("~"), this));
+    layout->addWidget(AddBox("bottom", 6));
+    layout->addWidget(Label(QStringLiteral("크기"), this));
+    layout->addWidget(AddBox("width", 6));
+    layout->addWidget(Label(QStringLiteral("x"), this));
+    layout->addWidget(AddBox("height", 6));
+    m_refresh = new QPushButton(QStringLiteral("통신상태 새로고침"), this);
+    m_refresh->setEnabled(false);
+    m_refresh->setFocusPolicy(Qt::NoFocus);
+    connect(m_refresh, &QPushButton::clicked, this, &CDlgGlobalStatus::OnRefreshLcdState);
+    layout->addWidget(m_refresh);
+    ShowRegion(false, 0, 0, 0, 0);
+
+    m_tick.setInterval(kTickMs);
+    connect(&m_tick, &QTimer::timeout, this, &CDlgGlobalStatus::OnTimer);
+    m_tick.start();
+    m_regionTimer.setSingleShot(true);
+    m_regionTimer.setInterval(kRegionDelayMs);
+    connect(&m_regionTimer, &QTimer::timeout, this, &CDlgGlobalStatus::OnRegionTimer);
+}
+
+CDlgGlobalStatus::~CDlgGlobalStatus() {
+    m_link.Finalize();
+}
+
+QLineEdit* CDlgGlobalStatus::AddBox(const char* name, int32_t maxLength) {
+    auto* box = new QLineEdit(this);
+    box->setMaxLength(maxLength);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
+    box->setAlignment(Qt::AlignRight);
+    box->installEventFilter(this);
+    const std::string key = name;
+    connect(box, &QLineEdit::textEdited, this, [this, key] { OnBoxEdited(key); });
+    m_boxes[m_boxCount++] = {key, box};
+    return box;
+}
+
+QLineEdit* CDlgGlobalStatus::RegionBox(const std::string& name) const {
+    for (const auto& [key, box] : m_boxes) {
+        if (key == name) {
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+void CDlgGlobalStatus::SetStateText(const QString& text) {
+    m_state->setText(text);
+}
+
+QString CDlgGlobalStatus::StateText() const {
+    return m_state->text();
+}
+
+QString CDlgGlobalStatus::PositionText() const {
+    return m_position->text();
+}
+
+QString CDlgGlobalStatus::NoAnswerText() const {
+    return m_noAnswer->text();
+}
+
+void CDlgGlobalStatus::ShowRegion(bool oneSelected, int32_t left, int32_t top, int32_t right,
+                                  int32_t bottom) {
+    const std::array<int64_t, 6> values = {
+        left, right, top, bottom, int64_t{right} - left + 1, int64_t{bottom} - top + 1};
+    m_updating = true;
+    for (size_t i = 0; i < m_boxes.size(); ++i) {
+        QLineEdit* box = m_boxes[i].second;
+        box->setText(oneSelected ? QString::number(values[i]) : QString());
+        box->setEnabled(oneSelected);
+    }
+    m_updating = false;
+}
+
+// A box typed into is applied when the typing pauses, on Enter, or when
+// the focus leaves it.
+void CDlgGlobalStatus::OnBoxEdited(const std::string& name) {
+    QLineEdit* box = RegionBox(name);
+    if (m_updating || box == nullptr || !box->hasFocus()) {
+        return;
+    }
+    for (size_t i = 0; i < kBoxNames.size(); ++i) {
+        if (name == kBoxNames[i]) {
+            m_marked[i] = true;
+        }
+    }
+    m_regionTimer.start();
+}
+
+void CDlgGlobalStatus::Reflect() {
+    for (size_t i = 0; i < kBoxNames.size(); ++i) {
+        if (!m_marked[i]) {
+            continue;
+        }
+        m_marked[i] = false;
+        if (m_canvas != nullptr) {
+            const QString text = RegionBox(kBoxNames[i])->text();
+            m_canvas->Core().ChangeRegionBox(kBoxNames[i], AtoiValue(text.toStdString()));
+        }
+    }
+}
+
+void CDlgGlobalStatus::OnRegionTimer() {
+    m_regionTimer.stop();
+    Reflect();
+}
+
+void CDlgGlobalStatus::UpdateLcdPointEditCtrl() {
+    if (m_canvas == nullptr) {
+        return;
+    }
+    const CVylCanvasCore& core = m_canvas->Core();
+    const VyPoint point = core.Fit().ScreenToVirtualEnlarged(core.GetCursorScreen());
+    const int32_t x = point.x / 10000;
+    const int32_t y = point.y / 10000;
+    const int32_t width = core.DeviceContext().GetInt(kKeyResolutionX, -1);
+    const int32_t height = core.DeviceContext().GetInt(kKeyResolutionY, -1);
+    if (x >= 0 && x < width && y >= 0 && y < height) {
+        m_position->setText(QStringLiteral("(%1,%2)   ").arg(x).arg(y));
+    } else {
+        m_position->setText(QStringLiteral("OUTSIDE  "));
+    }
+}
+
+void CDlgGlobalStatus::OnRefreshLcdState() {
+    m_link.InitCredits();
+}
+
+void CDlgGlobalStatus::OnTimer() {
+    CVylLinkCredits& credits = m_link.Credits();
+    m_refresh->setEnabled(m_link.GetNotReturnedCmdCount() != 0);
+    if (m_link.GetNotReturnedCmdCount() == 0) {
+        credits.ClearNoAnswer();
+    }
+    // The last command of a transfer has nobody waiting for its answer.
+    if (credits.CheckNoAnswer()) {
+        ConsiderFirmwareNotice();
+        m_noAnswer->setText(QStringLiteral("LCD로부터 응답 없음"));
+        Q_EMIT messageLine(kWarningColour, QString::fromStdString(Cp949ToUtf8(kNoAnswerWarning)));
+    } else {
+        m_noAnswer->clear();
+        Q_EMIT messageLine(kWarningColour, QString());
+    }
+}
+
+// Once per run, and then once per installation.
+void CDlgGlobalStatus::ConsiderFirmwareNotice() {
+    if (m_firmwareNoticeConsidered || m_textDataFolder.empty()) {
+        return;
+    }
+    m_firmwareNoticeConsidered = true;
+    if (TakeOneTimeNotice(m_textDataFolder + "/contexthelpshow.ini", "firmwareversion")) {
+        ShowNotice(QStringLiteral("※ 펌웨어 버전이 맞지 않으면 LCD에 출력되지 않습니다."),
+                   QString(), this);
+    }
+}
+
+// Escape is swallowed, Enter applies the boxes, any other key goes to the
+// canvas first (arrows and Delete stay with the box).
+bool CDlgGlobalStatus::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        Reflect();
+    } else if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            Reflect();
+            return true;
+        }
+        if (m_canvas != nullptr && m_canvas->ProcessKeys(key, false)) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CDlgGlobalStatus::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kPanelColour);
+}

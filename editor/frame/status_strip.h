@@ -1,0 +1,84 @@
+// CDlgGlobalStatus: the strip along the bottom of the editor. It owns the
+// serial link, warns when the module stops answering, shows the mouse
+// position in LCD dots and offers six boxes in which the user types the
+// exact region of the one selected object.
+#pragma once
+
+#include <QColor>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "editor/link/serial_link.h"
+#include "editor/vyedit_export.h"
+
+class CVylCanvas;
+class QLabel;
+class QPushButton;
+
+class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit CDlgGlobalStatus(QWidget* parent = nullptr);
+    // Closes the port.
+    ~CDlgGlobalStatus() override;
+
+    CVylMSComm& Link() { return m_link; }
+    void SetCanvas(CVylCanvas* canvas) { m_canvas = canvas; }
+    // The folder of "contexthelpshow.ini" (the firmware notice).
+    void SetTextDataFolder(std::string folder) { m_textDataFolder = std::move(folder); }
+
+    // Filled by the editor frame after every change.
+    void SetStateText(const QString& text);
+    QString StateText() const;
+    // The six region boxes in dots (left, right, top, bottom, width,
+    // height), enabled; or empty and disabled.
+    void ShowRegion(bool oneSelected, int32_t left, int32_t top, int32_t right, int32_t bottom);
+    // The mouse position box, from the cursor over the canvas.
+    void UpdateLcdPointEditCtrl();
+    QString PositionText() const;
+    QString NoAnswerText() const;
+    QLineEdit* RegionBox(const std::string& name) const;
+    QPushButton* RefreshButton() const { return m_refresh; }
+
+    // The refresh button: the link drops what it was sending.
+    void OnRefreshLcdState();
+    // Applies every region box typed into since the last time.
+    void Reflect();
+    // The 1 s tick: refresh button, no-answer warning (public so that
+    // tests drive it without waiting).
+    void OnTimer();
+    // The 1.7 s one-shot tick after typing into a region box.
+    void OnRegionTimer();
+
+  Q_SIGNALS:
+    // A coloured text for the application's message line (empty clears it).
+    void messageLine(const QColor& colour, const QString& text);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QLineEdit* AddBox(const char* name, int32_t maxLength);
+    void OnBoxEdited(const std::string& name);
+    void ConsiderFirmwareNotice();
+
+    CVylMSComm m_link;
+    CVylCanvas* m_canvas = nullptr;
+    std::string m_textDataFolder;
+    QLabel* m_state = nullptr;
+    QLabel* m_noAnswer = nullptr;
+    QLineEdit* m_position = nullptr;
+    std::array<std::pair<std::string, QLineEdit*>, 6> m_boxes{};
+    size_t m_boxCount = 0;
+    QPushButton* m_refresh = nullptr;
+    std::array<bool, 6> m_marked{};
+    bool m_updating = false;
+    bool m_firmwareNoticeConsidered = false;
+    QTimer m_tick;
+    QTimer m_regionTimer;
+};

@@ -1,0 +1,39 @@
+// The module's display settings as commands: each a short command of its
+// own, sent as one chunk. Indexes are those of the LCD options dialog's
+// lists, whose first item is a title that sends nothing.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "editor/command/template_runner.h"
+
+// Backlight: item 1 OFF, 2 ON.
+VyByteArray BacklightCommand(int32_t item);
+// Graphic layer: items 1 to 3 are layers 1 to 3.
+VyByteArray GraphicLayerCommand(int32_t item);
+// Overlay: items 1 OR, 2 AND, 3 XOR.
+VyByteArray OverlayModeCommand(int32_t item);
+// Write mode: items 1 FAST, 2 SLOW.
+VyByteArray WriteModeCommand(int32_t item);
+// The states of layers 1, 2 and 3 (0 OFF, 1 ON, 2 2Hz flash, 3 16Hz flash).
+VyByteArray LayerStatesCommand(int32_t layer1, int32_t layer2, int32_t layer3);
+// The brightness, a 16-bit value with its low byte first.
+VyByteArray BrightnessCommand(int32_t brightness);
+
+// Brightness changes are sent at most once a tick (250 ms), the latest
+// value only: the value chosen goes out when it differs from the value
+// noted at the previous tick. A value chosen before the first tick is sent
+// by it too.
+class CVylBrightnessThrottle {
+  public:
+    // The brightness now chosen (-1: none yet).
+    void Set(int32_t brightness) { m_current = brightness; }
+    int32_t Current() const { return m_current; }
+    // What to send on this tick, if anything; notes the current value.
+    std::optional<VyByteArray> Tick();
+
+  private:
+    int32_t m_current = -1;
+    int32_t m_noted = -1;
+};
