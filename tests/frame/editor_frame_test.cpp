@@ -1,0 +1,252 @@
+// The editor frame driven by real events on the offscreen platform.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QToolBar>
+
+#include "editor/document/linker_actions.h"
+#include "tests/support/editor_fixture.h"
+
+namespace {
+
+class EditorFrame : public EditorFixture {
+  protected:
+    void SetUp() override { OpenEditor(); }
+    // The enabled popup items, in menu order, as a string of 0 and 1.
+    std::string PopupEnabling() {
+        std::string enabled;
+        const std::unique_ptr<QMenu> menu = editor->CreatePopupMenu();
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                enabled += action->isEnabled() ? '1' : '0';
+            }
+        }
+        return enabled;
+    }
+    QWidget* Shown() {
+        for (int kind = 1; kind <= 3; ++kind) {
+            if (editor->UiToDlg(kind)->isVisible()) {
+                return editor->UiToDlg(kind);
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(EditorFrame, ToolButtonsAndLettersChooseTheTool) {
+    EXPECT_EQ(Core().GetTool(), kToolSelect);
+    editor->ToolAction(kToolEllipse)->trigger();
+    EXPECT_EQ(Core().GetTool(), kToolEllipse);
+    EXPECT_TRUE(editor->ToolAction(kToolEllipse)->isChecked());
+    EXPECT_FALSE(editor->ToolAction(kToolSelect)->isChecked());
+    EXPECT_TRUE(editor->ToolAction(kToolLine)->toolTip().startsWith(QStringLiteral("직선")));
+
+    QTest::keyClick(Canvas(), Qt::Key_L);
+    EXPECT_EQ(Core().GetTool(), kToolLine);
+    EXPECT_TRUE(editor->ToolAction(kToolLine)->isChecked());
+    QTest::keyClick(Canvas(), Qt::Key_T);
+    EXPECT_EQ(Core().GetTool(), kToolText);
+    QTest::keyClick(Canvas(), Qt::Key_V);
+    EXPECT_EQ(Core().GetTool(), kToolSelect);
+    // Typing into an edit box never switches tools.
+    QLineEdit* box = editor->StatusStrip().RegionBox("left");
+    QTest::keyClick(box, Qt::Key_B);
+    EXPECT_EQ(Core().GetTool(), kToolSelect);
+}
+
+TEST_F(EditorFrame, PopupItemsFollowTheSelection) {
+    // Align x4, same size x3, gaps x2, centring x4, contact, remove, delete,
+    // up, down, enlarge, shrink.
+    EXPECT_EQ(PopupEnabling(), "00000000000000000000");
+    const int32_t a = Draw(kToolLine, 10, 10, 50, 30);
+    EXPECT_EQ(PopupEnabling(), "00000000011110110011");
+    const int32_t b = Draw(kToolLine, 60, 10, 90, 30);
+    Select({b});
+    EXPECT_EQ(PopupEnabling(), "00000000011110110111");
+    Select({a});
+    EXPECT_EQ(PopupEnabling(), "00000000011110111011");
+    Select({a, b});
+    EXPECT_EQ(PopupEnabling(), "11111111111111110011");
+    const int32_t text = Draw(kToolText, 100, 100, 200, 130);
+    Select({a, b, text});
+    EXPECT_EQ(PopupEnabling(), "11111111111110110011");
+
+    // Joined lines: the size and gap commands would tear the joint.
+    Select({a, b});
+    ASSERT_EQ(Core().OnContact(), VyJoinResult::kJoined);
+    EXPECT_EQ(PopupEnabling(), "11110000011111110011");
+
+    // A menu command acts on the canvas and is recorded.
+    Select({text});
+    const size_t actions = Core().History().GetCount();
+    const std::unique_ptr<QMenu> menu = editor->CreatePopupMenu();
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QStringLiteral("확대")) {
+            action->trigger();
+        }
+    }
+    EXPECT_EQ(Core().History().GetCount(), actions + 1);
+    EXPECT_EQ(Core().Group().GetRegion(text).left, 990000);
+}
+
+TEST_F(EditorFrame, LineContactWithABoxIsRefused) {
+    const int32_t line = Draw(kToolLine, 10, 10, 50, 30);
+    const int32_t box = Draw(kToolBox, 60, 10, 90, 30);
+    Select({line, box});
+    const size_t actions = Core().History().GetCount();
+    EXPECT_EQ(Core().OnContact(), VyJoinResult::kNotLines);
+    EXPECT_EQ(notices,
+              QStringList{QStringLiteral("두 객체가 모두 라인이어야 접점 연결이 가능합니다.")});
+    EXPECT_EQ(Core().History().GetCount(), actions);
+}
+
+TEST_F(EditorFrame, OnePanelForTheSelectionsKind) {
+    const int32_t line = Draw(kToolLine, 10, 10, 50, 30);
+    EXPECT_EQ(Shown(), &editor->ShapePanel());
+    EXPECT_TRUE(editor->ShapePanel().RightAngleButton()->isEnabled());
+    const QRect shapeAt = editor->ShapePanel().geometry();
+    const int32_t text = Draw(kToolText, 100, 100, 200, 130);
+    // A new text: its panel with an empty content box that has the focus.
+    EXPECT_EQ(Shown(), &editor->TextPanel());
+    EXPECT_TRUE(editor->TextPanel().Content()->toPlainText().isEmpty());
+    EXPECT_TRUE(editor->TextPanel().Content()->hasFocus());
+    EXPECT_EQ(editor->TextPanel().geometry(), shapeAt);
+    Select({line, text});
+    EXPECT_EQ(Shown(), nullptr);
+    const int32_t bitmap = Draw(kToolBitmap, 200, 150, 250, 200);
+    EXPECT_EQ(Shown(), &editor->BitmapPanel());
+    EXPECT_FALSE(editor->BitmapPanel().RealSizeButton()->isEnabled());
+    Select({bitmap});
+    Deselect();
+    EXPECT_EQ(Shown(), nullptr);
+}
+
+TEST_F(EditorFrame, TheStatusStripShowsAndTakesTheRegion) {
+    const int32_t box = Draw(kToolBox, 10, 20, 20, 40);
+    CDlgGlobalStatus& status = editor->StatusStrip();
+    EXPECT_EQ(status.RegionBox("left")->text(), QStringLiteral("10"));
+    EXPECT_EQ(status.RegionBox("right")->text(), QStringLiteral("20"));
+    EXPECT_EQ(status.RegionBox("height")->text(), QStringLiteral("21"));
+    // A box from 10 to 19 reads width 10.
+    QLineEdit* right = status.RegionBox("right");
+    right->setFocus();
+    right->selectAll();
+    QTest::keyClicks(right, QStringLiteral("19"));
+    QTest::keyClick(right, Qt::Key_Return);
+    EXPECT_EQ(status.RegionBox("width")->text(), QStringLiteral("10"));
+    EXPECT_TRUE(status.RegionBox("top")->isEnabled());
+    EXPECT_TRUE(status.StateText().startsWith(QStringLiteral("virtual: 115200,N,8,1  ")));
+    EXPECT_TRUE(status.StateText().endsWith(QStringLiteral("%")));
+
+    // Typed into "X to" and entered: kept on the 320-dot LCD.
+    right->setFocus();
+    right->selectAll();
+    QTest::keyClicks(right, QStringLiteral("500"));
+    QTest::keyClick(right, Qt::Key_Return);
+    EXPECT_EQ(Core().Group().GetRegion(box).right, 3190000);
+    EXPECT_EQ(status.RegionBox("right")->text(), QStringLiteral("319"));
+    // Typing pauses: the one-shot timer applies it.
+    QLineEdit* width = status.RegionBox("width");
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClicks(width, QStringLiteral("500"));
+    status.OnRegionTimer();
+    EXPECT_EQ(Core().Group().GetRegion(box).right, 5090000);
+
+    // Several selected: the boxes are empty and disabled.
+    Draw(kToolBox, 100, 100, 120, 120);
+    Core().SelectAll();
+    EXPECT_FALSE(status.RegionBox("left")->isEnabled());
+    EXPECT_TRUE(status.RegionBox("left")->text().isEmpty());
+
+    MoveTo(At(320, 10));
+    EXPECT_EQ(status.PositionText(), QStringLiteral("OUTSIDE  "));
+    MoveTo(At(12, 7));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\(1[12],[67]\\)   $"))
+                    .match(status.PositionText())
+                    .hasMatch())
+        << status.PositionText().toStdString();
+}
+
+TEST_F(EditorFrame, SliderDragsPreviewAndTheReleaseRecords) {
+    const int32_t box = Draw(kToolBox, 10, 20, 60, 40);
+    const size_t actions = Core().History().GetCount();
+    QSlider* slider = editor->ShapePanel().ThicknessSlider();
+    slider->setSliderDown(true);
+    slider->setSliderPosition(4);
+    slider->setSliderPosition(6);
+    EXPECT_EQ(editor->ShapePanel().ThicknessBox()->text(), QStringLiteral("6"));
+    EXPECT_EQ(Core().Group().GetByObjUid(box)->Unique().GetString(kKeyDotSize), "6");
+    EXPECT_EQ(Core().History().GetCount(), actions);
+    slider->setSliderDown(false);
+    EXPECT_EQ(Core().History().GetCount(), actions + 1);
+    Canvas()->OnAgain(1, 1, 0, 0, 0, 0);
+    EXPECT_EQ(Core().Group().GetByObjUid(box)->Unique().GetString(kKeyDotSize), "6");
+    // A typed value is recorded once it is entered.
+    QLineEdit* spacing = editor->ShapePanel().SpacingBox();
+    spacing->setFocus();
+    spacing->selectAll();
+    QTest::keyClicks(spacing, QStringLiteral("3"));
+    EXPECT_EQ(Core().History().GetCount(), actions + 1);
+    QTest::keyClick(spacing, Qt::Key_Return);
+    EXPECT_EQ(Core().History().GetCount(), actions + 2);
+    // The colour buttons.
+    editor->ShapePanel().DotsOffButton()->click();
+    Canvas()->OnAgain(1, 1, 0, 0, 0, 0);
+    EXPECT_EQ(Core().Group().GetByObjUid(box)->Unique().GetString(kKeyColorSwitch), "0");
+}
+
+TEST_F(EditorFrame, ColourAndBoldValuesShowInThePanels) {
+    CVylObjectUniqueAttr attrs;
+    attrs.SetString(kKeyColorSwitch, "7");
+    attrs.SetString(kKeyBoldState, "2");
+    editor->ToLocalCtrls(attrs);
+    EXPECT_TRUE(editor->ShapePanel().DotsOnButton()->isChecked());
+    EXPECT_FALSE(editor->TextPanel().KorBold()->isChecked());
+    EXPECT_TRUE(editor->TextPanel().AlnumBold()->isChecked());
+    attrs.SetString(kKeyColorSwitch, "-3");
+    editor->ToLocalCtrls(attrs);
+    EXPECT_TRUE(editor->ShapePanel().DotsOffButton()->isChecked());
+    editor->TextPanel().KorBold()->setChecked(true);
+    editor->FromLocalCtrls(attrs);
+    EXPECT_EQ(attrs.GetString(kKeyBoldState), "3");
+}
+
+TEST_F(EditorFrame, FastTypingIsOneTextChange) {
+    const int32_t text = Draw(kToolText, 100, 100, 200, 130);
+    const size_t actions = Core().History().GetCount();
+    QPlainTextEdit* content = editor->TextPanel().Content();
+    QTest::keyClick(content, Qt::Key_A);
+    nowMs += 100;
+    QTest::keyClick(content, Qt::Key_B);
+    EXPECT_EQ(Core().History().GetCount(), actions + 1);
+    EXPECT_EQ(Core().Group().GetByObjUid(text)->Unique().GetString(kKeyTextContent), "ab");
+    nowMs += 500;
+    QTest::keyClick(content, Qt::Key_C);
+    EXPECT_EQ(Core().History().GetCount(), actions + 2);
+
+    // Hangul is kept in the code page; what it cannot hold becomes "?".
+    QSignalSpy messages(editor.get(), &CVyeEditor::messageLine);
+    content->setPlainText(QStringLiteral("한글 ✓"));
+    EXPECT_EQ(Core().Group().GetByObjUid(text)->Unique().GetString(kKeyTextContent),
+              "\xC7\xD1\xB1\xDB ?");
+    ASSERT_EQ(messages.count(), 1);
+    content->setPlainText(QStringLiteral("✓✓"));
+    EXPECT_EQ(messages.count(), 1);
+    // Font, bold, inverse: one recorded change each.
+    const size_t before = Core().History().GetCount();
+    editor->TextPanel().Inverse()->click();
+    editor->TextPanel().KorBold()->click();
+    EXPECT_EQ(Core().History().GetCount(), before + 2);
+    EXPECT_EQ(Core().Group().GetByObjUid(text)->Unique().GetString(kKeyInverse), "1");
+    EXPECT_EQ(Core().Group().GetByObjUid(text)->Unique().GetString(kKeyBoldState), "1");
+}
+
+}  // namespace
