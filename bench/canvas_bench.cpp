@@ -4,10 +4,10 @@
 // update's extraction and the hex pane's).
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "bench/bench_application.h"
 #include "bench/bench_drawings.h"
 #include "bench/bench_histories.h"
 #include "editor/canvas/canvas_renderer.h"
@@ -17,15 +17,6 @@
 namespace {
 
 const QSize kClient(690, 530);
-
-QGuiApplication& GuiApplication() {
-    static int argc = 1;
-    static char name[] = "vy_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-    return app;
-}
 
 // What the canvas widget does on each of the core's requests, without a
 // window: paint into a picture, extract for the module and the hex pane.
@@ -60,7 +51,7 @@ class BenchHost : public CVylCanvasHost {
 };
 
 void BM_CanvasFullRedraw(benchmark::State& state) {
-    GuiApplication();
+    EnsureBenchApplication();
     CVylCanvasCore canvas;
     canvas.Group() = MakeCanvasDrawing(1000);
     BenchHost host(canvas);
@@ -74,7 +65,7 @@ BENCHMARK(BM_CanvasFullRedraw)->Unit(benchmark::kMillisecond);
 // The first object is dragged by its centre: the group changes in place and
 // the canvas is drawn again, without a rebuild.
 void BM_CanvasDragStep(benchmark::State& state) {
-    GuiApplication();
+    EnsureBenchApplication();
     CVylCanvasCore canvas;
     canvas.Group() = MakeCanvasDrawing(1000);
     canvas.RecalcCanvasFit(kClient.width(), kClient.height());
@@ -98,7 +89,7 @@ BENCHMARK(BM_CanvasDragStep)->Unit(benchmark::kMillisecond);
 // A move gesture on a drawing made by a 10,000-action history: the release
 // records the action and brings everything up to date.
 void BM_CanvasReleaseWithLongHistory(benchmark::State& state) {
-    GuiApplication();
+    EnsureBenchApplication();
     CVylCanvasCore canvas;
     CVylEditActionGroup history;
     FillMixedHistory(history, 10000);

@@ -18,6 +18,7 @@
 #include <functional>
 #include <thread>
 
+#include "bench/bench_application.h"
 #include "bench_drawings.h"
 #include "editor/document/full_update.h"
 #include "editor/link/link_dispatch.h"
@@ -91,16 +92,8 @@ void SendThroughLink(benchmark::State& state, CVylObjectGroup& drawing) {
     });
 }
 
-QCoreApplication& EventLoopApplication() {
-    static int argc = 1;
-    static char name[] = "vy_bench";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
-    return app;
-}
-
 void SendThroughLinkObject(benchmark::State& state, CVylObjectGroup& drawing) {
-    EventLoopApplication();
+    EnsureBenchApplication();
     SimulatedLine line(state.range(0));
     CVylMSComm link;
     link.SetString("device", line.terminal.slavePath);
