@@ -9,6 +9,7 @@
 
 #include "bench/bench_application.h"
 #include "bench/bench_drawings.h"
+#include "bench/bench_gestures.h"
 #include "bench/bench_histories.h"
 #include "editor/canvas/canvas_renderer.h"
 #include "editor/canvas/hex_listing.h"
@@ -102,16 +103,9 @@ void BM_CanvasReleaseWithLongHistory(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const int32_t uid = canvas.Group().GetZOrderList()[static_cast<size_t>(step++) % 500];
-        canvas.Selection().SetSingleSelection(uid, true);
-        const VyRect region =
-            canvas.Fit().VirtualToScreen(canvas.Group().GetRegion(uid).Normalized());
-        const VyPoint centre{(region.left + region.right) / 2, (region.top + region.bottom) / 2};
-        canvas.OnMouseMove(centre, {});
-        canvas.OnLButtonDown(centre, {});
-        canvas.OnMouseMove({centre.x + 20, centre.y + 10}, {});
+        const VyPoint release = StartMoveGesture(canvas, step++);
         state.ResumeTiming();
-        canvas.OnLButtonUp({centre.x + 20, centre.y + 10}, {});
+        canvas.OnLButtonUp(release, {});
     }
     state.counters["objects"] = static_cast<double>(canvas.Group().GetCount());
     state.counters["actions"] = static_cast<double>(canvas.History().GetCount());

@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include "bench/bench_application.h"
+#include "bench/bench_gestures.h"
 #include "bench/bench_histories.h"
 #include "editor/canvas/hex_pane.h"
 #include "editor/frame/editor_frame.h"
@@ -46,16 +47,9 @@ void BM_EditorGestureCycle(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         WaitLinkIdle(editor.Link());
-        CVylCanvasCore& core = canvas.Core();
-        const int32_t uid = core.Group().GetZOrderList()[static_cast<size_t>(step++) % 500];
-        core.Selection().SetSingleSelection(uid, true);
-        const VyRect region = core.Fit().VirtualToScreen(core.Group().GetRegion(uid).Normalized());
-        const VyPoint centre{(region.left + region.right) / 2, (region.top + region.bottom) / 2};
-        core.OnMouseMove(centre, {});
-        core.OnLButtonDown(centre, {});
-        core.OnMouseMove({centre.x + 20, centre.y + 10}, {});
+        const VyPoint release = StartMoveGesture(canvas.Core(), step++);
         state.ResumeTiming();
-        core.OnLButtonUp({centre.x + 20, centre.y + 10}, {});
+        canvas.Core().OnLButtonUp(release, {});
         canvas.repaint();
     }
     WaitLinkIdle(editor.Link());
