@@ -33,6 +33,9 @@ bool CVyeAttributePanel::eventFilter(QObject* watched, QEvent* event) {
             OnEnter(watched);
             return true;
         }
+        if (m_canvas != nullptr) {
+            BeforeCanvasKey(watched, *key);
+        }
         if (m_canvas != nullptr && m_canvas->ProcessKeys(key, false)) {
             return true;
         }

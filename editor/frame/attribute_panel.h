@@ -26,6 +26,9 @@ class CVyeAttributePanel : public QWidget {
     // Enter in a control the panel does not keep it for: the control's value
     // is taken as final.
     virtual void OnEnter(QObject* /*watched*/) {}
+    // A key is about to go to the canvas, whose command may change the
+    // selection: a value still being edited is taken as final first.
+    virtual void BeforeCanvasKey(QObject* /*watched*/, const QKeyEvent& /*key*/) {}
     // Every child control sends its keys through the panel's filter.
     void WatchKeys();
 

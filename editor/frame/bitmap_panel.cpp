@@ -34,7 +34,8 @@ QString CDlgLocalBmp::PictureFilter() {
     for (const QString& extension : QStringLiteral("bmp/jpg/gif/png/ico/tif/pcx").split(u'/')) {
         patterns << QStringLiteral("*.") + extension;
     }
-    const QString joined = patterns.join(u';');
+    // Qt's file dialogs separate the patterns of one filter by blanks.
+    const QString joined = patterns.join(u' ');
     return QStringLiteral("지원되는 이미지 형식(") + joined + QStringLiteral(");;모든 파일(*.*)");
 }
 

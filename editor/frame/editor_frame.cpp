@@ -98,15 +98,18 @@ int CVyeEditor::InitEditor(const std::string& commConfigPath, QWidget* parent, c
     }
     setGeometry(rect);
 
-    m_status = std::make_unique<CDlgGlobalStatus>(this);
+    // Made once: a second call after a failed start reuses them.
+    if (!m_canvas) {
+        m_status = std::make_unique<CDlgGlobalStatus>(this);
+        m_canvas = std::make_unique<CVylCanvas>(this);
+        m_canvas->SetLink(&m_status->Link());
+        m_status->SetCanvas(m_canvas.get());
+        CreateToolBar();
+        ConnectCanvas();
+    }
     m_status->SetTextDataFolder(textDataFolder);
-    m_canvas = std::make_unique<CVylCanvas>(this);
-    m_canvas->SetLink(&m_status->Link());
     m_canvas->SetHexPane(messageLine);
     m_canvas->Core().SetTextDataFolder(textDataFolder);
-    m_status->SetCanvas(m_canvas.get());
-    CreateToolBar();
-    ConnectCanvas();
 
     const VySettingsAsker asker =
         m_asker ? m_asker : [this](CVylMSComm& link, const VyPortNotice& notice) {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -12,10 +13,10 @@
 #include "editor/tree/decimal_text.h"
 
 CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent)
-    : QDialog(parent), m_canvas(canvas), m_gridPath(std::move(gridPath)) {
+    : QDialog(parent), m_canvas(&canvas), m_gridPath(std::move(gridPath)) {
     setWindowTitle(QStringLiteral("그리드 설정"));
     setModal(false);
-    CVylGridSystem& grid = m_canvas.Core().Grid();
+    CVylGridSystem& grid = canvas.Core().Grid();
     grid.Load(m_gridPath);
     m_use = new QCheckBox(QStringLiteral("그리드 사용함"), this);
     m_use->setChecked(grid.GetGridInt("use_grid", 1) != 0);
@@ -35,22 +36,42 @@ CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWi
     setMinimumWidth(260);
 
     connect(m_use, &QCheckBox::clicked, this, [this](bool checked) {
-        m_canvas.Core().Grid().SetGridInt("use_grid", checked ? 1 : 0);
-        m_canvas.OnAgain(1, 0, 0, 0, 0, 0);
+        if (m_canvas) {
+            m_canvas->Core().Grid().SetGridInt("use_grid", checked ? 1 : 0);
+            m_canvas->OnAgain(1, 0, 0, 0, 0, 0);
+        }
     });
     connect(m_slider, &QSlider::sliderMoved, this,
             [this](int position) { m_box->setText(QString::number(position)); });
     // The box takes any number, beyond the slider's range too.
     connect(m_box, &QLineEdit::textChanged, this, [this](const QString& text) {
-        m_canvas.Core().Grid().SetGridInt("grid_size", AtoiValue(text.toStdString()));
-        m_canvas.OnAgain(1, 0, 0, 0, 0, 0);
+        if (m_canvas) {
+            m_canvas->Core().Grid().SetGridInt("grid_size", AtoiValue(text.toStdString()));
+            m_canvas->OnAgain(1, 0, 0, 0, 0, 0);
+        }
+    });
+    // A canvas that goes takes its grid with it: nothing left to set.
+    connect(&canvas, &QObject::destroyed, this, [this] {
+        m_canvas = nullptr;
+        close();
     });
 }
 
+CDlgGridSettings* CDlgGridSettings::Open(CVylCanvas& canvas, std::string gridPath) {
+    auto* window = new CDlgGridSettings(canvas, std::move(gridPath));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->adjustSize();
+    if (const QScreen* screen = window->screen()) {
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    }
+    window->show();
+    return window;
+}
+
 void CDlgGridSettings::Save() {
-    if (!m_saved) {
+    if (!m_saved && m_canvas) {
         m_saved = true;
-        m_canvas.Core().Grid().Save(m_gridPath);
+        m_canvas->Core().Grid().Save(m_gridPath);
     }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <string>
 
 #include "editor/vyedit_export.h"
@@ -18,6 +19,9 @@ class VYEDIT_EXPORT CDlgGridSettings : public QDialog {
   public:
     // Loads gridPath into the canvas's grid settings.
     CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent = nullptr);
+    // Shows a window of its own, centred on the screen, that deletes itself
+    // when it is closed (or when the canvas goes).
+    static CDlgGridSettings* Open(CVylCanvas& canvas, std::string gridPath);
 
     QCheckBox* UseGrid() const { return m_use; }
     QSlider* Spacing() const { return m_slider; }
@@ -30,7 +34,7 @@ class VYEDIT_EXPORT CDlgGridSettings : public QDialog {
   private:
     void Save();
 
-    CVylCanvas& m_canvas;
+    QPointer<CVylCanvas> m_canvas;
     std::string m_gridPath;
     QCheckBox* m_use = nullptr;
     QSlider* m_slider = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "editor/canvas/notice.h"
 #include "editor/document/profile_file.h"
 #include "editor/model/column_table.h"
+#include "editor/tree/code_page.h"
 #include "editor/tree/decimal_text.h"
 
 namespace {
@@ -129,8 +131,8 @@ CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
 
 void CDlgLocalShape::ToLocalCtrls(const CVylObjectUniqueAttr& attrs) {
     SetUpdating(true);
-    m_thickness->setText(QString::fromStdString(attrs.GetString(kKeyDotSize)));
-    m_spacing->setText(QString::fromStdString(attrs.GetString(kKeyDottedSpacing)));
+    m_thickness->setText(QString::fromStdString(Cp949ToUtf8(attrs.GetString(kKeyDotSize))));
+    m_spacing->setText(QString::fromStdString(Cp949ToUtf8(attrs.GetString(kKeyDottedSpacing))));
     m_committedThickness = m_thickness->text();
     m_committedSpacing = m_spacing->text();
     const int32_t colour = attrs.GetInt(kKeyColorSwitch, 0);
@@ -141,8 +143,8 @@ void CDlgLocalShape::ToLocalCtrls(const CVylObjectUniqueAttr& attrs) {
 }
 
 void CDlgLocalShape::FromLocalCtrls(CVylObjectUniqueAttr& attrs) const {
-    attrs.SetString(kKeyDotSize, m_thickness->text().toStdString());
-    attrs.SetString(kKeyDottedSpacing, m_spacing->text().toStdString());
+    attrs.SetString(kKeyDotSize, Utf8ToCp949(m_thickness->text().toStdString()));
+    attrs.SetString(kKeyDottedSpacing, Utf8ToCp949(m_spacing->text().toStdString()));
     attrs.SetString(kKeyColorSwitch, m_on->isChecked() ? "1" : "0");
 }
 
@@ -160,7 +162,7 @@ void CDlgLocalShape::OnBoxChanged(QLineEdit* box, bool final) {
         return;
     }
     const std::string_view key = box == m_thickness ? kKeyDotSize : kKeyDottedSpacing;
-    const std::string text = box->text().toStdString();
+    const std::string text = Utf8ToCp949(box->text().toStdString());
     QString& committed = box == m_thickness ? m_committedThickness : m_committedSpacing;
     if (!final) {
         Canvas()->Core().TypicalRepair(CVylObjectRepairAction::Text(key, text), 1);
@@ -173,6 +175,16 @@ void CDlgLocalShape::OnBoxChanged(QLineEdit* box, bool final) {
 
 void CDlgLocalShape::OnEnter(QObject* watched) {
     if (watched == m_thickness || watched == m_spacing) {
+        OnBoxChanged(static_cast<QLineEdit*>(watched), true);
+    }
+}
+
+// Tab may pick another object and undo or redo may replace the drawing:
+// what was typed goes to the object it was typed for first.
+void CDlgLocalShape::BeforeCanvasKey(QObject* watched, const QKeyEvent& key) {
+    const bool changesSelection =
+        key.key() == Qt::Key_Tab || key.modifiers().testFlag(Qt::ControlModifier);
+    if (changesSelection && (watched == m_thickness || watched == m_spacing)) {
         OnBoxChanged(static_cast<QLineEdit*>(watched), true);
     }
 }

@@ -35,6 +35,7 @@ class CDlgLocalShape : public CVyeAttributePanel {
 
   protected:
     void OnEnter(QObject* watched) override;
+    void BeforeCanvasKey(QObject* watched, const QKeyEvent& key) override;
 
   private:
     // A box's value: shown live while it changes, recorded once it is final.

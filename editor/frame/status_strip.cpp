@@ -188,8 +188,16 @@ void CDlgGlobalStatus::OnTimer() {
         credits.ClearNoAnswer();
     }
     // The last command of a transfer has nobody waiting for its answer.
-    if (credits.CheckNoAnswer()) {
+    const bool silent = credits.CheckNoAnswer();
+    if (silent) {
         ConsiderFirmwareNotice();
+    }
+    // Said when it changes, so that other texts on the message line stay.
+    if (silent == m_warned) {
+        return;
+    }
+    m_warned = silent;
+    if (silent) {
         m_noAnswer->setText(QStringLiteral("LCD로부터 응답 없음"));
         Q_EMIT messageLine(kWarningColour, QString::fromStdString(Cp949ToUtf8(kNoAnswerWarning)));
     } else {

@@ -79,6 +79,8 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     std::array<bool, 6> m_marked{};
     bool m_updating = false;
     bool m_firmwareNoticeConsidered = false;
+    // Whether the no-answer warning is out.
+    bool m_warned = false;
     QTimer m_tick;
     QTimer m_regionTimer;
 };

@@ -48,8 +48,9 @@ CDlgPreTemplateSave::CDlgPreTemplateSave(CVylCanvas& canvas, std::string folder,
 void CDlgPreTemplateSave::OnOK() {
     VyUidSet selected;
     m_canvas.Core().Selection().GetEverySelUidMap(selected);
-    const VyTemplateSave result = SaveTemplate(m_folder, Utf8ToCp949(m_name->text().toStdString()),
-                                               m_canvas.Core().Group(), selected);
+    // Template names are file names: kept in the file system's own UTF-8.
+    const VyTemplateSave result =
+        SaveTemplate(m_folder, m_name->text().toStdString(), m_canvas.Core().Group(), selected);
     if (result != VyTemplateSave::kSaved) {
         ShowNotice(FromCp949(TemplateSaveNotice(result)), QString(), this);
     }
@@ -65,7 +66,7 @@ CDlgTemplateList::CDlgTemplateList(CVylCanvas& canvas, std::string folder, QWidg
     m_list = new QListWidget(this);
     m_list->setFixedWidth(160);
     for (const std::string& name : ListTemplates(m_folder)) {
-        m_list->addItem(FromCp949(name));
+        m_list->addItem(QString::fromStdString(name));
     }
     // A canvas that only shows: no link, no editing.
     m_preview = new CVylCanvas(this);
@@ -95,7 +96,7 @@ void CDlgTemplateList::OnSelchangeTemplates() {
         return;
     }
     CVylObjectGroup group;
-    const std::string path = TemplateFilePath(m_folder, Utf8ToCp949(item->text().toStdString()));
+    const std::string path = TemplateFilePath(m_folder, item->text().toStdString());
     if (LoadTemplate(path, group)) {
         m_preview->Core().Group() = group;
         m_preview->Core().Selection().RemoveAll();
@@ -107,8 +108,7 @@ void CDlgTemplateList::OnOK() {
     const QListWidgetItem* item = m_list->currentItem();
     if (item != nullptr) {
         CVylObjectGroup group;
-        const std::string path =
-            TemplateFilePath(m_folder, Utf8ToCp949(item->text().toStdString()));
+        const std::string path = TemplateFilePath(m_folder, item->text().toStdString());
         if (LoadTemplate(path, group)) {
             m_canvas.Core().PasteFromObjectGroup(group);
         } else {

@@ -201,6 +201,18 @@ TEST_F(EditorFrame, SliderDragsPreviewAndTheReleaseRecords) {
     editor->ShapePanel().DotsOffButton()->click();
     Canvas()->OnAgain(1, 1, 0, 0, 0, 0);
     EXPECT_EQ(Core().Group().GetByObjUid(box)->Unique().GetString(kKeyColorSwitch), "0");
+
+    // Undo pressed in the box: what was typed is recorded first, and the
+    // undo takes exactly that back.
+    QLineEdit* thickness = editor->ShapePanel().ThicknessBox();
+    thickness->setFocus();
+    thickness->selectAll();
+    QTest::keyClicks(thickness, QStringLiteral("9"));
+    const size_t typed = Core().History().GetCount();
+    QTest::keyClick(thickness, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Core().History().GetCount(), typed + 1);
+    ASSERT_NE(Core().Group().GetByObjUid(box), nullptr);
+    EXPECT_EQ(Core().Group().GetByObjUid(box)->Unique().GetString(kKeyDotSize), "6");
 }
 
 TEST_F(EditorFrame, ColourAndBoldValuesShowInThePanels) {

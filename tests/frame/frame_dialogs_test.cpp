@@ -142,12 +142,15 @@ TEST_F(LinkDialogs, TheStripWarnsOfASilentModuleOnce) {
     EXPECT_EQ(status.NoAnswerText(), QStringLiteral("LCD로부터 응답 없음"));
     EXPECT_EQ(notices,
               QStringList{QStringLiteral("※ 펌웨어 버전이 맞지 않으면 LCD에 출력되지 않습니다.")});
-    ASSERT_EQ(lines.count(), 2);
+    // Said once while it lasts, so that other texts stay on the message line.
+    ASSERT_EQ(lines.count(), 1);
     EXPECT_TRUE(lines.at(0).at(1).toString().startsWith(QStringLiteral("LCD 연결이 안 되었거나")));
     status.RefreshButton()->click();
     status.OnTimer();
     EXPECT_FALSE(status.RefreshButton()->isEnabled());
     EXPECT_TRUE(status.NoAnswerText().isEmpty());
+    ASSERT_EQ(lines.count(), 2);
+    EXPECT_TRUE(lines.at(1).at(1).toString().isEmpty());
 }
 
 class FrameDialogs : public EditorFixture {
@@ -186,8 +189,8 @@ TEST_F(FrameDialogs, PicturesAreShrunkToTheLcdAndNeverEnlarged) {
     // The file dialog goes through a chooser tests replace.
     const VyOpenFileChooser previous =
         CDlgLocalBmp::SetOpenFileChooser([this](QWidget*, const QString&, const QString& filter) {
-            EXPECT_EQ(filter, QStringLiteral("지원되는 이미지 형식(*.bmp;*.jpg;*.gif;*.png;*.ico;"
-                                             "*.tif;*.pcx);;모든 파일(*.*)"));
+            EXPECT_EQ(filter, QStringLiteral("지원되는 이미지 형식(*.bmp *.jpg *.gif *.png *.ico "
+                                             "*.tif *.pcx);;모든 파일(*.*)"));
             return QString::fromStdString(Picture(640, 480));
         });
     panel.LoadButton()->click();
@@ -259,6 +262,16 @@ TEST_F(FrameDialogs, TheGridWindowChangesTheGridAtOnceAndKeepsItWhenClosed) {
     ASSERT_TRUE(saved.Load(path));
     EXPECT_EQ(saved.GetGridInt("grid_size", 0), 30);
     EXPECT_EQ(saved.GetGridInt("use_grid", 1), 0);
+
+    // Opened on its own, it goes when it is closed, and with the canvas.
+    QPointer<CDlgGridSettings> opened = CDlgGridSettings::Open(editor->Canvas(), path);
+    opened->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opened.isNull());
+    opened = CDlgGridSettings::Open(editor->Canvas(), path);
+    editor.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opened.isNull());
 }
 
 TEST(EditorStart, GivingUpOnTheSerialSettingsFailsTheSetUp) {
@@ -289,6 +302,15 @@ TEST(EditorStart, GivingUpOnTheSerialSettingsFailsTheSetUp) {
     EXPECT_EQ(refused.InitEditor(folder.File("comm.cfg"), nullptr, QRect(0, 0, 700, 500), &pane,
                                  nullptr, folder.Path()),
               0);
+    // Tried again once a port is found, the same editor starts.
+    refused.SetSettingsAsker([](CVylMSComm& link, const VyPortNotice&) {
+        link.SetString("device", "virtual");
+        return true;
+    });
+    EXPECT_EQ(refused.InitEditor(folder.File("comm.cfg"), nullptr, QRect(0, 0, 700, 500), &pane,
+                                 nullptr, folder.Path()),
+              1);
+    refused.Canvas().Core().SelectAll();
     SetNoticeSink(previous);
 }
 
