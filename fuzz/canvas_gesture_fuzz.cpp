@@ -1,6 +1,7 @@
 // Any sequence of mouse gestures, keys and commands on the canvas runs
 // without a fault, and the history it records always replays completely to
 // the drawing the canvas shows after a rebuild.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -94,6 +95,20 @@ void Step(CVylCanvasCore& canvas, Input& in, int64_t& now) {
             break;
         case 17:
             canvas.RecalcCanvasFit(in.Coordinate(), in.Coordinate());
+            break;
+        case 18:
+            canvas.RunCommand(static_cast<VyCanvasCommand>(in.Byte() % 20));
+            break;
+        case 19: {
+            static const char* const kBoxes[] = {"left",   "right", "top",
+                                                 "bottom", "width", "height"};
+            const int64_t value = int64_t{in.Coordinate()} * (in.Byte() - 128);
+            canvas.ChangeRegionBox(kBoxes[in.Byte() % 6], static_cast<int32_t>(std::clamp<int64_t>(
+                                                              value, INT32_MIN, INT32_MAX)));
+            break;
+        }
+        case 20:
+            canvas.TypeText(std::string(in.Byte() % 8, static_cast<char>(in.Byte())));
             break;
         default:
             canvas.OnMouseMove({in.Coordinate(), in.Coordinate()}, modifiers);
