@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kTextData = "global_data/txt";
 constexpr const char* kBinData = "global_data/bin";
 constexpr const char* kTemplates = "template/sys100";
+constexpr const char* kSharedData = "share/vylcd-studio/";
 
 std::string WithSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') {
@@ -69,11 +70,19 @@ std::string ChooseRoot(const VyProgramEnv& env, const std::string& installRoot) 
     if (!forced.empty()) {
         return WithSlash(forced);
     }
-    if (CanCreateOrWrite(installRoot + "global_data")) {
+    // An installed package keeps its share folder read-only, whoever runs
+    // it; a build tree or an unpacked folder keeps its data beside it.
+    const bool installed = IsFolder(installRoot + kSharedData);
+    if (!installed && CanCreateOrWrite(installRoot + "global_data")) {
         return installRoot;
     }
     const std::string user = UserDataRoot(env);
     return user.empty() ? installRoot : user;
+}
+
+std::string ShippedRoot(const std::string& installRoot) {
+    const std::string shared = installRoot + kSharedData;
+    return IsFolder(shared) ? shared : installRoot;
 }
 
 }  // namespace
@@ -97,7 +106,9 @@ int MakeFolders(const std::string& folder) {
 }
 
 CVYSDataFolders::CVYSDataFolders(const VyProgramEnv& env)
-    : m_installRoot(WithSlash(env.programFolder) + "../"), m_root(ChooseRoot(env, m_installRoot)) {}
+    : m_installRoot(WithSlash(env.programFolder) + "../"),
+      m_shippedRoot(ShippedRoot(m_installRoot)),
+      m_root(ChooseRoot(env, m_installRoot)) {}
 
 std::string CVYSDataFolders::GetFolder(std::string_view key) const {
     if (key == "global_txt_data") {
@@ -114,7 +125,11 @@ std::string CVYSDataFolders::DefaultTemplateFolder() const {
 }
 
 std::string CVYSDataFolders::ShippedTemplateFolder() const {
-    return m_installRoot + kTemplates;
+    return m_shippedRoot + kTemplates;
+}
+
+std::string CVYSDataFolders::ShippedManualPath() const {
+    return m_shippedRoot + kTextData + "/manual.txt";
 }
 
 std::string CVYSDataFolders::AutoBackupPath() const {

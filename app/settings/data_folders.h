@@ -32,6 +32,8 @@ class CVYSDataFolders {
     // Where the package ships its templates; equals DefaultTemplateFolder()
     // unless the data root had to move away from the installation.
     std::string ShippedTemplateFolder() const;
+    // The manual as the package ships it.
+    std::string ShippedManualPath() const;
     // Folder holding "global_data" and "template", with a trailing "/".
     const std::string& DataRoot() const { return m_root; }
 
@@ -52,5 +54,8 @@ class CVYSDataFolders {
     std::string TextFile(std::string_view name) const;
 
     std::string m_installRoot;
+    // Read-only data of an installation ("share/vylcd-studio" beside the
+    // program's folder), or the install root itself in a build tree.
+    std::string m_shippedRoot;
     std::string m_root;
 };

@@ -7,8 +7,9 @@
 #include <cstdint>
 
 #include "editor/model/geometry.h"
+#include "editor/vyedit_export.h"
 
-class CVylCanvasFitContext {
+class VYEDIT_EXPORT CVylCanvasFitContext {
   public:
     virtual ~CVylCanvasFitContext() = default;
 

@@ -20,7 +20,7 @@ class CVylObjectSelection;
 inline constexpr int32_t kEditorVersionNumber = 100;
 
 // "v" + version / 100 + "." + the remainder as two digits ("v1.20").
-std::string VersionText(int32_t versionNumber);
+VYEDIT_EXPORT std::string VersionText(int32_t versionNumber);
 
 class VYEDIT_EXPORT CVylEditActionGroup {
   public:

@@ -7,6 +7,7 @@
 #include "editor/command/template_runner.h"
 #include "editor/document/object_group.h"
 #include "editor/model/device_context.h"
+#include "editor/vyedit_export.h"
 
 // The clear command that starts every refresh.
 inline constexpr uint8_t kLcdClearCommand[] = {0x1B, 0x43, 0x4C, 0x00};
@@ -14,8 +15,8 @@ inline constexpr uint8_t kLcdClearCommand[] = {0x1B, 0x43, 0x4C, 0x00};
 // Appends the commands of every object, bottom to top, with their lengths,
 // and returns the extraction status. The text lines are laid out for the run
 // and removed again afterwards.
-int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylObjectGroup& group,
-                               VyByteArray& bytes, VyLengthArray& lengths);
+VYEDIT_EXPORT int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylObjectGroup& group,
+                                             VyByteArray& bytes, VyLengthArray& lengths);
 
 // Fills bytes and lengths (replacing their contents) and returns the
 // extraction status; on a failure they hold what came before it. The text

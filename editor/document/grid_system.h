@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "editor/tree/value_tree.h"
+#include "editor/vyedit_export.h"
 
-class CVylGridSystem {
+class VYEDIT_EXPORT CVylGridSystem {
   public:
     CVylGridSystem();
     virtual ~CVylGridSystem() = default;

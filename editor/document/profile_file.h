@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "editor/vyedit_export.h"
 
-class CFxProfileFile {
+class VYEDIT_EXPORT CFxProfileFile {
   public:
     // Reads LF or CRLF text; lines that are neither sections nor keys are
     // kept as they are.
@@ -42,14 +43,14 @@ class CFxProfileFile {
 };
 
 // One-call access to a single key, reading and writing the file each time.
-std::string ReadProfileString(const std::string& path, std::string_view section,
-                              std::string_view key, std::string_view fallback);
-int32_t ReadProfileInt(const std::string& path, std::string_view section, std::string_view key,
-                       int32_t fallback);
-int WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
-                       std::string_view value);
-int WriteProfileInt(const std::string& path, std::string_view section, std::string_view key,
-                    int32_t value);
+VYEDIT_EXPORT std::string ReadProfileString(const std::string& path, std::string_view section,
+                                            std::string_view key, std::string_view fallback);
+VYEDIT_EXPORT int32_t ReadProfileInt(const std::string& path, std::string_view section,
+                                     std::string_view key, int32_t fallback);
+VYEDIT_EXPORT int WriteProfileString(const std::string& path, std::string_view section,
+                                     std::string_view key, std::string_view value);
+VYEDIT_EXPORT int WriteProfileInt(const std::string& path, std::string_view section,
+                                  std::string_view key, int32_t value);
 
 // One-time notices ("contexthelpshow.ini", section "gen"): true exactly once
 // per key, when the caller should show the notice now.

@@ -3,7 +3,9 @@
 #include <QMetaObject>
 #include <QObject>
 
-CVylVirtualSerialControl::CVylVirtualSerialControl() : m_context(std::make_unique<QObject>()) {}
+CVylVirtualSerialControl::CVylVirtualSerialControl() : m_context(std::make_unique<QObject>()) {
+    m_lcd.SetGlyphs(&CVylUnifont::System());
+}
 
 CVylVirtualSerialControl::~CVylVirtualSerialControl() = default;
 

@@ -8,10 +8,11 @@
 
 #include "editor/link/serial_control.h"
 #include "editor/virtual_lcd/virtual_lcd.h"
+#include "editor/vyedit_export.h"
 
 class QObject;
 
-class CVylVirtualSerialControl : public CVylSerialControl {
+class VYEDIT_EXPORT CVylVirtualSerialControl : public CVylSerialControl {
   public:
     CVylVirtualSerialControl();
     ~CVylVirtualSerialControl() override;

@@ -4,9 +4,10 @@
 
 #include <string>
 #include <string_view>
+#include "editor/vyedit_export.h"
 
 // A character that CP949 cannot hold becomes "?"; text is never dropped.
-std::string Utf8ToCp949(std::string_view utf8);
+VYEDIT_EXPORT std::string Utf8ToCp949(std::string_view utf8);
 
 // Bytes that are not valid CP949 become "?".
-std::string Cp949ToUtf8(std::string_view cp949);
+VYEDIT_EXPORT std::string Cp949ToUtf8(std::string_view cp949);

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include "editor/vyedit_export.h"
 
 // The leading decimal number of a text: leading blanks, an optional sign,
 // digits; 0 when there are none. Values beyond 32 bits saturate.
-int32_t AtoiValue(std::string_view text);
+VYEDIT_EXPORT int32_t AtoiValue(std::string_view text);
 
 // value in radix (2 to 36) with lower-case digits; a negative value gets "-"
 // in radix 10 and is printed as its 32-bit pattern in other radixes. With
@@ -16,10 +17,10 @@ int32_t AtoiValue(std::string_view text);
 std::string IntToText(int32_t value, int radix, int width);
 
 // Plain decimal text of value ("-5", "0", "123").
-std::string DecimalText(int64_t value);
+VYEDIT_EXPORT std::string DecimalText(int64_t value);
 
 // Appends the byte as two upper-case hexadecimal digits ("1B").
-void AppendHexByte(std::string& out, uint8_t byte);
+VYEDIT_EXPORT void AppendHexByte(std::string& out, uint8_t byte);
 
 // The text without the given blank characters at either end.
-std::string_view TrimmedText(std::string_view text, std::string_view blanks);
+VYEDIT_EXPORT std::string_view TrimmedText(std::string_view text, std::string_view blanks);

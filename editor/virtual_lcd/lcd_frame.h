@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <vector>
+#include "editor/vyedit_export.h"
 
 inline constexpr int32_t kLcdWidth = 320;
 inline constexpr int32_t kLcdHeight = 240;
@@ -16,7 +17,7 @@ struct VyDot {
     bool operator==(const VyDot&) const = default;
 };
 
-class CVylLcdFrame {
+class VYEDIT_EXPORT CVylLcdFrame {
   public:
     CVylLcdFrame();
 

@@ -1,6 +1,7 @@
 #include "lcd_text_painter.h"
 
 #include <algorithm>
+#include <bit>
 #include <limits>
 
 #include "editor/virtual_lcd/lcd_glyph_font.h"
@@ -33,10 +34,32 @@ int32_t CellShift(int32_t korFont, bool wide) {
     return 0;
 }
 
-// The glyph's dots keep one column free on the right and a row above and
-// below; whole-number scaling keeps the strokes even, and a cell too narrow
-// for that squeezes the glyph instead.
-Box GlyphBox(const Cell& cell, bool wide) {
+// What a character is drawn from: a Unifont glyph when there is one, else
+// the built-in one-byte glyph or, for a double-byte character, a frame.
+struct GlyphSource {
+    const VyUnifontGlyph* unifont = nullptr;
+    uint8_t character = '?';
+};
+
+// The dots of a glyph stretched over a box: the box's (column, row) shows
+// the source dot (column * sourceWidth / width, row * sourceHeight / height).
+template <typename DotAt>
+void DrawStretched(CVylLcdFrame& frame, const Box& box, int32_t sourceWidth, int32_t sourceHeight,
+                   bool ink, DotAt dotAt) {
+    for (int32_t row = 0; row < box.height; ++row) {
+        for (int32_t column = 0; column < box.width; ++column) {
+            if (dotAt(column * sourceWidth / box.width, row * sourceHeight / box.height)) {
+                frame.FillRect(box.left + column, box.top + row, box.left + column, box.top + row,
+                               ink);
+            }
+        }
+    }
+}
+
+// The built-in glyph's dots keep one column free on the right and a row
+// above and below; whole-number scaling keeps the strokes even, and a cell
+// too narrow for that squeezes the glyph instead.
+Box BuiltInBox(const Cell& cell, bool wide) {
     const int32_t roomX = std::max(1, cell.width - 1);
     const int32_t roomY = std::max(1, cell.height - 2);
     int32_t width = roomX;
@@ -49,19 +72,7 @@ Box GlyphBox(const Cell& cell, bool wide) {
             height};
 }
 
-void DrawGlyph(CVylLcdFrame& frame, const Box& box, const VyGlyph& glyph, bool ink) {
-    for (int32_t row = 0; row < box.height; ++row) {
-        for (int32_t column = 0; column < box.width; ++column) {
-            if (GlyphDot(glyph, column * kGlyphColumns / box.width,
-                         row * kGlyphRows / box.height)) {
-                frame.FillRect(box.left + column, box.top + row, box.left + column, box.top + row,
-                               ink);
-            }
-        }
-    }
-}
-
-// Double-byte characters have no glyphs here: a frame stands for them.
+// Double-byte characters without a glyph: a frame stands for them.
 void DrawFrameGlyph(CVylLcdFrame& frame, const Box& box, bool ink) {
     const int64_t right = box.left + box.width - 1;
     const int64_t bottom = box.top + box.height - 1;
@@ -71,29 +82,87 @@ void DrawFrameGlyph(CVylLcdFrame& frame, const Box& box, bool ink) {
     frame.FillRect(right, box.top, right, bottom, ink);
 }
 
+// The columns of a one-byte Unifont glyph that carry ink; {0, -1} for none.
+std::pair<int32_t, int32_t> InkColumns(const VyUnifontGlyph& glyph) {
+    uint16_t used = 0;
+    for (const uint16_t row : glyph.rows) {
+        used |= row;
+    }
+    if (used == 0) {
+        return {0, -1};
+    }
+    return {std::countl_zero(used), 15 - std::countr_zero(used)};
+}
+
+// A double-width glyph fills its cell; a one-byte glyph keeps its shape at
+// the cell's height, narrowed only when the cell is narrower than its ink.
+void DrawUnifontGlyph(CVylLcdFrame& frame, const Cell& cell, int64_t shift,
+                      const VyUnifontGlyph& glyph, bool ink) {
+    const auto dot = [&glyph](int32_t offset) {
+        return [&glyph, offset](int32_t column, int32_t row) {
+            return glyph.Dot(column + offset, row);
+        };
+    };
+    if (glyph.width == 16) {
+        DrawStretched(frame, {cell.left + shift, cell.top, cell.width, cell.height}, 16,
+                      VyUnifontGlyph::kRows, ink, dot(0));
+        return;
+    }
+    const auto [first, last] = InkColumns(glyph);
+    if (last < first) {
+        return;
+    }
+    const int32_t inkWidth = last - first + 1;
+    const int32_t room = std::max(1, cell.width - 1);
+    const int32_t width = std::clamp(inkWidth * cell.height / VyUnifontGlyph::kRows, 1, room);
+    const Box box{cell.left + (cell.width - width) / 2 + shift, cell.top, width, cell.height};
+    DrawStretched(frame, box, inkWidth, VyUnifontGlyph::kRows, ink, dot(first));
+}
+
+void DrawGlyphAt(CVylLcdFrame& frame, const Cell& cell, int64_t shift, bool wide,
+                 const GlyphSource& source, bool ink) {
+    if (source.unifont != nullptr) {
+        DrawUnifontGlyph(frame, cell, shift, *source.unifont, ink);
+        return;
+    }
+    Box box = BuiltInBox(cell, wide);
+    box.left += shift;
+    if (wide) {
+        DrawFrameGlyph(frame, box, ink);
+        return;
+    }
+    const VyGlyph& glyph = LcdGlyph(source.character);
+    DrawStretched(frame, box, kGlyphColumns, kGlyphRows, ink,
+                  [&glyph](int32_t column, int32_t row) { return GlyphDot(glyph, column, row); });
+}
+
 void DrawCharacter(CVylLcdFrame& frame, const Cell& cell, const VyLcdCharStep& step,
-                   const VyLcdTextStyle& style) {
+                   const GlyphSource& source, const VyLcdTextStyle& style) {
     const bool ink = !style.inverse;
     if (style.inverse) {
         frame.FillRect(cell.left - 1, cell.top, cell.left + cell.width, cell.top + cell.height - 1,
                        true);
     }
-    const Box box = GlyphBox(cell, step.wide);
     const bool bold = (style.boldState & (step.wide ? 1 : 2)) != 0;
-    // Bold doubles every stroke one dot to the right, while the cell has room.
-    const int32_t passes = bold && box.left + box.width < cell.left + cell.width ? 2 : 1;
-    for (int32_t pass = 0; pass < passes; ++pass) {
-        const Box shifted{box.left + pass, box.top, box.width, box.height};
-        if (step.wide) {
-            DrawFrameGlyph(frame, shifted, ink);
-        } else {
-            DrawGlyph(frame, shifted, LcdGlyph(step.character), ink);
-        }
+    // Bold doubles every stroke one dot to the right.
+    for (int64_t pass = 0; pass < (bold ? 2 : 1); ++pass) {
+        DrawGlyphAt(frame, cell, pass, step.wide, source, ink);
     }
     if (style.underline) {
         const int64_t row = cell.top + cell.height - 1;
         frame.FillRect(cell.left - 3, row, cell.left + cell.width + 2, row, true);
     }
+}
+
+GlyphSource SourceOf(const CVylUnifont* glyphs, std::string_view character,
+                     const VyLcdCharStep& step) {
+    GlyphSource source{nullptr, step.character};
+    if (glyphs != nullptr) {
+        const uint32_t codePoint =
+            step.wide ? CodePointOfCp949(character) : static_cast<uint32_t>(step.character);
+        source.unifont = glyphs->Find(codePoint);
+    }
+    return source;
 }
 
 }  // namespace
@@ -114,7 +183,7 @@ VyLcdCharStep LcdCharStep(const CVylDeviceContext& dc, std::string_view text, si
 }
 
 int32_t DrawLcdText(CVylLcdFrame& frame, const CVylDeviceContext& dc, VyDot at,
-                    std::string_view text, const VyLcdTextStyle& style) {
+                    std::string_view text, const VyLcdTextStyle& style, const CVylUnifont* glyphs) {
     const int32_t height = dc.GetKorFontHeight(style.korFont);
     int64_t x = at.x;
     for (size_t i = 0; i < text.size();) {
@@ -125,7 +194,8 @@ int32_t DrawLcdText(CVylLcdFrame& frame, const CVylDeviceContext& dc, VyDot at,
         if (step.advance > 0 && height > 0) {
             const Cell cell{x, static_cast<int64_t>(at.y) + CellShift(style.korFont, step.wide),
                             step.advance, height};
-            DrawCharacter(frame, cell, step, style);
+            DrawCharacter(frame, cell, step, SourceOf(glyphs, text.substr(i, step.bytes), step),
+                          style);
         }
         x += step.advance;
         i += step.bytes;

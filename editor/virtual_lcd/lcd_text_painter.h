@@ -7,6 +7,7 @@
 
 #include "editor/model/device_context.h"
 #include "editor/virtual_lcd/lcd_frame.h"
+#include "editor/virtual_lcd/lcd_unifont.h"
 
 struct VyLcdTextStyle {
     int32_t korFont = 0;    // LCD font index, 0 to 8
@@ -17,10 +18,13 @@ struct VyLcdTextStyle {
 };
 
 // Prints text (system code page bytes) from at: a byte with the top bit set
-// starts a double-byte character. Returns the x where the next character
-// would start; a font without metrics for a character ends the text there.
+// starts a double-byte character. Characters come from glyphs where it has
+// them, else from the small built-in font (a frame for a double-byte one).
+// Returns the x where the next character would start; a font without metrics
+// for a character ends the text there.
 int32_t DrawLcdText(CVylLcdFrame& frame, const CVylDeviceContext& dc, VyDot at,
-                    std::string_view text, const VyLcdTextStyle& style);
+                    std::string_view text, const VyLcdTextStyle& style,
+                    const CVylUnifont* glyphs = nullptr);
 
 // The advance of the character that starts at text[index] and the number of
 // its bytes; a negative advance when the font has no metrics for it.

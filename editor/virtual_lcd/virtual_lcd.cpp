@@ -105,7 +105,8 @@ bool CVylVirtualLcd::DrawText(std::string_view name, std::string_view args) {
     } else if (name == "PR") {
         // The text without its terminating 0x00; the next print goes on after it.
         const std::string_view text = args.substr(0, args.size() - 1);
-        m_state.textPos.x = DrawLcdText(m_frame, m_dc, m_state.textPos, text, m_state.text);
+        m_state.textPos.x =
+            DrawLcdText(m_frame, m_dc, m_state.textPos, text, m_state.text, m_glyphs);
     } else {
         return false;
     }

@@ -37,6 +37,10 @@ class CVylVirtualLcd {
   public:
     CVylVirtualLcd();
 
+    // Where text takes its glyphs from (nullptr: the small built-in font);
+    // the font must outlive the module.
+    void SetGlyphs(const CVylUnifont* glyphs) { m_glyphs = glyphs; }
+
     // Takes the next bytes from the line and returns the reply: one "K" for
     // every command they complete.
     std::string Feed(std::string_view bytes);
@@ -63,4 +67,5 @@ class CVylVirtualLcd {
     VyLcdDrawState m_state;
     VyLcdOptions m_options;
     int64_t m_commands = 0;
+    const CVylUnifont* m_glyphs = nullptr;
 };

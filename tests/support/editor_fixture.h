@@ -13,6 +13,7 @@
 #include "editor/canvas/hex_pane.h"
 #include "editor/canvas/notice.h"
 #include "editor/frame/editor_frame.h"
+#include "tests/support/canvas_mouse.h"
 #include "tests/support/temp_folder.h"
 
 class EditorFixture : public ::testing::Test {
@@ -43,29 +44,12 @@ class EditorFixture : public ::testing::Test {
     std::string CommPath() const { return folder.File("comm.cfg"); }
     CVylCanvasCore& Core() { return editor->Canvas().Core(); }
     CVylCanvas* Canvas() { return &editor->Canvas(); }
-    // A point of the LCD in the canvas's client pixels.
-    QPoint At(double x, double y) {
-        Core().RecalcCanvasFit(Canvas()->width(), Canvas()->height());
-        const VyPoint p = Core().Fit().VirtualToScreen(
-            VyPoint{static_cast<int32_t>(x * 10000), static_cast<int32_t>(y * 10000)});
-        return QPoint(p.x, p.y);
-    }
+    QPoint At(double x, double y) { return CanvasMouse(*editor).At(x, y); }
     void MoveTo(QPoint position, Qt::MouseButtons buttons = Qt::NoButton) {
-        QMouseEvent move(QEvent::MouseMove, position, Canvas()->mapToGlobal(position), Qt::NoButton,
-                         buttons, Qt::NoModifier);
-        QApplication::sendEvent(Canvas(), &move);
+        CanvasMouse(*editor).MoveTo(position, buttons);
     }
-    // A drag with the tool; the new object's uid.
     int32_t Draw(int32_t tool, double l, double t, double r, double b) {
-        editor->SelectTool(tool);
-        const int32_t uid = Core().History().GetObjectCounter();
-        MoveTo(At(l, t));
-        QTest::mousePress(Canvas(), Qt::LeftButton, Qt::NoModifier, At(l, t));
-        MoveTo(At((l + r) / 2, (t + b) / 2), Qt::LeftButton);
-        MoveTo(At(r, b), Qt::LeftButton);
-        QTest::mouseRelease(Canvas(), Qt::LeftButton, Qt::NoModifier, At(r, b));
-        editor->SelectTool(kToolSelect);
-        return uid;
+        return CanvasMouse(*editor).Draw(tool, l, t, r, b);
     }
     void Select(std::initializer_list<int32_t> uids) {
         Core().Selection().SetMultiSelection(VyUidSet(uids), true);

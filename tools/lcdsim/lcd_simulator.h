@@ -29,7 +29,9 @@ class CVylLcdSimulator {
   public:
     using Clock = std::chrono::steady_clock;
 
-    explicit CVylLcdSimulator(const VySimOptions& options) : m_options(options) {}
+    explicit CVylLcdSimulator(const VySimOptions& options) : m_options(options) {
+        m_lcd.SetGlyphs(&CVylUnifont::System());
+    }
 
     // Bytes read from the line at now.
     void OnBytes(std::string_view bytes, Clock::time_point now);

@@ -44,6 +44,27 @@ TEST_F(DataFolders, FoldersHangOffTheProgramFolder) {
     EXPECT_TRUE(fs::is_directory(m_base + "x/A/global_data/bin"));
 }
 
+// An installation keeps what it ships under share/vylcd-studio.
+TEST_F(DataFolders, ShippedDataOfAnInstallation) {
+    fs::create_directories(m_base + "usr/share/vylcd-studio");
+    fs::create_directories(m_base + "usr/bin");
+    m_vars["VYLCD_DATA_ROOT"] = m_base + "home/data";
+    const CVYSDataFolders folders(Env("usr/bin/"));
+    EXPECT_EQ(folders.ShippedTemplateFolder(),
+              m_base + "usr/bin/../share/vylcd-studio/template/sys100");
+    EXPECT_EQ(folders.ShippedManualPath(),
+              m_base + "usr/bin/../share/vylcd-studio/global_data/txt/manual.txt");
+    EXPECT_EQ(folders.DefaultTemplateFolder(), m_base + "home/data/template/sys100");
+    // Even a writable installation keeps the user's files in the user's folder.
+    m_vars.erase("VYLCD_DATA_ROOT");
+    m_vars["XDG_DATA_HOME"] = m_base + "xdg";
+    const CVYSDataFolders user(Env("usr/bin/"));
+    EXPECT_EQ(user.DataRoot(), m_base + "xdg/vylcd-studio/");
+    // A build tree ships beside the program's folder.
+    const CVYSDataFolders build(Env("build/app/"));
+    EXPECT_EQ(build.ShippedManualPath(), m_base + "build/app/../global_data/txt/manual.txt");
+}
+
 TEST_F(DataFolders, EnvironmentOverridesTheRoot) {
     m_vars["VYLCD_DATA_ROOT"] = m_base + "portable";
     const CVYSDataFolders folders(Env("A/bin/"));

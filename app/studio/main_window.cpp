@@ -1,0 +1,419 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+#include <cstdlib>
+
+#include "app/settings/window_state.h"
+#include "app/studio/source_dialog.h"
+#include "app/studio/studio_icons.h"
+#include "app/studio/studio_prompts.h"
+#include "editor/frame/grid_settings_window.h"
+#include "editor/frame/lcd_options_dialog.h"
+#include "editor/frame/serial_settings_dialog.h"
+#include "editor/frame/template_dialogs.h"
+
+namespace {
+
+const QColor kNoticeColour(40, 90, 160);
+// Below this the canvas shares too little room with a docked LCD screen.
+constexpr int kRoomyCanvasWidth = 700;
+
+QString ProductTitle() {
+    return QStringLiteral("VYLCD 스튜디오 ") +
+           QString::fromStdString(VersionText(kEditorVersionNumber));
+}
+
+}  // namespace
+
+VyStudioOptions VyStudioOptions::FromEnvironment() {
+    VyStudioOptions options;
+    bool ok = false;
+    const int period = qEnvironmentVariableIntValue("VYLCD_BACKUP_PERIOD_MS", &ok);
+    if (ok && period > 0) {
+        options.backupPeriodMs = period;
+    }
+    return options;
+}
+
+CMainFrame::CMainFrame(const CVYSDataFolders& folders, const VyStudioOptions& options,
+                       QWidget* parent)
+    : QMainWindow(parent), m_folders(folders), m_options(options) {
+    setWindowTitle(ProductTitle());
+    setWindowIcon(StudioIcon(VyStudioIcon::kApplication));
+    setMinimumSize(400, 360);
+    setAcceptDrops(true);
+    RestoreWindowState();
+    m_view = new CVYSView(folders, this);
+    setCentralWidget(m_view);
+    m_document = new CVYSDoc(folders, this);
+    connect(m_view, &CVYSView::modified, this, [this] { m_document->SetModified(true); });
+    connect(m_document, &CVYSDoc::changed, this, [this] {
+        RefreshRecentFiles();
+        UpdateCommands();
+    });
+    m_backupTimer.setInterval(m_options.backupPeriodMs);
+    connect(&m_backupTimer, &QTimer::timeout, this, &CMainFrame::OnBackupTick);
+    m_startupTimer.setSingleShot(true);
+    m_startupTimer.setInterval(m_options.startupDelayMs);
+    connect(&m_startupTimer, &QTimer::timeout, this, &CMainFrame::OnStartupTick);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::Start() {
+    if (!m_view->Init()) {
+        return false;
+    }
+    m_document->Attach(&m_view->Canvas());
+    m_lcdDock = new CLcdScreenDock(m_view->Editor().Link(), this);
+    addDockWidget(Qt::RightDockWidgetArea, m_lcdDock);
+    CreateCommands();
+    CreateMenus();
+    CreateToolBar();
+    CVylCanvas& canvas = m_view->Canvas();
+    for (auto signal : {&CVylCanvas::statusRefreshRequested, &CVylCanvas::panelsRefreshRequested,
+                        &CVylCanvas::editActionAdded}) {
+        connect(&canvas, signal, this, &CMainFrame::UpdateCommands);
+    }
+    UpdateCommands();
+    m_backupTimer.start();
+    m_startupTimer.start();
+    m_started = true;
+    return true;
+}
+
+CVylCanvasCore& CMainFrame::Core() {
+    return m_view->Canvas().Core();
+}
+
+QAction* CMainFrame::AddCommand(const QString& name, const QString& label,
+                                const std::function<void()>& run) {
+    auto* action = new QAction(label, this);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, run);
+    m_commands[name] = action;
+    return action;
+}
+
+QAction* CMainFrame::Command(const QString& name) const {
+    const auto found = m_commands.find(name);
+    return found == m_commands.end() ? nullptr : found->second;
+}
+
+void CMainFrame::CreateCommands() {
+    CVylCanvas& canvas = m_view->Canvas();
+    CVyeEditor& editor = m_view->Editor();
+    AddCommand(QStringLiteral("file_new"), QStringLiteral("새로 만들기(&N)"),
+               [this] { m_document->OnNewDocument(); });
+    AddCommand(QStringLiteral("file_open"), QStringLiteral("열기(&O)..."),
+               [this] { m_document->OnOpenDocument(); });
+    AddCommand(QStringLiteral("file_save"), QStringLiteral("저장(&S)"),
+               [this] { m_document->OnSaveDocument(); });
+    AddCommand(QStringLiteral("file_save_as"), QStringLiteral("다른 이름으로 저장(&A)..."),
+               [this] { m_document->OnSaveAs(); });
+    AddCommand(QStringLiteral("file_template_load"), QStringLiteral("기본 템플릿 불러오기(&L)"),
+               [this, &canvas] {
+                   CDlgTemplateList(canvas, m_folders.DefaultTemplateFolder(), this).exec();
+               });
+    AddCommand(QStringLiteral("file_template_save"),
+               QStringLiteral("선택된 영역을 템플릿으로 저장(&T).."), [this, &canvas] {
+                   CDlgPreTemplateSave(canvas, m_folders.DefaultTemplateFolder(), this).exec();
+               });
+    AddCommand(QStringLiteral("file_exit"), QStringLiteral("종료(&X)"), [this] { close(); });
+    // The editing keys are the canvas's own: the menu only shows them.
+    AddCommand(QStringLiteral("edit_undo"), QStringLiteral("되돌리기\tCtrl+Z"),
+               [this] { Core().UndoEditActionAndDrawAll(); });
+    AddCommand(QStringLiteral("edit_redo"), QStringLiteral("재실행\tCtrl+Shift+Z"),
+               [this] { Core().RedoEditActionAndDrawAll(); });
+    AddCommand(QStringLiteral("edit_cut"), QStringLiteral("잘라내기\tCtrl+X"),
+               [this] { Core().OnCut(); });
+    AddCommand(QStringLiteral("edit_copy"), QStringLiteral("복사\tCtrl+C"),
+               [this] { Core().OnCopy(); });
+    AddCommand(QStringLiteral("edit_paste"), QStringLiteral("붙여넣기\tCtrl+V"),
+               [this] { Core().OnPaste(); });
+    AddCommand(QStringLiteral("edit_delete"), QStringLiteral("삭제\tDel"),
+               [this] { Core().OnDeleteObject(); });
+    AddCommand(QStringLiteral("edit_tab"), QStringLiteral("주변 객체 선택\tTab"),
+               [this] { Core().OnTab(); });
+    AddCommand(QStringLiteral("edit_select_all"), QStringLiteral("모두 선택\tCtrl+A"),
+               [this] { Core().SelectAll(); });
+    AddCommand(QStringLiteral("tool_resend"), QStringLiteral("재전송"), [this] { Resend(); });
+    AddCommand(QStringLiteral("tool_lcd_options"), QStringLiteral("시스템 설정(&S)"),
+               [this, &editor] { CDlgLcdOpt(editor.Link(), Core().DeviceContext(), this).exec(); });
+    AddCommand(QStringLiteral("tool_serial"), QStringLiteral("통신 설정(&C)"),
+               [this, &editor, &canvas] {
+                   CDlgSysOpt(editor.Link(), m_folders.CommCfgPath(), &canvas, this).exec();
+                   m_lcdDock->Refresh();
+               });
+    AddCommand(QStringLiteral("tool_grid"), QStringLiteral("그리드 사용함"),
+               [this] { ToggleGrid(); });
+    AddCommand(QStringLiteral("tool_grid_settings"), QStringLiteral("그리드 설정(&G)"),
+               [this, &canvas] { CDlgGridSettings::Open(canvas, m_folders.GridCfgPath()); });
+    AddCommand(QStringLiteral("tool_source"), QStringLiteral("프로그램 소스 생성(&P)"),
+               [this, &canvas] {
+                   CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(), this).exec();
+               });
+    AddCommand(QStringLiteral("view_100"), QStringLiteral("보기 배율 100%"),
+               [this] { OnViewScale(1); });
+    AddCommand(QStringLiteral("view_200"), QStringLiteral("보기 배율 200%"),
+               [this] { OnViewScale(2); });
+    AddCommand(QStringLiteral("help_manual"), QStringLiteral("텍스트 사용설명서(&T) "),
+               [this] { OpenManual(); });
+    AddCommand(QStringLiteral("help_about"), QStringLiteral("VYLCD 스튜디오 정보"), [this] {
+        QMessageBox::about(this, QStringLiteral("VYLCD 스튜디오 정보"),
+                           ProductTitle() + QStringLiteral("\n320 x 240 그래픽 LCD 화면 디자이너"));
+    });
+
+    // The accelerators work anywhere in the window, whatever has the focus.
+    const std::pair<const char*, QKeySequence> shortcuts[] = {
+        {"file_new", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"file_open", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"file_save", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"tool_grid", QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {"tool_resend", QKeySequence(Qt::Key_F5)}};
+    for (const auto& [name, keys] : shortcuts) {
+        QAction* action = Command(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    Command(QStringLiteral("tool_grid"))->setCheckable(true);
+    Command(QStringLiteral("file_new"))->setIcon(StudioIcon(VyStudioIcon::kNew));
+    Command(QStringLiteral("file_open"))->setIcon(StudioIcon(VyStudioIcon::kOpen));
+    Command(QStringLiteral("file_save"))->setIcon(StudioIcon(VyStudioIcon::kSave));
+    Command(QStringLiteral("edit_cut"))->setIcon(StudioIcon(VyStudioIcon::kCut));
+    Command(QStringLiteral("edit_copy"))->setIcon(StudioIcon(VyStudioIcon::kCopy));
+    Command(QStringLiteral("edit_paste"))->setIcon(StudioIcon(VyStudioIcon::kPaste));
+    Command(QStringLiteral("tool_source"))->setIcon(StudioIcon(VyStudioIcon::kSource));
+    Command(QStringLiteral("tool_lcd_options"))->setIcon(StudioIcon(VyStudioIcon::kLcdOptions));
+    Command(QStringLiteral("tool_serial"))->setIcon(StudioIcon(VyStudioIcon::kSerial));
+    Command(QStringLiteral("file_template_load"))->setIcon(StudioIcon(VyStudioIcon::kTemplate));
+    Command(QStringLiteral("help_about"))->setIcon(StudioIcon(VyStudioIcon::kAbout));
+    Command(QStringLiteral("tool_source"))
+        ->setStatusTip(QStringLiteral("그래픽 데이터를 가지고 프로그램 소스를 생성합니다."));
+    Command(QStringLiteral("edit_tab"))->setStatusTip(QStringLiteral("근거리의 객체를 선택합니다"));
+}
+
+// Menus and tool bars alike: a null name is a separator.
+template <typename Bar>
+void CMainFrame::AddCommands(Bar* bar, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (name == nullptr) {
+            bar->addSeparator();
+        } else {
+            bar->addAction(Command(QString::fromLatin1(name)));
+        }
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
+        AddCommands(menu, names);
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
+    add(file, {"file_new", "file_open", "file_save", "file_save_as", nullptr, "file_template_load",
+               "file_template_save", nullptr});
+    m_recentMenu = file->addMenu(QStringLiteral("최근 파일"));
+    add(file, {nullptr, "file_exit"});
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("편집(&E)"));
+    add(edit, {"edit_undo", "edit_redo", nullptr, "edit_cut", "edit_copy", "edit_paste",
+               "edit_delete", nullptr, "edit_tab", "edit_select_all"});
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("도구(&T)"));
+    add(tools, {"tool_resend", nullptr, "tool_lcd_options", "tool_serial", nullptr, "tool_grid",
+                "tool_grid_settings", nullptr, "tool_source"});
+    QMenu* view = menuBar()->addMenu(QStringLiteral("보기(&V)"));
+    add(view, {"view_100", "view_200", nullptr});
+    QAction* screen = m_lcdDock->toggleViewAction();
+    screen->setText(QStringLiteral("LCD 화면"));
+    view->addAction(screen);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("도움말(&H)"));
+    add(help, {"help_manual", nullptr, "help_about"});
+    for (QMenu* menu : {file, edit, tools, view, help}) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    }
+    RefreshRecentFiles();
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("기본"));
+    bar->setObjectName(QStringLiteral("mainToolBar"));
+    bar->setIconSize(QSize(16, 15));
+    bar->setMovable(false);
+    AddCommands(bar, {"file_new", "file_open", "file_save", nullptr, "edit_cut", "edit_copy",
+                      "edit_paste", nullptr, "tool_source", "tool_lcd_options", "tool_serial",
+                      "file_template_load", "help_about"});
+}
+
+void CMainFrame::RefreshRecentFiles() {
+    if (m_recentMenu == nullptr) {
+        return;
+    }
+    m_recentMenu->clear();
+    const QStringList recent = m_document->RecentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        QAction* action = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent.at(i)).fileName()));
+        action->setToolTip(recent.at(i));
+        connect(action, &QAction::triggered, this, [this, i] { m_document->OpenRecent(i); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void CMainFrame::UpdateCommands() {
+    if (!m_started) {
+        return;
+    }
+    const CVylCanvasCore& core = Core();
+    const bool selected = core.Selection().GetEverySelCount() > 0;
+    const auto enable = [this](const char* name, bool on) {
+        Command(QString::fromLatin1(name))->setEnabled(on);
+    };
+    enable("file_save", m_document->IsModified());
+    enable("file_template_save", core.Selection().GetChiefSelectedObj() != nullptr);
+    enable("edit_undo", core.History().IsUndoable());
+    enable("edit_redo", core.History().IsRedoable());
+    enable("edit_cut", selected);
+    enable("edit_copy", selected);
+    enable("edit_delete", selected);
+    enable("edit_paste", core.Clipboard().GetCount() > 0);
+    enable("edit_tab", core.Selection().GetChiefSelectedObj() != nullptr);
+    // Select all is of use whenever there is anything to select.
+    enable("edit_select_all", core.Group().GetCount() > 0);
+    Command(QStringLiteral("tool_grid"))->setChecked(core.Grid().GetGridInt("use_grid", 0) != 0);
+}
+
+void CMainFrame::OnBackupTick() {
+    // The first tick comes too early to be worth a backup.
+    if (m_firstBackupTick) {
+        m_firstBackupTick = false;
+        return;
+    }
+    if (m_document->IsModified()) {
+        m_folders.EnsureBinDataFolder();
+        m_document->WriteBackup();
+    }
+}
+
+void CMainFrame::OnStartupTick() {
+    m_startupTimer.stop();
+    const std::string pub = m_folders.PubIniPath();
+    if (ReadRunCount(pub) == 0) {
+        OpenManual();
+    }
+    IncrementRunCount(pub);
+    m_document->RestoreBackup();
+}
+
+// The manual of the text data folder, put there from the installation the
+// first time; a desktop without a viewer is told where it is.
+void CMainFrame::OpenManual() {
+    const QString path = QString::fromStdString(m_folders.ManualTxtPath());
+    if (!QFileInfo::exists(path)) {
+        QFile::copy(QString::fromStdString(m_folders.ShippedManualPath()), path);
+    }
+    if (!StudioPrompts().openManual(path)) {
+        m_view->MessageLine().ShowText(kNoticeColour,
+                                       QStringLiteral("사용설명서는 여기에 있습니다: ") + path);
+    }
+}
+
+void CMainFrame::OnViewScale(int scale) {
+    CVylCanvas& canvas = m_view->Canvas();
+    const int lcdWidth = Core().DeviceContext().GetInt(kKeyResolutionX, 320);
+    const int lcdHeight = Core().DeviceContext().GetInt(kKeyResolutionY, 240);
+    const int width =
+        std::max(this->width(), scale * lcdWidth + this->width() - canvas.width() + 50);
+    const int height = scale * lcdHeight + this->height() - canvas.height() + 50;
+    resize(width, height);
+}
+
+void CMainFrame::Resend() {
+    m_view->Canvas().OnAgain(1, 1, 1, 1, 1, 1);
+    m_view->Canvas().repaint();
+}
+
+void CMainFrame::ToggleGrid() {
+    CVylGridSystem& grid = Core().Grid();
+    grid.SetGridInt("use_grid", grid.GetGridInt("use_grid", 0) != 0 ? 0 : 1);
+    m_view->Canvas().OnAgain(1, 0, 0, 0, 0, 0);
+    UpdateCommands();
+}
+
+void CMainFrame::RestoreWindowState() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    const VyWindowState state = ClampWindowState(
+        ReadWindowState(m_folders.PubIniPath(), available.width(), available.height()),
+        available.width(), available.height());
+    move(state.x, state.y);
+    resize(state.cx, state.cy);
+}
+
+// As RestoreWindowState places it: the frame's corner and the inner size.
+void CMainFrame::SaveWindowState() const {
+    WriteWindowState(m_folders.PubIniPath(), {x(), y(), width(), height()});
+}
+
+// The drawing comes first: beside a narrow window the module's screen floats
+// where the screen has room (over the window's edge when it has none);
+// docked, it starts at its own size.
+void CMainFrame::PlaceLcdDock() {
+    const QSize natural = m_lcdDock->OneToOneSize();
+    if (width() - natural.width() >= kRoomyCanvasWidth) {
+        resizeDocks({m_lcdDock}, {natural.width()}, Qt::Horizontal);
+        return;
+    }
+    const QScreen* screen = this->screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : frameGeometry();
+    const QRect frame = frameGeometry();
+    int left = frame.right() + 1;
+    if (left + natural.width() - 1 > available.right()) {
+        left = frame.left() - natural.width() >= available.left()
+                   ? frame.left() - natural.width()
+                   : std::max(available.left(), available.right() - natural.width() + 1);
+    }
+    m_lcdDock->setFloating(true);
+    m_lcdDock->setGeometry(QRect(QPoint(left, frame.top()), natural));
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_lcdDock != nullptr && !m_lcdDockPlaced) {
+        m_lcdDockPlaced = true;
+        PlaceLcdDock();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_started && !m_document->SaveModified()) {
+        event->ignore();
+        return;
+    }
+    SaveWindowState();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (m_started && !urls.isEmpty() && urls.first().isLocalFile()) {
+        m_document->OpenDropped(urls.first().toLocalFile());
+        event->acceptProposedAction();
+    }
+}

@@ -1,0 +1,217 @@
+#include "source_dialog.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/source/source_generator.h"
+#include "editor/canvas/canvas_widget.h"
+#include "editor/canvas/notice.h"
+#include "editor/tree/code_page.h"
+
+namespace {
+
+QString FromCp949(std::string_view text) {
+    return QString::fromStdString(Cp949ToUtf8(text));
+}
+
+std::string ToCp949(const QString& text) {
+    return Utf8ToCp949(text.toStdString());
+}
+
+QString LabelOf(std::string_view key) {
+    return FromCp949(CVylSourceSettings::Label(key));
+}
+
+}  // namespace
+
+CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath,
+                                         QWidget* parent)
+    : QDialog(parent), m_canvas(canvas), m_settingsPath(std::move(settingsPath)) {
+    setWindowTitle(QStringLiteral("프로그램 소스 생성"));
+    m_srcHeader = new QPlainTextEdit(this);
+    m_srcHeader->setFixedHeight(m_srcHeader->fontMetrics().height() * 4);
+    m_lineHeader = new QLineEdit(this);
+    m_lineFoot = new QLineEdit(this);
+    m_bytesPerLine = new QLineEdit(this);
+    m_bytesPerLine->setFixedWidth(
+        m_bytesPerLine->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    m_lineDivision = new QComboBox(this);
+    for (const VySourceChoice& choice : CVylSourceSettings::LineDivisionChoices()) {
+        m_lineDivision->addItem(FromCp949(choice.label), FromCp949(choice.value));
+    }
+    m_byteHeader = new QLineEdit(this);
+    m_byteFoot = new QLineEdit(this);
+    m_byAlphabet = new QCheckBox(LabelOf(kSrcKeyOperandByAlphabet), this);
+    m_result = new QPlainTextEdit(this);
+    m_result->setReadOnly(true);
+    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_result->setMinimumSize(420, 160);
+
+    auto* bytes = new QHBoxLayout;
+    bytes->addWidget(m_bytesPerLine);
+    bytes->addWidget(new QLabel(QStringLiteral("bytes"), this));
+    bytes->addStretch(1);
+    auto* form = new QFormLayout;
+    form->addRow(LabelOf(kSrcKeySrcHeader), m_srcHeader);
+    form->addRow(LabelOf(kSrcKeyLineHeader), m_lineHeader);
+    form->addRow(LabelOf(kSrcKeyLineFoot), m_lineFoot);
+    form->addRow(LabelOf(kSrcKeyBytesPerLine), bytes);
+    form->addRow(LabelOf(kSrcKeyLineDivision), m_lineDivision);
+    form->addRow(LabelOf(kSrcKeyByteHeader), m_byteHeader);
+    form->addRow(LabelOf(kSrcKeyByteFoot), m_byteFoot);
+    form->addRow(QString(), m_byAlphabet);
+
+    auto* generate = new QPushButton(QStringLiteral("생성"), this);
+    auto* copy = new QPushButton(QStringLiteral("클립보드에 복사"), this);
+    auto* reset = new QPushButton(QStringLiteral("초기화"), this);
+    auto* close = new QPushButton(QStringLiteral("닫기"), this);
+    connect(generate, &QPushButton::clicked, this, &CDlgSourceGenerator::OnGenerate);
+    connect(copy, &QPushButton::clicked, this, &CDlgSourceGenerator::OnCopy);
+    connect(reset, &QPushButton::clicked, this, &CDlgSourceGenerator::OnReset);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(generate);
+    buttons->addWidget(reset);
+    buttons->addStretch(1);
+    buttons->addWidget(copy);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(new QLabel(QStringLiteral("전체 소스 코드"), this));
+    layout->addWidget(m_result, 1);
+    layout->addLayout(buttons);
+
+    m_settings.Load(m_settingsPath);
+    SettingsToControls();
+}
+
+QWidget* CDlgSourceGenerator::Control(std::string_view key) const {
+    if (key == kSrcKeySrcHeader) {
+        return m_srcHeader;
+    }
+    if (key == kSrcKeyLineHeader) {
+        return m_lineHeader;
+    }
+    if (key == kSrcKeyLineFoot) {
+        return m_lineFoot;
+    }
+    if (key == kSrcKeyBytesPerLine) {
+        return m_bytesPerLine;
+    }
+    if (key == kSrcKeyLineDivision) {
+        return m_lineDivision;
+    }
+    if (key == kSrcKeyByteHeader) {
+        return m_byteHeader;
+    }
+    if (key == kSrcKeyByteFoot) {
+        return m_byteFoot;
+    }
+    return key == kSrcKeyOperandByAlphabet ? m_byAlphabet : nullptr;
+}
+
+QString CDlgSourceGenerator::Text(std::string_view key) const {
+    QWidget* control = Control(key);
+    if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        return box->text();
+    }
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        // The settings keep the system's line breaks.
+        return box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    }
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        return list->currentData().toString();
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    return QString();
+}
+
+void CDlgSourceGenerator::SetText(std::string_view key, const QString& text) {
+    QWidget* control = Control(key);
+    if (auto* box = qobject_cast<QLineEdit*>(control)) {
+        box->setText(text);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        box->setPlainText(QString(text).remove(QLatin1Char('\r')));
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        list->setCurrentIndex(list->findData(text));
+    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        check->setChecked(text == QStringLiteral("1"));
+    }
+}
+
+void CDlgSourceGenerator::SettingsToControls() {
+    for (std::string_view key : kSourceSettingKeys) {
+        SetText(key, FromCp949(m_settings.Get(key)));
+    }
+}
+
+void CDlgSourceGenerator::ControlsToSettings() {
+    for (std::string_view key : kSourceSettingKeys) {
+        m_settings.Set(key, ToCp949(Text(key)));
+    }
+}
+
+void CDlgSourceGenerator::OnGenerate() {
+    if (m_canvas.Core().Group().GetCount() == 0) {
+        ShowNotice(FromCp949(kNoGraphicData), QString(), this);
+        return;
+    }
+    ControlsToSettings();
+    m_settings.TrimAll();
+    SettingsToControls();
+    const VySourceValidation validation = m_settings.Validate();
+    if (!validation.IsValid()) {
+        ShowNotice(FromCp949(validation.message), QString(), this);
+        if (QWidget* control = Control(validation.key)) {
+            control->setFocus();
+            if (auto* box = qobject_cast<QLineEdit*>(control)) {
+                box->selectAll();
+            }
+        }
+        return;
+    }
+    // A copy: the text lines are laid out for the run only.
+    CVylObjectGroup drawing = m_canvas.Core().Group();
+    const VySourceResult result =
+        GenerateProgramSource(m_canvas.Core().DeviceContext(), drawing, m_settings);
+    if (!result.message.empty()) {
+        ShowNotice(FromCp949(result.message), QString(), this);
+    }
+    m_result->setPlainText(FromCp949(result.text).remove(QLatin1Char('\r')));
+}
+
+void CDlgSourceGenerator::OnReset() {
+    CVylSourceSettings defaults;
+    defaults.Set(kSrcKeyLineDivision, ToCp949(Text(kSrcKeyLineDivision)));
+    for (std::string_view key : kSourceSettingKeys) {
+        SetText(key, FromCp949(defaults.Get(key)));
+    }
+}
+
+void CDlgSourceGenerator::OnCopy() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        ShowNotice(QStringLiteral("클립보드에 복사할 수 없습니다."), QString(), this);
+        return;
+    }
+    // The generated text with the system's line breaks.
+    clipboard->setText(m_result->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+void CDlgSourceGenerator::done(int result) {
+    ControlsToSettings();
+    m_settings.Save(m_settingsPath);
+    QDialog::done(result);
+}

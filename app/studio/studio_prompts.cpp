@@ -1,0 +1,55 @@
+#include "studio_prompts.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+// Project files, whatever the case of their extension.
+const QString kProjectFilter = QStringLiteral("VYLCD 에디트 작업(*.VYD);;모든 파일(*.*)");
+
+VySaveAnswer AskSave(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("VYLCD 스튜디오"),
+                    QStringLiteral("변경된 작업을 저장하시겠습니까?"), QMessageBox::NoButton,
+                    parent);
+    QPushButton* yes = box.addButton(QStringLiteral("예"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("아니요"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("취소"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes) {
+        return VySaveAnswer::kYes;
+    }
+    return box.clickedButton() == no ? VySaveAnswer::kNo : VySaveAnswer::kCancel;
+}
+
+QString AskSavePath(QWidget* parent) {
+    QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("저장할 작업 파일 이름을 정해주세요."), QString(), kProjectFilter);
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".vyd");
+    }
+    return path;
+}
+
+}  // namespace
+
+VyStudioPrompts DesktopPrompts() {
+    return {
+        AskSave,
+        [](QWidget* parent) {
+            return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
+                                                kProjectFilter);
+        },
+        AskSavePath,
+        [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
+}
+
+VyStudioPrompts& StudioPrompts() {
+    static VyStudioPrompts prompts = DesktopPrompts();
+    return prompts;
+}

@@ -1,0 +1,27 @@
+// What the studio asks the user, and the viewer it hands the manual to,
+// each replaceable so that no modal window or other program ever blocks a
+// test.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+enum class VySaveAnswer { kYes, kNo, kCancel };
+
+struct VyStudioPrompts {
+    // Whether to save modified work first (예, 아니요, 취소).
+    std::function<VySaveAnswer(QWidget* parent)> askSave;
+    // A project to open, or empty.
+    std::function<QString(QWidget* parent)> askOpenPath;
+    // Where to save, having asked before replacing a file; or empty.
+    std::function<QString(QWidget* parent)> askSavePath;
+    // Shows the manual with the desktop's viewer; false when none opened.
+    std::function<bool(const QString& path)> openManual;
+};
+
+// The prompts in use; tests replace its members.
+VyStudioPrompts& StudioPrompts();
+// The prompts of a desktop session (the dialogs and the default viewer).
+VyStudioPrompts DesktopPrompts();

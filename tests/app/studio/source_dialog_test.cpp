@@ -1,0 +1,92 @@
+// The source generator's dialog on the studio's canvas: its checks, the
+// generated text, reset, the clipboard and the settings kept between uses.
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "app/studio/source_dialog.h"
+#include "tests/app/studio/studio_fixture.h"
+
+class SourceDialog : public StudioFixture {
+  protected:
+    void SetUp() override {
+        StudioFixture::SetUp();
+        StartWindow();
+        MakeRoomy();
+    }
+    std::unique_ptr<CDlgSourceGenerator> Open() {
+        return std::make_unique<CDlgSourceGenerator>(window->View().Canvas(),
+                                                     folders->SrcGenrEnvCfgPath(), window.get());
+    }
+    static QLineEdit* Box(CDlgSourceGenerator& dialog, std::string_view key) {
+        return qobject_cast<QLineEdit*>(dialog.Control(key));
+    }
+};
+
+TEST_F(SourceDialog, NothingToGenerateFromAnEmptyDrawing) {
+    auto dialog = Open();
+    dialog->OnGenerate();
+    EXPECT_EQ(notices, QStringList{QStringLiteral("알림: 그래픽 데이터가 없습니다.")});
+    EXPECT_TRUE(dialog->Result()->toPlainText().isEmpty());
+}
+
+TEST_F(SourceDialog, BadByteCountsAreRefusedWithTheirReason) {
+    DrawBox();
+    auto dialog = Open();
+    QLineEdit* bytes = Box(*dialog, kSrcKeyBytesPerLine);
+    const struct {
+        const char* typed;
+        QString reason;
+    } cases[] = {{"abc", QStringLiteral("숫자로만 구성되야합니다.")},
+                 {"0", QStringLiteral("1 이상이어야 합니다.")},
+                 {"70000", QStringLiteral("65535 이하여야 합니다.")},
+                 {"123456", QStringLiteral("의 길이는 ")}};
+    for (const auto& refused : cases) {
+        notices.clear();
+        bytes->setText(QString::fromLatin1(refused.typed));
+        dialog->OnGenerate();
+        ASSERT_EQ(notices.size(), 1) << refused.typed;
+        EXPECT_TRUE(notices.first().contains(refused.reason)) << notices.first().toStdString();
+        EXPECT_TRUE(notices.first().contains(QStringLiteral("한 행당 커맨드 바이트 수")));
+        EXPECT_TRUE(dialog->Result()->toPlainText().isEmpty()) << refused.typed;
+        EXPECT_EQ(bytes->selectedText(), bytes->text()) << "the bad value is selected";
+    }
+    notices.clear();
+    bytes->setText(QStringLiteral(" 65535 "));
+    dialog->OnGenerate();
+    EXPECT_TRUE(notices.isEmpty());
+    EXPECT_EQ(bytes->text(), QStringLiteral("65535"));
+    const QString text = dialog->Result()->toPlainText();
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("CONST DEVICE = 3H\nSET HCODE KS5601\nSEROUT 0,47,0,0,[&H1B,\"")))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("]")));
+}
+
+TEST_F(SourceDialog, ResetCopyAndTheSettingsFile) {
+    DrawBox();
+    auto dialog = Open();
+    Box(*dialog, kSrcKeyLineHeader)->setText(QStringLiteral("SEND ["));
+    auto* division = qobject_cast<QComboBox*>(dialog->Control(kSrcKeyLineDivision));
+    division->setCurrentIndex(division->findData(QStringLiteral("cmd")));
+    dialog->OnGenerate();
+    const QString generated = dialog->Result()->toPlainText();
+    EXPECT_TRUE(generated.contains(QStringLiteral("\nSEND [&H1B")));
+    dialog->OnCopy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString(generated).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+
+    dialog->OnReset();
+    EXPECT_EQ(Box(*dialog, kSrcKeyLineHeader)->text(), QStringLiteral("SEROUT 0,47,0,0,["));
+    EXPECT_EQ(division->currentData().toString(), QStringLiteral("cmd")) << "reset keeps it";
+    Box(*dialog, kSrcKeyByteFoot)->setText(QStringLiteral("h"));
+    dialog->reject();
+
+    auto again = Open();
+    EXPECT_EQ(Box(*again, kSrcKeyByteFoot)->text(), QStringLiteral("h"));
+    EXPECT_EQ(Box(*again, kSrcKeyLineHeader)->text(), QStringLiteral("SEROUT 0,47,0,0,["));
+    EXPECT_EQ(
+        qobject_cast<QComboBox*>(again->Control(kSrcKeyLineDivision))->currentData().toString(),
+        QStringLiteral("cmd"));
+}

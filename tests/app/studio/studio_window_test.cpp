@@ -1,0 +1,124 @@
+// The main window: its commands and their keys, the first-run manual, the
+// window's place kept between runs and the view scale.
+#include <QLineEdit>
+
+#include "app/settings/window_state.h"
+#include "editor/document/profile_file.h"
+#include "tests/app/studio/studio_fixture.h"
+
+class StudioWindow : public StudioFixture {};
+
+TEST_F(StudioWindow, CommandsFollowTheDrawing) {
+    StartWindow();
+    MakeRoomy();
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("VYLCD 스튜디오 v1.")));
+    const auto enabled = [this](const char* name) {
+        window->UpdateCommands();
+        return window->Command(QString::fromLatin1(name))->isEnabled();
+    };
+    EXPECT_FALSE(enabled("edit_undo"));
+    EXPECT_FALSE(enabled("file_save"));
+    EXPECT_FALSE(enabled("edit_copy"));
+    const int32_t uid = DrawBox();
+    EXPECT_TRUE(enabled("edit_undo"));
+    EXPECT_TRUE(enabled("file_save"));
+    EXPECT_FALSE(enabled("edit_paste"));
+    Core().Selection().SetMultiSelection(VyUidSet{uid}, true);
+    Core().Selection().EnsureChiefSel(uid);
+    EXPECT_TRUE(enabled("edit_copy"));
+    EXPECT_TRUE(enabled("file_template_save"));
+    Trigger("edit_copy");
+    EXPECT_TRUE(enabled("edit_paste"));
+    Trigger("edit_undo");
+    EXPECT_EQ(Core().Group().GetCount(), 0u);
+    EXPECT_TRUE(enabled("edit_redo"));
+}
+
+TEST_F(StudioWindow, CanvasKeysAfterAClickAndWindowKeysEverywhere) {
+    StartWindow();
+    MakeRoomy();
+    CVylCanvas* canvas = &window->View().Canvas();
+    // Keyboard focus somewhere else in the window first.
+    auto* box = window->findChild<QLineEdit*>();
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, Mouse().At(300, 230));
+    EXPECT_EQ(QApplication::focusWidget(), canvas);
+    QTest::keyClick(canvas, Qt::Key_B);
+    EXPECT_EQ(Core().GetTool(), kToolBox);
+    QTest::keyClick(canvas, Qt::Key_V);
+    EXPECT_EQ(Core().GetTool(), kToolSelect);
+
+    // The grid key works wherever the focus is, and the menu shows its state.
+    const int grid = Core().Grid().GetGridInt("use_grid", 0);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(Core().Grid().GetGridInt("use_grid", 0), grid != 0 ? 0 : 1);
+    EXPECT_EQ(window->Command(QStringLiteral("tool_grid"))->isChecked(), grid == 0);
+
+    DrawBox();
+    savePath = QString::fromStdString(root.File("keys.vyd"));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Exists(savePath.toStdString()));
+    QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(Core().Group().GetCount(), 0u);
+    openPath = savePath;
+    QTest::keyClick(box, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(Core().Group().GetCount(), 1u);
+    const int64_t commands = VirtualModuleCommands(Link());
+    QTest::keyClick(box, Qt::Key_F5);
+    ASSERT_TRUE(WaitLinkIdle(Link()));
+    EXPECT_GT(VirtualModuleCommands(Link()), commands) << "F5 sends the drawing again";
+}
+
+TEST_F(StudioWindow, ManualOpensOnTheFirstRunOnly) {
+    StartWindow();
+    window->OnStartupTick();
+    const QString manual = QString::fromStdString(folders->ManualTxtPath());
+    EXPECT_EQ(manualsOpened, QStringList{manual});
+    QFile text(manual);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("프로그램 소스 생성")));
+    // Without a viewer the message line says where the manual is.
+    EXPECT_TRUE(window->View().MessageLine().Text().contains(manual));
+
+    window.reset();
+    StartWindow();
+    window->OnStartupTick();
+    EXPECT_EQ(manualsOpened.size(), 1);
+    EXPECT_EQ(ReadRunCount(folders->PubIniPath()), 2);
+}
+
+TEST_F(StudioWindow, PlaceIsClampedAndKept) {
+    const std::string pub = folders->PubIniPath();
+    WriteWindowState(pub, {-50, 40, 100, 400});
+    StartWindow();
+    EXPECT_EQ(window->pos(), QPoint(0, 40));
+    // The stored 100 is clamped to 330; the window's minimum then holds it at 400.
+    EXPECT_EQ(window->width(), 400);
+    EXPECT_EQ(window->height(), 400);
+
+    window->move(20, 30);
+    window->resize(640, 480);
+    EXPECT_TRUE(window->close());
+    const VyWindowState kept = ReadWindowState(pub, 1920, 1080);
+    EXPECT_EQ(kept.x, 20);
+    EXPECT_EQ(kept.y, 30);
+    EXPECT_EQ(kept.cx, 640);
+    EXPECT_EQ(kept.cy, 480);
+}
+
+TEST_F(StudioWindow, ViewScaleFitsTheCanvasToTheLcd) {
+    StartWindow();
+    window->OnViewScale(2);
+    QApplication::processEvents();
+    const CVylCanvas& canvas = window->View().Canvas();
+    EXPECT_EQ(canvas.height(), 530);
+    EXPECT_GE(canvas.width(), 690);
+    const int wide = window->width();
+    window->OnViewScale(1);
+    QApplication::processEvents();
+    EXPECT_EQ(canvas.height(), 290);
+    EXPECT_EQ(window->width(), wide) << "the command never narrows the window";
+}
