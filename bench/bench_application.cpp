@@ -7,7 +7,9 @@ void EnsureBenchApplication() {
     static char name[] = "vy_bench";
     static char* argv[] = {name, nullptr};
     if (QCoreApplication::instance() == nullptr) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
         static QApplication app(argc, argv);
     }
 }

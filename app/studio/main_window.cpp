@@ -200,9 +200,12 @@ void CMainFrame::CreateCommands() {
     Command(QStringLiteral("tool_serial"))->setIcon(StudioIcon(VyStudioIcon::kSerial));
     Command(QStringLiteral("file_template_load"))->setIcon(StudioIcon(VyStudioIcon::kTemplate));
     Command(QStringLiteral("help_about"))->setIcon(StudioIcon(VyStudioIcon::kAbout));
+    // The status text, then the tool tip.
     Command(QStringLiteral("tool_source"))
-        ->setStatusTip(QStringLiteral("그래픽 데이터를 가지고 프로그램 소스를 생성합니다."));
+        ->setStatusTip(QStringLiteral("그래픽 데이터를 가지고 프로그램 소스를 생성합니다. "));
+    Command(QStringLiteral("tool_source"))->setToolTip(QStringLiteral("프로그램 소스 생성"));
     Command(QStringLiteral("edit_tab"))->setStatusTip(QStringLiteral("근거리의 객체를 선택합니다"));
+    Command(QStringLiteral("edit_tab"))->setToolTip(QStringLiteral("근거리 객체 선택"));
 }
 
 // Menus and tool bars alike: a null name is a separator.
@@ -288,8 +291,7 @@ void CMainFrame::UpdateCommands() {
     enable("edit_delete", selected);
     enable("edit_paste", core.Clipboard().GetCount() > 0);
     enable("edit_tab", core.Selection().GetChiefSelectedObj() != nullptr);
-    // Select all is of use whenever there is anything to select.
-    enable("edit_select_all", core.Group().GetCount() > 0);
+    enable("edit_select_all", selected);
     Command(QStringLiteral("tool_grid"))->setChecked(core.Grid().GetGridInt("use_grid", 0) != 0);
 }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
@@ -63,6 +64,7 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     m_refresh->setFocusPolicy(Qt::NoFocus);
     connect(m_refresh, &QPushButton::clicked, this, &CDlgGlobalStatus::OnRefreshLcdState);
     layout->addWidget(m_refresh);
+    m_refresh->setToolTip(m_refresh->text());
     ShowRegion(false, 0, 0, 0, 0);
 
     m_tick.setInterval(kTickMs);
@@ -71,6 +73,21 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     m_regionTimer.setSingleShot(true);
     m_regionTimer.setInterval(kRegionDelayMs);
     connect(&m_regionTimer, &QTimer::timeout, this, &CDlgGlobalStatus::OnRegionTimer);
+}
+
+// A narrow strip keeps every box: the refresh button gives up its words for
+// an icon instead.
+void CDlgGlobalStatus::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!m_refresh->text().isEmpty()) {
+        m_wordedMinimum = layout()->minimumSize().width();
+    }
+    const bool narrow = width() < m_wordedMinimum;
+    if (narrow == m_refresh->text().isEmpty()) {
+        return;
+    }
+    m_refresh->setText(narrow ? QString() : m_refresh->toolTip());
+    m_refresh->setIcon(narrow ? style()->standardIcon(QStyle::SP_BrowserReload) : QIcon());
 }
 
 CDlgGlobalStatus::~CDlgGlobalStatus() {

@@ -61,6 +61,7 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QLineEdit* AddBox(const char* name, int32_t maxLength);
@@ -76,6 +77,8 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     std::array<std::pair<std::string, QLineEdit*>, 6> m_boxes{};
     size_t m_boxCount = 0;
     QPushButton* m_refresh = nullptr;
+    // The strip's least width with the refresh button's words on it.
+    int m_wordedMinimum = 0;
     std::array<bool, 6> m_marked{};
     bool m_updating = false;
     bool m_firmwareNoticeConsidered = false;

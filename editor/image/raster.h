@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+#include "editor/vyedit_export.h"
 
 struct VyRaster {
     int32_t width = 0;
@@ -34,4 +35,4 @@ inline constexpr int32_t kMaxRasterSide = 32768;
 bool IsAcceptableRasterSize(int64_t width, int64_t height);
 
 // A picture of the given size; pixels all 0.
-VyRaster MakeRaster(int32_t width, int32_t height, int32_t bitsPerPixel);
+VYEDIT_EXPORT VyRaster MakeRaster(int32_t width, int32_t height, int32_t bitsPerPixel);
