@@ -2,7 +2,6 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -27,13 +26,18 @@ VySaveAnswer AskSave(QWidget* parent) {
     return box.clickedButton() == no ? VySaveAnswer::kNo : VySaveAnswer::kCancel;
 }
 
+// The dialog adds the extension itself, so the name it asks about replacing
+// is the name saved to.
 QString AskSavePath(QWidget* parent) {
-    QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("저장할 작업 파일 이름을 정해주세요."), QString(), kProjectFilter);
-    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".vyd");
+    QFileDialog dialog(parent, QStringLiteral("저장할 작업 파일 이름을 정해주세요."), QString(),
+                       kProjectFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("vyd"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
     }
-    return path;
+    return dialog.selectedFiles().first();
 }
 
 }  // namespace

@@ -41,14 +41,29 @@ struct GlyphSource {
     uint8_t character = '?';
 };
 
-// The dots of a glyph stretched over a box: the box's (column, row) shows
-// the source dot (column * sourceWidth / width, row * sourceHeight / height).
+// The source dots that one box dot covers along an axis: at least one, so
+// stretching repeats dots and squeezing merges them without losing a stroke.
+std::pair<int32_t, int32_t> SourceSpan(int32_t at, int32_t size, int32_t sourceSize) {
+    const int32_t first = at * sourceSize / size;
+    return {first, std::max(first + 1, (at + 1) * sourceSize / size)};
+}
+
+// The dots of a glyph stretched or squeezed over a box: a box dot is set
+// when any source dot it covers is.
 template <typename DotAt>
 void DrawStretched(CVylLcdFrame& frame, const Box& box, int32_t sourceWidth, int32_t sourceHeight,
                    bool ink, DotAt dotAt) {
     for (int32_t row = 0; row < box.height; ++row) {
+        const auto [top, bottom] = SourceSpan(row, box.height, sourceHeight);
         for (int32_t column = 0; column < box.width; ++column) {
-            if (dotAt(column * sourceWidth / box.width, row * sourceHeight / box.height)) {
+            const auto [left, right] = SourceSpan(column, box.width, sourceWidth);
+            bool on = false;
+            for (int32_t y = top; y < bottom && !on; ++y) {
+                for (int32_t x = left; x < right && !on; ++x) {
+                    on = dotAt(x, y);
+                }
+            }
+            if (on) {
                 frame.FillRect(box.left + column, box.top + row, box.left + column, box.top + row,
                                ink);
             }
@@ -82,7 +97,7 @@ void DrawFrameGlyph(CVylLcdFrame& frame, const Box& box, bool ink) {
     frame.FillRect(right, box.top, right, bottom, ink);
 }
 
-// The columns of a one-byte Unifont glyph that carry ink; {0, -1} for none.
+// The columns of a Unifont glyph that carry ink; {0, -1} for none.
 std::pair<int32_t, int32_t> InkColumns(const VyUnifontGlyph& glyph) {
     uint16_t used = 0;
     for (const uint16_t row : glyph.rows) {
@@ -94,8 +109,10 @@ std::pair<int32_t, int32_t> InkColumns(const VyUnifontGlyph& glyph) {
     return {std::countl_zero(used), 15 - std::countr_zero(used)};
 }
 
-// A double-width glyph fills its cell; a one-byte glyph keeps its shape at
-// the cell's height, narrowed only when the cell is narrower than its ink.
+// A double-width glyph fills a cell of its own width or more; a narrower
+// cell takes its ink, leaving one column between characters. A one-byte
+// glyph keeps its shape at the cell's height, narrowed only when the cell is
+// narrower than its ink.
 void DrawUnifontGlyph(CVylLcdFrame& frame, const Cell& cell, int64_t shift,
                       const VyUnifontGlyph& glyph, bool ink) {
     const auto dot = [&glyph](int32_t offset) {
@@ -103,7 +120,7 @@ void DrawUnifontGlyph(CVylLcdFrame& frame, const Cell& cell, int64_t shift,
             return glyph.Dot(column + offset, row);
         };
     };
-    if (glyph.width == 16) {
+    if (glyph.width == 16 && cell.width >= 16) {
         DrawStretched(frame, {cell.left + shift, cell.top, cell.width, cell.height}, 16,
                       VyUnifontGlyph::kRows, ink, dot(0));
         return;
@@ -114,7 +131,9 @@ void DrawUnifontGlyph(CVylLcdFrame& frame, const Cell& cell, int64_t shift,
     }
     const int32_t inkWidth = last - first + 1;
     const int32_t room = std::max(1, cell.width - 1);
-    const int32_t width = std::clamp(inkWidth * cell.height / VyUnifontGlyph::kRows, 1, room);
+    const int32_t natural =
+        glyph.width == 16 ? room : inkWidth * cell.height / VyUnifontGlyph::kRows;
+    const int32_t width = std::clamp(natural, 1, room);
     const Box box{cell.left + (cell.width - width) / 2 + shift, cell.top, width, cell.height};
     DrawStretched(frame, box, inkWidth, VyUnifontGlyph::kRows, ink, dot(first));
 }

@@ -80,7 +80,26 @@ TEST(LcdUnifont, DoubleByteCharactersAreDrawnFromTheirGlyphs) {
     }
     EXPECT_EQ(frame.CountDots(), 31);
 
+    // A narrower cell squeezes the ink into all but its last column and
+    // loses no stroke: every row keeps its diagonal dot and the last column.
+    style.korFont = 0;
+    CVylLcdFrame narrow;
+    const int32_t next = DrawLcdText(narrow, dc, {40, 100}, "\xB0\xA1", style, &font);
+    const int32_t right = next - 2;
+    for (int row = 0; row < 16; ++row) {
+        const int64_t y = 100 - 2 + row;  // the small fonts stand two dots higher
+        EXPECT_TRUE(narrow.GetDot(right, y)) << row;
+        int dots = 0;
+        for (int32_t x = 40; x < right; ++x) {
+            dots += narrow.GetDot(x, y) ? 1 : 0;
+        }
+        // Source columns 14 and 15 share the last box column.
+        EXPECT_GE(dots, row >= 14 ? 0 : 1) << row;
+    }
+    EXPECT_FALSE(narrow.GetDot(next - 1, 105)) << "a column is left between characters";
+
     // Without a glyph a frame stands for the character.
+    style.korFont = 2;
     CVylLcdFrame framed;
     DrawLcdText(framed, dc, {40, 100}, "\xB0\xA2", style, &font);
     EXPECT_TRUE(framed.GetDot(40, 101) && framed.GetDot(40, 110));

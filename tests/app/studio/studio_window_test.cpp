@@ -5,6 +5,7 @@
 #include "app/settings/window_state.h"
 #include "editor/document/profile_file.h"
 #include "tests/app/studio/studio_fixture.h"
+#include "tests/support/pty_pair.h"
 
 class StudioWindow : public StudioFixture {};
 
@@ -121,4 +122,22 @@ TEST_F(StudioWindow, ViewScaleFitsTheCanvasToTheLcd) {
     QApplication::processEvents();
     EXPECT_EQ(canvas.height(), 290);
     EXPECT_EQ(window->width(), wide) << "the command never narrows the window";
+}
+
+TEST_F(StudioWindow, FirstStartDrawsOnTheVirtualModuleUntilAPortIsChosen) {
+    StartWindow();
+    CVylMSCommConfig settings;
+    ASSERT_TRUE(settings.LoadSettings(folders->CommCfgPath()));
+    EXPECT_EQ(settings.GetString("device"), "virtual");
+    window->LcdDock().Refresh();
+    EXPECT_EQ(window->LcdDock().PortText(), QStringLiteral("가상 LCD"));
+    window.reset();
+
+    PtyPair module;
+    settings.SetString("device", module.SlavePath());
+    ASSERT_TRUE(settings.SaveSettings(folders->CommCfgPath()));
+    StartWindow();
+    window->LcdDock().Refresh();
+    EXPECT_TRUE(window->LcdDock().PortText().contains(QString::fromStdString(module.SlavePath())))
+        << window->LcdDock().PortText().toStdString();
 }
