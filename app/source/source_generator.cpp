@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/source/source_presets.h"
 #include "editor/document/full_update.h"
 #include "editor/tree/decimal_text.h"
 
@@ -139,7 +140,7 @@ std::string FormatProgramSource(const VyByteArray& bytes, const VyLengthArray& l
 }
 
 VySourceResult GenerateProgramSource(const CVylDeviceContext& dc, CVylObjectGroup& group,
-                                     const CVylSourceSettings& settings) {
+                                     const CVylSourceSettings& settings, uint32_t baud) {
     VySourceResult result;
     if (group.GetCount() == 0) {
         result.status = VySourceStatus::kNoObjects;
@@ -155,7 +156,8 @@ VySourceResult GenerateProgramSource(const CVylDeviceContext& dc, CVylObjectGrou
     VyByteArray bytes;
     VyLengthArray lengths;
     result.extractStatus = ExtractDrawingCommands(dc, group, bytes, lengths);
-    result.text = FormatProgramSource(bytes, lengths, dc.GetInt(kKeyEscapeCode, -1), settings);
+    result.text = FormatProgramSource(bytes, lengths, dc.GetInt(kKeyEscapeCode, -1), settings) +
+                  PresetTail(StoredPreset(settings), lengths, baud);
     if (result.extractStatus != kExtractOk) {
         result.status = VySourceStatus::kExtractionStopped;
     }

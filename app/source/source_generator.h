@@ -32,11 +32,16 @@ struct VySourceResult {
     int32_t extractStatus = kExtractOk;  // the extraction's status code
 };
 
+// The rate a generated script opens its port with unless told otherwise.
+inline constexpr uint32_t kSourceDefaultBaud = 19200;
+
 // The whole drawing as program source. The settings are used as given: the
 // caller trims them first (TrimAll), as the dialog shows the trimmed texts.
 // The group's text lines are laid out for the run and removed afterwards.
+// The settings' preset adds its tail; baud goes into a script's default.
 VySourceResult GenerateProgramSource(const CVylDeviceContext& dc, CVylObjectGroup& group,
-                                     const CVylSourceSettings& settings);
+                                     const CVylSourceSettings& settings,
+                                     uint32_t baud = kSourceDefaultBaud);
 
 // The text for the given command bytes and command lengths: the source
 // header, a line break, then the lines joined by line breaks ("\r\n").

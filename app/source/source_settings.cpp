@@ -186,6 +186,7 @@ void CVylSourceSettings::SetDefaults(bool keepLineDivision) {
 
 int CVylSourceSettings::Load(const std::string& path) {
     SetDefaults(false);
+    SetPresetName("");
     CFxAssignGroupEx file;
     if (!file.LoadTreeFromFile(path)) {
         return 0;
@@ -196,6 +197,7 @@ int CVylSourceSettings::Load(const std::string& path) {
             m_values.SetString(row.key, text);
         }
     }
+    SetPresetName(file.GetString(kSrcKeyPreset));
     return 1;
 }
 

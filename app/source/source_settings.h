@@ -23,6 +23,9 @@ inline constexpr std::array<std::string_view, 8> kSourceSettingKeys = {
     kSrcKeySrcHeader,    kSrcKeyLineHeader, kSrcKeyLineFoot, kSrcKeyBytesPerLine,
     kSrcKeyLineDivision, kSrcKeyByteHeader, kSrcKeyByteFoot, kSrcKeyOperandByAlphabet};
 
+// The chosen preset's name; older files lack it and older readers skip it.
+inline constexpr std::string_view kSrcKeyPreset = "preset";
+
 // Values of "line_division"; anything but "cmd" divides by byte count.
 inline constexpr std::string_view kLineDivisionBytes = "bytes";
 inline constexpr std::string_view kLineDivisionCmd = "cmd";
@@ -56,6 +59,10 @@ class CVylSourceSettings {
     // Unknown keys read as empty and are refused (0) by Set.
     std::string Get(std::string_view key) const;
     int Set(std::string_view key, std::string_view text);
+
+    // The preset's name as chosen or read ("" when a file had none).
+    std::string GetPresetName() const { return m_values.GetString(kSrcKeyPreset); }
+    void SetPresetName(std::string_view name) { m_values.SetString(kSrcKeyPreset, name); }
 
     // The reset button: every default except the line division, which has
     // none and keeps the current choice.

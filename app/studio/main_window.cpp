@@ -160,10 +160,12 @@ void CMainFrame::CreateCommands() {
                [this] { ToggleGrid(); });
     AddCommand(QStringLiteral("tool_grid_settings"), QStringLiteral("그리드 설정(&G)"),
                [this, &canvas] { CDlgGridSettings::Open(canvas, m_folders.GridCfgPath()); });
-    AddCommand(QStringLiteral("tool_source"), QStringLiteral("프로그램 소스 생성(&P)"),
-               [this, &canvas] {
-                   CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(), this).exec();
-               });
+    AddCommand(
+        QStringLiteral("tool_source"), QStringLiteral("프로그램 소스 생성(&P)"), [this, &canvas] {
+            CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(),
+                                static_cast<uint32_t>(m_view->Editor().Link().GetBaudRate()), this)
+                .exec();
+        });
     AddCommand(QStringLiteral("view_100"), QStringLiteral("보기 배율 100%"),
                [this] { OnViewScale(1); });
     AddCommand(QStringLiteral("view_200"), QStringLiteral("보기 배율 200%"),

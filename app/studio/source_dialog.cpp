@@ -34,9 +34,13 @@ QString LabelOf(std::string_view key) {
 }  // namespace
 
 CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath,
-                                         QWidget* parent)
-    : QDialog(parent), m_canvas(canvas), m_settingsPath(std::move(settingsPath)) {
+                                         uint32_t baud, QWidget* parent)
+    : QDialog(parent), m_canvas(canvas), m_settingsPath(std::move(settingsPath)), m_baud(baud) {
     setWindowTitle(QStringLiteral("프로그램 소스 생성"));
+    m_preset = new QComboBox(this);
+    for (const VyPresetInfo& info : SourcePresets()) {
+        m_preset->addItem(FromCp949(info.label), QString::fromLatin1(info.name));
+    }
     m_srcHeader = new QPlainTextEdit(this);
     m_srcHeader->setFixedHeight(m_srcHeader->fontMetrics().height() * 4);
     m_lineHeader = new QLineEdit(this);
@@ -61,6 +65,7 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
     bytes->addWidget(new QLabel(QStringLiteral("bytes"), this));
     bytes->addStretch(1);
     auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("출력 형식"), m_preset);
     form->addRow(LabelOf(kSrcKeySrcHeader), m_srcHeader);
     form->addRow(LabelOf(kSrcKeyLineHeader), m_lineHeader);
     form->addRow(LabelOf(kSrcKeyLineFoot), m_lineFoot);
@@ -93,6 +98,39 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
 
     m_settings.Load(m_settingsPath);
     SettingsToControls();
+    ShowPreset(StoredPreset(m_settings));
+    WatchEdits();
+}
+
+void CDlgSourceGenerator::WatchEdits() {
+    connect(m_preset, &QComboBox::activated, this, &CDlgSourceGenerator::OnPresetChosen);
+    for (QLineEdit* box : {m_lineHeader, m_lineFoot, m_bytesPerLine, m_byteHeader, m_byteFoot}) {
+        connect(box, &QLineEdit::textEdited, this, &CDlgSourceGenerator::OnSettingEdited);
+    }
+    connect(m_srcHeader, &QPlainTextEdit::textChanged, this, &CDlgSourceGenerator::OnSettingEdited);
+    connect(m_lineDivision, &QComboBox::activated, this, &CDlgSourceGenerator::OnSettingEdited);
+    connect(m_byAlphabet, &QCheckBox::clicked, this, &CDlgSourceGenerator::OnSettingEdited);
+}
+
+void CDlgSourceGenerator::ShowPreset(VySourcePreset preset) {
+    m_preset->setCurrentIndex(m_preset->findData(QString::fromLatin1(PresetInfo(preset).name)));
+}
+
+void CDlgSourceGenerator::OnPresetChosen(int index) {
+    const std::optional<VySourcePreset> preset =
+        PresetByName(m_preset->itemData(index).toString().toStdString());
+    if (!preset || *preset == VySourcePreset::kCustom) {
+        return;
+    }
+    ControlsToSettings();
+    ApplyPreset(*preset, m_settings);
+    SettingsToControls();
+}
+
+void CDlgSourceGenerator::OnSettingEdited() {
+    if (!m_filling) {
+        ShowPreset(VySourcePreset::kCustom);
+    }
 }
 
 QWidget* CDlgSourceGenerator::Control(std::string_view key) const {
@@ -152,15 +190,18 @@ void CDlgSourceGenerator::SetText(std::string_view key, const QString& text) {
 }
 
 void CDlgSourceGenerator::SettingsToControls() {
+    m_filling = true;
     for (std::string_view key : kSourceSettingKeys) {
         SetText(key, FromCp949(m_settings.Get(key)));
     }
+    m_filling = false;
 }
 
 void CDlgSourceGenerator::ControlsToSettings() {
     for (std::string_view key : kSourceSettingKeys) {
         m_settings.Set(key, ToCp949(Text(key)));
     }
+    m_settings.SetPresetName(m_preset->currentData().toString().toStdString());
 }
 
 void CDlgSourceGenerator::OnGenerate() {
@@ -185,7 +226,7 @@ void CDlgSourceGenerator::OnGenerate() {
     // A copy: the text lines are laid out for the run only.
     CVylObjectGroup drawing = m_canvas.Core().Group();
     const VySourceResult result =
-        GenerateProgramSource(m_canvas.Core().DeviceContext(), drawing, m_settings);
+        GenerateProgramSource(m_canvas.Core().DeviceContext(), drawing, m_settings, m_baud);
     if (!result.message.empty()) {
         ShowNotice(FromCp949(result.message), QString(), this);
     }
@@ -195,9 +236,12 @@ void CDlgSourceGenerator::OnGenerate() {
 void CDlgSourceGenerator::OnReset() {
     CVylSourceSettings defaults;
     defaults.Set(kSrcKeyLineDivision, ToCp949(Text(kSrcKeyLineDivision)));
+    m_filling = true;
     for (std::string_view key : kSourceSettingKeys) {
         SetText(key, FromCp949(defaults.Get(key)));
     }
+    m_filling = false;
+    ShowPreset(MatchingPreset(defaults));
 }
 
 void CDlgSourceGenerator::OnCopy() {

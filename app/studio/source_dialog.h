@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <string>
 
+#include "app/source/source_presets.h"
 #include "app/source/source_settings.h"
 
 class CVylCanvas;
@@ -18,7 +19,9 @@ class CDlgSourceGenerator : public QDialog {
     Q_OBJECT
 
   public:
-    CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath, QWidget* parent = nullptr);
+    // baud: the rate a generated script opens its port with.
+    CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath, uint32_t baud,
+                        QWidget* parent = nullptr);
 
     // "생성", "초기화", "클립보드에 복사".
     void OnGenerate();
@@ -26,6 +29,7 @@ class CDlgSourceGenerator : public QDialog {
     void OnCopy();
 
     QWidget* Control(std::string_view key) const;
+    QComboBox* PresetList() const { return m_preset; }
     QPlainTextEdit* Result() const { return m_result; }
 
   protected:
@@ -36,10 +40,19 @@ class CDlgSourceGenerator : public QDialog {
     void ControlsToSettings();
     QString Text(std::string_view key) const;
     void SetText(std::string_view key, const QString& text);
+    void OnPresetChosen(int index);
+    // A setting typed or picked by the user makes the preset a custom one.
+    void OnSettingEdited();
+    void ShowPreset(VySourcePreset preset);
+    void WatchEdits();
 
     CVylCanvas& m_canvas;
     std::string m_settingsPath;
     CVylSourceSettings m_settings;
+    uint32_t m_baud;
+    // Set while the controls are filled, which is no edit of the user's.
+    bool m_filling = false;
+    QComboBox* m_preset = nullptr;
     QPlainTextEdit* m_srcHeader = nullptr;
     QLineEdit* m_lineHeader = nullptr;
     QLineEdit* m_lineFoot = nullptr;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/source/source_presets.h"
 #include "tools/cli/bytes_command.h"
 #include "tools/cli/dump_command.h"
 #include "tools/cli/render_command.h"
@@ -18,19 +19,39 @@ constexpr int kUsageError = 2;
 int Usage() {
     std::cerr << "usage: vylcd-cli bytes FILE\n"
                  "       vylcd-cli dump FILE.vyd [--regions]\n"
-                 "       vylcd-cli source FILE [--settings CFG] [--encoding cp949]\n"
+                 "       vylcd-cli source FILE [--settings CFG] [--preset NAME] [--baud N]\n"
+                 "                        [--encoding cp949]\n"
                  "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
                  "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
                  "                        [--no-grid]\n"
                  "FILE is a project (.vyd) or an object group file (.tpl).\n"
                  "  bytes    the full LCD update, one command a line in hexadecimal\n"
                  "  dump     the project's edit history, one action a line\n"
-                 "  source   the generated program source (UTF-8 unless --encoding cp949)\n"
+                 "  source   the generated program source (UTF-8 unless --encoding cp949);\n"
+                 "           NAME is default, c_array, arduino, python or custom, N the\n"
+                 "           rate a python script opens its port with (19200)\n"
                  "  send     the full LCD update sent to the module on DEVICE (a serial\n"
                  "           device, a pseudo-terminal, or \"virtual\")\n"
                  "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
                  "           unless --size; the first uid of --select is the chief)\n";
     return kUsageError;
+}
+
+// A whole decimal number from min to max.
+bool ParseNumber(const std::string& text, int64_t min, int64_t max, int64_t* value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+    return error == std::errc() && end == text.data() + text.size() && *value >= min &&
+           *value <= max;
+}
+
+// A rate any serial driver offers, up to 4,000,000.
+bool ParseBaud(const std::string& text, uint32_t* baud) {
+    int64_t value = 0;
+    if (!ParseNumber(text, 1, 4'000'000, &value)) {
+        return false;
+    }
+    *baud = static_cast<uint32_t>(value);
+    return true;
 }
 
 int Source(const std::vector<std::string>& args) {
@@ -41,6 +62,11 @@ int Source(const std::vector<std::string>& args) {
         } else if (args[i] == "--encoding" && i + 1 < args.size() &&
                    (args[i + 1] == "cp949" || args[i + 1] == "utf-8")) {
             options.rawCp949 = args[++i] == "cp949";
+        } else if (args[i] == "--preset" && i + 1 < args.size() && PresetByName(args[i + 1])) {
+            options.preset = PresetByName(args[++i]);
+        } else if (args[i] == "--baud" && i + 1 < args.size() &&
+                   ParseBaud(args[i + 1], &options.baud)) {
+            ++i;
         } else {
             return Usage();
         }
@@ -54,14 +80,9 @@ int Send(const std::vector<std::string>& args) {
         if (args[i] == "--port") {
             options.device = args[i + 1];
         } else if (args[i] == "--baud") {
-            // Whole digits only, up to what any serial driver offers.
-            const std::string& text = args[i + 1];
-            uint32_t baud = 0;
-            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), baud);
-            if (error != std::errc() || end != text.data() + text.size() || baud > 4'000'000) {
+            if (!ParseBaud(args[i + 1], &options.baud)) {
                 return Usage();
             }
-            options.baud = baud;
         } else {
             return Usage();
         }
@@ -70,13 +91,6 @@ int Send(const std::vector<std::string>& args) {
         return Usage();
     }
     return RunSendCommand(args[0], options, std::cerr);
-}
-
-// A whole decimal number from min to max.
-bool ParseNumber(const std::string& text, int64_t min, int64_t max, int64_t* value) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
-    return error == std::errc() && end == text.data() + text.size() && *value >= min &&
-           *value <= max;
 }
 
 bool ParseSize(const std::string& text, VyRenderOptions& options) {

@@ -11,6 +11,10 @@ int RunSourceCommand(const std::string& path, const VySourceOptions& options, st
         err << *options.settingsPath << ": cannot read the generator settings\n";
         return 1;
     }
+    if (options.preset) {
+        ApplyPreset(*options.preset, settings);
+        settings.SetPresetName(PresetInfo(*options.preset).name);
+    }
     VyDrawingFile file;
     if (!ReadDrawingFile(path, file, err)) {
         return 1;
@@ -19,7 +23,7 @@ int RunSourceCommand(const std::string& path, const VySourceOptions& options, st
     settings.TrimAll();
     CVylDeviceContext dc;
     dc.InitDeviceContext(kModelVyb3224);
-    const VySourceResult result = GenerateProgramSource(dc, file.group, settings);
+    const VySourceResult result = GenerateProgramSource(dc, file.group, settings, options.baud);
     switch (result.status) {
         case VySourceStatus::kNoObjects:
             err << Cp949ToUtf8(kNoGraphicData) << '\n';

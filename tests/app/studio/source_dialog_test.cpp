@@ -16,8 +16,8 @@ class SourceDialog : public StudioFixture {
         MakeRoomy();
     }
     std::unique_ptr<CDlgSourceGenerator> Open() {
-        return std::make_unique<CDlgSourceGenerator>(window->View().Canvas(),
-                                                     folders->SrcGenrEnvCfgPath(), window.get());
+        return std::make_unique<CDlgSourceGenerator>(
+            window->View().Canvas(), folders->SrcGenrEnvCfgPath(), 115200, window.get());
     }
     static QLineEdit* Box(CDlgSourceGenerator& dialog, std::string_view key) {
         return qobject_cast<QLineEdit*>(dialog.Control(key));
@@ -89,4 +89,32 @@ TEST_F(SourceDialog, ResetCopyAndTheSettingsFile) {
     EXPECT_EQ(
         qobject_cast<QComboBox*>(again->Control(kSrcKeyLineDivision))->currentData().toString(),
         QStringLiteral("cmd"));
+}
+
+TEST_F(SourceDialog, PresetsFillTheSettingsUntilOneIsEdited) {
+    DrawBox();
+    auto dialog = Open();
+    QComboBox* presets = dialog->PresetList();
+    EXPECT_EQ(presets->currentText(), QStringLiteral("기본"));
+    const int cArray = presets->findText(QStringLiteral("C 배열"));
+    ASSERT_GE(cArray, 0);
+    presets->setCurrentIndex(cArray);
+    Q_EMIT presets->activated(cArray);
+    EXPECT_EQ(Box(*dialog, kSrcKeyByteHeader)->text(), QStringLiteral("0x"));
+    EXPECT_EQ(presets->currentText(), QStringLiteral("C 배열"));
+    dialog->OnGenerate();
+    const QString text = dialog->Result()->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("#include <stdint.h>"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("const uint16_t vylcd_screen_lengths[] = {")));
+    dialog->reject();
+
+    auto again = Open();
+    EXPECT_EQ(again->PresetList()->currentText(), QStringLiteral("C 배열"));
+    QLineEdit* foot = Box(*again, kSrcKeyByteFoot);
+    foot->setFocus();
+    QTest::keyClicks(foot, QStringLiteral("u"));
+    EXPECT_EQ(again->PresetList()->currentText(), QStringLiteral("사용자 설정"));
+    again->OnGenerate();
+    EXPECT_FALSE(again->Result()->toPlainText().contains(QStringLiteral("vylcd_screen_lengths")))
+        << "a custom setting has no preset's tail";
 }
