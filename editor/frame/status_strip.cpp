@@ -17,6 +17,8 @@
 namespace {
 
 constexpr int kTickMs = 1000;
+// Often enough for a transfer's progress to move smoothly.
+constexpr int kProgressTickMs = 200;
 constexpr int kRegionDelayMs = 1700;
 const QColor kWarningColour(200, 50, 50);
 
@@ -67,6 +69,9 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     m_refresh->setToolTip(m_refresh->text());
     ShowRegion(false, 0, 0, 0, 0);
 
+    m_progressTick.setInterval(kProgressTickMs);
+    connect(&m_progressTick, &QTimer::timeout, this, &CDlgGlobalStatus::OnProgressTick);
+    m_progressTick.start();
     m_tick.setInterval(kTickMs);
     connect(&m_tick, &QTimer::timeout, this, &CDlgGlobalStatus::OnTimer);
     m_tick.start();
@@ -116,7 +121,24 @@ QLineEdit* CDlgGlobalStatus::RegionBox(const std::string& name) const {
 }
 
 void CDlgGlobalStatus::SetStateText(const QString& text) {
-    m_state->setText(text);
+    m_baseState = text;
+    OnProgressTick();
+}
+
+// The port and scale, then the last full update: its progress while it runs,
+// else its size and wire time at the port's rate.
+void CDlgGlobalStatus::OnProgressTick() {
+    const VyUpdateProgress progress = m_link.GetUpdateProgress();
+    QString text = m_baseState;
+    if (progress.IsRunning()) {
+        text += QStringLiteral("  전송 %1/%2").arg(progress.acknowledged).arg(progress.commands);
+    } else if (progress.bytes > 0) {
+        text += QStringLiteral("  ") +
+                QString::fromStdString(UpdateSizeText(progress, m_link.GetBaudRate()));
+    }
+    if (text != m_state->text()) {
+        m_state->setText(text);
+    }
 }
 
 QString CDlgGlobalStatus::StateText() const {

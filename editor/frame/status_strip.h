@@ -51,6 +51,8 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     // The 1 s tick: refresh button, no-answer warning (public so that
     // tests drive it without waiting).
     void OnTimer();
+    // Brings the last full update's size or progress up to date.
+    void OnProgressTick();
     // The 1.7 s one-shot tick after typing into a region box.
     void OnRegionTimer();
 
@@ -85,5 +87,8 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     // Whether the no-answer warning is out.
     bool m_warned = false;
     QTimer m_tick;
+    QTimer m_progressTick;
+    // The frame's part of the state text (port and scale).
+    QString m_baseState;
     QTimer m_regionTimer;
 };

@@ -29,8 +29,14 @@ VyUpdateStart CVylLcdUpdateScheduler::TryToStartUpdatingLcd(const CVylObjectGrou
     VyByteArray bytes;
     VyLengthArray lengths;
     BuildFullLcdUpdate(m_dc, copy, bytes, lengths);
+    // Noted before the first answer can come.
+    const VyUpdateProgress before = m_link->GetUpdateProgress();
+    m_link->Progress().Begin(static_cast<int64_t>(bytes.size()),
+                             static_cast<int32_t>(lengths.size()));
     if (!m_link->InvokeDispatchBytes(m_dc, bytes, &lengths)) {
         // No worker could be had: the request waits for the next try.
+        m_link->Progress().Begin(before.bytes, before.commands);
+        m_link->Progress().Acknowledge(before.acknowledged);
         m_link->Credits().SetUpdatePending(true);
         return VyUpdateStart::kNothing;
     }

@@ -186,7 +186,9 @@ int CVylMSComm::OpenPort(VyPortNotice* notice) {
 }
 
 void CVylMSComm::OnReceived(const std::string& bytes) {
-    m_credits.DecreaseNotReturnedCmdCount(CountAcknowledgements(bytes));
+    const int32_t answers = CountAcknowledgements(bytes);
+    m_progress.Acknowledge(answers);
+    m_credits.DecreaseNotReturnedCmdCount(answers);
     if (m_receiveObserver) {
         m_receiveObserver(bytes);
     }

@@ -16,6 +16,7 @@
 #include "editor/link/link_credits.h"
 #include "editor/link/serial_control.h"
 #include "editor/link/task_pool.h"
+#include "editor/link/update_progress.h"
 #include "editor/model/device_context.h"
 
 // Why a port did not open, for the user.
@@ -52,6 +53,9 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
     void DecreaseNotReturnedCmdCount(int32_t n) { m_credits.DecreaseNotReturnedCmdCount(n); }
     CVylLinkCredits& Credits() { return m_credits; }
     CFxMLThreadPool& Pool() { return m_pool; }
+    // The last full LCD update's size and how many of its commands are done.
+    CVylUpdateProgress& Progress() { return m_progress; }
+    VyUpdateProgress GetUpdateProgress() const { return m_progress.Get(); }
     CVylSerialControl* Control() { return m_control.get(); }
 
     // Starts a transfer of the bytes (the lengths cut them into commands) on
@@ -78,6 +82,7 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
     void StopTransfers();
 
     CVylLinkCredits m_credits;
+    CVylUpdateProgress m_progress;
     std::unique_ptr<CVylSerialControl> m_control;
     bool m_controlIsVirtual = false;
     std::string m_openDevice;
