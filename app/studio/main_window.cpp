@@ -18,10 +18,14 @@
 #include "app/studio/source_dialog.h"
 #include "app/studio/studio_icons.h"
 #include "app/studio/studio_prompts.h"
+#include "editor/canvas/notice.h"
+#include "editor/document/full_update.h"
 #include "editor/frame/grid_settings_window.h"
 #include "editor/frame/lcd_options_dialog.h"
 #include "editor/frame/serial_settings_dialog.h"
 #include "editor/frame/template_dialogs.h"
+#include "editor/virtual_lcd/frame_png.h"
+#include "editor/virtual_lcd/virtual_lcd.h"
 
 namespace {
 
@@ -130,6 +134,8 @@ void CMainFrame::CreateCommands() {
                QStringLiteral("선택된 영역을 템플릿으로 저장(&T).."), [this, &canvas] {
                    CDlgPreTemplateSave(canvas, m_folders.DefaultTemplateFolder(), this).exec();
                });
+    AddCommand(QStringLiteral("file_export_png"), QStringLiteral("LCD 화면을 PNG로 저장..."),
+               [this] { ExportLcdPng(); });
     AddCommand(QStringLiteral("file_exit"), QStringLiteral("종료(&X)"), [this] { close(); });
     // The editing keys are the canvas's own: the menu only shows them.
     AddCommand(QStringLiteral("edit_undo"), QStringLiteral("되돌리기\tCtrl+Z"),
@@ -228,7 +234,7 @@ void CMainFrame::CreateMenus() {
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
     add(file, {"file_new", "file_open", "file_save", "file_save_as", nullptr, "file_template_load",
-               "file_template_save", nullptr});
+               "file_template_save", nullptr, "file_export_png", nullptr});
     m_recentMenu = file->addMenu(QStringLiteral("최근 파일"));
     add(file, {nullptr, "file_exit"});
     QMenu* edit = menuBar()->addMenu(QStringLiteral("편집(&E)"));
@@ -330,6 +336,28 @@ void CMainFrame::OpenManual() {
         m_view->MessageLine().ShowText(kNoticeColour,
                                        QStringLiteral("사용설명서는 여기에 있습니다: ") + path);
     }
+}
+
+// The screen a module shows after the drawing's full update, drawn by a
+// fresh virtual module whatever port is in use.
+void CMainFrame::ExportLcdPng() {
+    const VyPngExport target = StudioPrompts().askPngExport(this);
+    if (target.path.isEmpty()) {
+        return;
+    }
+    CVylObjectGroup drawing = Core().Group();
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    BuildFullLcdUpdate(Core().DeviceContext(), drawing, bytes, lengths);
+    const CVylLcdFrame screen = ScreenOfCommands(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+        &CVylUnifont::System());
+    if (!WriteFramePng(screen, QFile::encodeName(target.path).toStdString(), target.scale)) {
+        ShowNotice(QStringLiteral("PNG 파일을 저장할 수 없습니다: ") + target.path, QString(), this);
+        return;
+    }
+    m_view->MessageLine().ShowText(kNoticeColour,
+                                   QStringLiteral("LCD 화면을 저장했습니다: ") + target.path);
 }
 
 void CMainFrame::OnViewScale(int scale) {

@@ -68,6 +68,7 @@ class CMainFrame : public QMainWindow {
                         const std::function<void()>& run);
     void RefreshRecentFiles();
     void OpenManual();
+    void ExportLcdPng();
     void PlaceLcdDock();
     void RestoreWindowState();
     void SaveWindowState() const;

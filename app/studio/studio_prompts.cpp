@@ -40,6 +40,22 @@ QString AskSavePath(QWidget* parent) {
     return dialog.selectedFiles().first();
 }
 
+// One dialog: the filter chosen gives the picture's scale.
+VyPngExport AskPngExport(QWidget* parent) {
+    const QStringList filters = {QStringLiteral("PNG 그림, 1배 (*.png)"),
+                                 QStringLiteral("PNG 그림, 2배 (*.png)"),
+                                 QStringLiteral("PNG 그림, 3배 (*.png)")};
+    QFileDialog dialog(parent, QStringLiteral("LCD 화면을 PNG로 저장"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return {dialog.selectedFiles().first(),
+            static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
 }  // namespace
 
 VyStudioPrompts DesktopPrompts() {
@@ -50,6 +66,7 @@ VyStudioPrompts DesktopPrompts() {
                                                 kProjectFilter);
         },
         AskSavePath,
+        AskPngExport,
         [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
 }
 

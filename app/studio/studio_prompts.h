@@ -10,6 +10,12 @@ class QWidget;
 
 enum class VySaveAnswer { kYes, kNo, kCancel };
 
+// Where to write the module's screen as a PNG, and its pixels per dot.
+struct VyPngExport {
+    QString path;  // empty when the user cancelled
+    int scale = 1;
+};
+
 struct VyStudioPrompts {
     // Whether to save modified work first (예, 아니요, 취소).
     std::function<VySaveAnswer(QWidget* parent)> askSave;
@@ -17,6 +23,8 @@ struct VyStudioPrompts {
     std::function<QString(QWidget* parent)> askOpenPath;
     // Where to save, having asked before replacing a file; or empty.
     std::function<QString(QWidget* parent)> askSavePath;
+    // Where to save the LCD screen, having asked before replacing a file.
+    std::function<VyPngExport(QWidget* parent)> askPngExport;
     // Shows the manual with the desktop's viewer; false when none opened.
     std::function<bool(const QString& path)> openManual;
 };

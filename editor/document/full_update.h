@@ -21,5 +21,5 @@ VYEDIT_EXPORT int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylOb
 // Fills bytes and lengths (replacing their contents) and returns the
 // extraction status; on a failure they hold what came before it. The text
 // lines are laid out for the run and removed again afterwards.
-int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, CVylObjectGroup& group, VyByteArray& bytes,
-                           VyLengthArray& lengths);
+VYEDIT_EXPORT int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, CVylObjectGroup& group,
+                                         VyByteArray& bytes, VyLengthArray& lengths);

@@ -131,3 +131,10 @@ bool CVylVirtualLcd::SetOption(std::string_view name, std::string_view args) {
     }
     return true;
 }
+
+CVylLcdFrame ScreenOfCommands(std::string_view bytes, const CVylUnifont* glyphs) {
+    CVylVirtualLcd lcd;
+    lcd.SetGlyphs(glyphs);
+    lcd.Feed(bytes);
+    return lcd.GetFrame();
+}

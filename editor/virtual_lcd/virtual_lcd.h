@@ -33,6 +33,12 @@ struct VyLcdOptions {
     int32_t brightness = -1;
 };
 
+class CVylVirtualLcd;
+
+// The screen a fresh module shows after taking these command bytes, its
+// texts drawn from glyphs (nullptr: the small built-in font).
+VYEDIT_EXPORT CVylLcdFrame ScreenOfCommands(std::string_view bytes, const CVylUnifont* glyphs);
+
 class CVylVirtualLcd {
   public:
     CVylVirtualLcd();

@@ -11,6 +11,8 @@
 #include "tools/cli/render_command.h"
 #include "tools/cli/send_command.h"
 #include "tools/cli/source_command.h"
+#include "tools/cli/lcd_command.h"
+#include "editor/virtual_lcd/frame_png.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ int Usage() {
                  "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
                  "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
                  "                        [--no-grid]\n"
+                 "       vylcd-cli lcd FILE --png OUT [--scale N]\n"
                  "FILE is a project (.vyd) or an object group file (.tpl).\n"
                  "  bytes    the full LCD update, one command a line in hexadecimal\n"
                  "  dump     the project's edit history, one action a line\n"
@@ -33,7 +36,9 @@ int Usage() {
                  "  send     the full LCD update sent to the module on DEVICE (a serial\n"
                  "           device, a pseudo-terminal, or \"virtual\")\n"
                  "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
-                 "           unless --size; the first uid of --select is the chief)\n";
+                 "           unless --size; the first uid of --select is the chief)\n"
+                 "  lcd      the module's screen after the full update, as the virtual\n"
+                 "           module draws it, as a PNG picture (N pixels a dot, 1 to 8)\n";
     return kUsageError;
 }
 
@@ -152,6 +157,23 @@ int Render(const std::vector<std::string>& args) {
     return RunRenderCommand(args[0], options, std::cerr);
 }
 
+int Lcd(const std::vector<std::string>& args) {
+    std::string png;
+    int64_t scale = 1;
+    for (size_t i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--png") {
+            png = args[i + 1];
+        } else if (args[i] != "--scale" ||
+                   !ParseNumber(args[i + 1], 1, kMaxFramePngScale, &scale)) {
+            return Usage();
+        }
+    }
+    if (png.empty() || args.size() % 2 == 0) {
+        return Usage();
+    }
+    return RunLcdCommand(args[0], png, static_cast<int32_t>(scale), std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -174,6 +196,9 @@ int main(int argc, char** argv) {
     }
     if (verb == "render") {
         return Render(args);
+    }
+    if (verb == "lcd") {
+        return Lcd(args);
     }
     return Usage();
 }

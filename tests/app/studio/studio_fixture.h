@@ -33,6 +33,7 @@ class StudioFixture : public ::testing::Test {
                            },
                            [this](QWidget*) { return openPath; },
                            [this](QWidget*) { return savePath; },
+                           [this](QWidget*) { return pngExport; },
                            [this](const QString& path) {
                                manualsOpened << path;
                                return false;
@@ -98,6 +99,7 @@ class StudioFixture : public ::testing::Test {
     VySaveAnswer saveAnswer = VySaveAnswer::kNo;
     QString openPath;
     QString savePath;
+    VyPngExport pngExport;
 
   private:
     VyNoticeSink m_previousSink;

@@ -141,3 +141,22 @@ TEST_F(StudioWindow, FirstStartDrawsOnTheVirtualModuleUntilAPortIsChosen) {
     EXPECT_TRUE(window->LcdDock().PortText().contains(QString::fromStdString(module.SlavePath())))
         << window->LcdDock().PortText().toStdString();
 }
+
+TEST_F(StudioWindow, LcdScreenIsSavedAsAPicture) {
+    StartWindow();
+    MakeRoomy();
+    DrawBox();
+    pngExport = {QString::fromStdString(root.File("screen.png")), 3};
+    Trigger("file_export_png");
+    QImage picture(pngExport.path);
+    ASSERT_EQ(picture.size(), QSize(960, 720));
+    // The box's top edge at (130, 105) and its inside at (130, 115).
+    EXPECT_EQ(qGray(picture.pixel(130 * 3 + 1, 105 * 3 + 1)), 0);
+    EXPECT_EQ(qGray(picture.pixel(130 * 3 + 1, 115 * 3 + 1)), 255);
+    EXPECT_TRUE(window->View().MessageLine().Text().contains(pngExport.path));
+
+    pngExport = {QString::fromStdString(root.File("missing/folder/screen.png")), 1};
+    Trigger("file_export_png");
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices.first().contains(QStringLiteral("PNG 파일을 저장할 수 없습니다")));
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <sstream>
 
 #include "app/source/source_settings.h"
@@ -9,6 +10,7 @@
 #include "tests/support/test_files.h"
 #include "tools/cli/bytes_command.h"
 #include "tools/cli/dump_command.h"
+#include "tools/cli/lcd_command.h"
 #include "tools/cli/source_command.h"
 
 namespace {
@@ -145,3 +147,19 @@ TEST(CliCommands, ProjectsThatCannotBeRead) {
 }
 
 }  // namespace
+
+TEST(LcdCommand, WritesTheModulesScreenAtTheScale) {
+    VyTempFolder folder;
+    const std::string png = folder.File("screen.png");
+    std::ostringstream err;
+    ASSERT_EQ(RunLcdCommand(Sample("showcase.vyd"), png, 2, err), 0) << err.str();
+    const QImage picture(QString::fromStdString(png));
+    ASSERT_EQ(picture.size(), QSize(640, 480));
+    // The sample's first box has its top left corner at (10, 10).
+    EXPECT_EQ(qGray(picture.pixel(21, 21)), 0);
+    EXPECT_EQ(qGray(picture.pixel(2, 2)), 255);
+
+    EXPECT_EQ(RunLcdCommand(Sample("showcase.vyd"), folder.File("no/such/dir.png"), 1, err), 1);
+    EXPECT_EQ(RunLcdCommand(folder.File("missing.vyd"), png, 1, err), 1);
+    EXPECT_NE(err.str().find("cannot write the picture"), std::string::npos);
+}
