@@ -353,7 +353,8 @@ void CMainFrame::ExportLcdPng() {
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         &CVylUnifont::System());
     if (!WriteFramePng(screen, QFile::encodeName(target.path).toStdString(), target.scale)) {
-        ShowNotice(QStringLiteral("PNG 파일을 저장할 수 없습니다: ") + target.path, QString(), this);
+        ShowNotice(QStringLiteral("PNG 파일을 저장할 수 없습니다: ") + target.path, QString(),
+                   this);
         return;
     }
     m_view->MessageLine().ShowText(kNoticeColour,

@@ -65,8 +65,7 @@ VyStudioPrompts DesktopPrompts() {
             return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
                                                 kProjectFilter);
         },
-        AskSavePath,
-        AskPngExport,
+        AskSavePath, AskPngExport,
         [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
 }
 

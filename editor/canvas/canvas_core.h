@@ -187,6 +187,10 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // The chief bitmap's region made as large as its picture; 0 when the
     // chief holds no readable picture.
     int ResizeChiefToPicture();
+    // A new bitmap object showing the picture (a BMP file no larger than
+    // the LCD) at its own size, its top left corner at the client point and
+    // kept on the LCD; one "create" action. Its uid, or 0 for no such picture.
+    int32_t CreatePictureAt(VyPoint screen, const std::string& bmpFile);
     // Joins the nearest end points of the two selected lines; the two
     // refusals come back for the caller to tell.
     VyJoinResult OnContact();

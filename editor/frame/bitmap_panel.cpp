@@ -22,6 +22,11 @@ VyOpenFileChooser& Chooser() {
     return chooser;
 }
 
+// The seven formats a bitmap object takes, by their usual extension.
+QStringList PictureExtensions() {
+    return QStringLiteral("bmp/jpg/gif/png/ico/tif/pcx").split(u'/');
+}
+
 }  // namespace
 
 VyOpenFileChooser CDlgLocalBmp::SetOpenFileChooser(VyOpenFileChooser chooser) {
@@ -31,7 +36,7 @@ VyOpenFileChooser CDlgLocalBmp::SetOpenFileChooser(VyOpenFileChooser chooser) {
 
 QString CDlgLocalBmp::PictureFilter() {
     QStringList patterns;
-    for (const QString& extension : QStringLiteral("bmp/jpg/gif/png/ico/tif/pcx").split(u'/')) {
+    for (const QString& extension : PictureExtensions()) {
         patterns << QStringLiteral("*.") + extension;
     }
     // Qt's file dialogs separate the patterns of one filter by blanks.
@@ -65,26 +70,37 @@ void CDlgLocalBmp::OnLoad() {
     }
 }
 
+std::optional<std::string> CDlgLocalBmp::ReadPicture(const QString& path,
+                                                     const CVylDeviceContext& dc, QWidget* parent) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ShowNotice(QStringLiteral("파일을 로드할 수 없습니다."), QString(), parent);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    std::optional<std::string> picture =
+        PrepareLcdPicture(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                          dc.GetInt(kKeyResolutionX, -1), dc.GetInt(kKeyResolutionY, -1));
+    if (!picture) {
+        ShowNotice(QStringLiteral("지원되는 이미지 형식이 아닙니다."), QString(), parent);
+    }
+    return picture;
+}
+
+bool CDlgLocalBmp::IsPictureName(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return PictureExtensions().contains(suffix) || suffix == QStringLiteral("jpeg") ||
+           suffix == QStringLiteral("tiff");
+}
+
 void CDlgLocalBmp::LoadPicture(const QString& path) {
     if (Canvas() == nullptr) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowNotice(QStringLiteral("파일을 로드할 수 없습니다."), QString(), this);
-        return;
-    }
-    const QByteArray bytes = file.readAll();
     CVylCanvasCore& core = Canvas()->Core();
-    const std::optional<std::string> picture =
-        PrepareLcdPicture(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
-                          core.DeviceContext().GetInt(kKeyResolutionX, -1),
-                          core.DeviceContext().GetInt(kKeyResolutionY, -1));
-    if (!picture) {
-        ShowNotice(QStringLiteral("지원되는 이미지 형식이 아닙니다."), QString(), this);
-        return;
+    if (const std::optional<std::string> picture = ReadPicture(path, core.DeviceContext(), this)) {
+        core.RepairChief(CVylObjectRepairAction::Bytes(kKeyBmpBin, CRevolver::FromBytes(*picture)));
     }
-    core.RepairChief(CVylObjectRepairAction::Bytes(kKeyBmpBin, CRevolver::FromBytes(*picture)));
 }
 
 void CDlgLocalBmp::UpdateShowStates() {

@@ -4,8 +4,11 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "editor/frame/attribute_panel.h"
+#include "editor/model/device_context.h"
 
 class QPushButton;
 
@@ -24,6 +27,12 @@ class CDlgLocalBmp : public CVyeAttributePanel {
     // Loads a picture file into the chief object (what "불러오기.." does
     // after the file dialog).
     void LoadPicture(const QString& path);
+    // A picture file read and made ready for the LCD of dc (shrunk, one bit,
+    // as a BMP file); empty after telling the user why not.
+    static std::optional<std::string> ReadPicture(const QString& path, const CVylDeviceContext& dc,
+                                                  QWidget* parent);
+    // Whether the file's name says it is a picture of a supported format.
+    static bool IsPictureName(const QString& path);
 
     QPushButton* LoadButton() const { return m_load; }
     QPushButton* RealSizeButton() const { return m_realSize; }

@@ -3,10 +3,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCursor>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QToolBar>
+#include <QUrl>
 #include <array>
 #include <cstdio>
 
@@ -209,6 +212,8 @@ void CVyeEditor::ConnectCanvas() {
                 }
             });
     canvas->installEventFilter(this);
+    // Pictures dropped on the canvas become bitmap objects.
+    canvas->setAcceptDrops(true);
 }
 
 int CVyeEditor::Scaled(int pixels) const {
@@ -361,7 +366,33 @@ void CVyeEditor::paintEvent(QPaintEvent*) {
 }
 
 // A tool's letter switches to it while the canvas has the focus.
+// A picture file dragged over the canvas is taken; anything else (a project)
+// is left to the windows around it.
+bool CVyeEditor::OnCanvasDrag(QEvent* event) {
+    auto* drag = static_cast<QDropEvent*>(event);
+    const QList<QUrl> urls = drag->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile() ||
+        !CDlgLocalBmp::IsPictureName(urls.first().toLocalFile())) {
+        return false;
+    }
+    drag->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        CVylCanvasCore& core = m_canvas->Core();
+        const QString path = urls.first().toLocalFile();
+        if (const auto picture = CDlgLocalBmp::ReadPicture(path, core.DeviceContext(), this)) {
+            const QPoint at = drag->position().toPoint();
+            core.CreatePictureAt({at.x(), at.y()}, *picture);
+        }
+    }
+    return true;
+}
+
 bool CVyeEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_canvas.get() &&
+        (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+         event->type() == QEvent::Drop)) {
+        return OnCanvasDrag(event);
+    }
     if (watched == m_canvas.get() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier) {

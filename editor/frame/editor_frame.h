@@ -94,6 +94,7 @@ class VYEDIT_EXPORT CVyeEditor : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool OnCanvasDrag(QEvent* event);
 
   private:
     void CreateToolBar();

@@ -2,13 +2,18 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QUrl>
+#include <fstream>
 
 #include <QToolBar>
 #include "editor/link/update_progress.h"
@@ -283,4 +288,52 @@ TEST_F(EditorFrame, TheStatusStripTellsTheUpdatesSizeAndProgress) {
     editor->Link().Progress().Acknowledge(12);
     status.OnProgressTick();
     EXPECT_TRUE(status.StateText().endsWith(QStringLiteral("전송 12/20")));
+}
+
+// A picture dropped on the canvas is one new bitmap object at the drop
+// point; a project dropped there is left to the windows around it.
+TEST_F(EditorFrame, PicturesDroppedOnTheCanvasBecomeBitmaps) {
+    OpenEditor();
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int x = 0; x < 40; ++x) {
+        image.setPixel(x, 0, qRgb(0, 0, 0));
+    }
+    const QString png = QString::fromStdString(folder.File("dropped.png"));
+    ASSERT_TRUE(image.save(png));
+    const auto drop = [this](const QString& path, QPoint at) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Canvas(), &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent dropped(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Canvas(), &dropped);
+        return true;
+    };
+    const size_t actions = Core().History().GetCount();
+    ASSERT_TRUE(drop(png, At(100.5, 50.5)));
+    ASSERT_EQ(Core().History().GetCount(), actions + 1);
+    const CVylObject* bitmap = Core().Selection().GetChiefSelectedObj();
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->GetKind(), kObjBitmap);
+    EXPECT_EQ(bitmap->GetRegion(), (VyRect{1000000, 500000, 1390000, 690000}));
+    ASSERT_TRUE(WaitLinkIdle(editor->Link()));
+    EXPECT_TRUE(VirtualModuleScreen(editor->Link()).GetDot(120, 50));
+
+    // Near the edge it stays on the LCD.
+    ASSERT_TRUE(drop(png, At(310, 235)));
+    EXPECT_EQ(Core().Selection().GetChiefSelectedObj()->GetRegion().left, 2800000);
+    Core().UndoEditActionAndDrawAll();
+    Core().UndoEditActionAndDrawAll();
+    EXPECT_EQ(Core().History().GetCount(), actions + 2);
+    EXPECT_EQ(Core().Group().GetCount(), 0u);
+
+    EXPECT_FALSE(drop(QString::fromStdString(folder.File("work.vyd")), At(10, 10)));
+    const QString broken = QString::fromStdString(folder.File("broken.png"));
+    std::ofstream(broken.toStdString()) << "not a picture";
+    EXPECT_TRUE(drop(broken, At(10, 10)));
+    EXPECT_EQ(notices, QStringList{QStringLiteral("지원되는 이미지 형식이 아닙니다.")});
 }

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "app/source/source_presets.h"
+#include "editor/virtual_lcd/frame_png.h"
 #include "tools/cli/bytes_command.h"
 #include "tools/cli/dump_command.h"
+#include "tools/cli/lcd_command.h"
 #include "tools/cli/render_command.h"
 #include "tools/cli/send_command.h"
 #include "tools/cli/source_command.h"
-#include "tools/cli/lcd_command.h"
-#include "editor/virtual_lcd/frame_png.h"
 
 namespace {
 

@@ -93,12 +93,14 @@ TEST_F(StudioDocument, DroppedFileOpensWithoutAPrompt) {
     DrawBox();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(sample)});
-    // A drop goes where the drag entered.
+    // Dropped on the canvas, which leaves projects to the window; the drop
+    // goes where the drag was taken.
+    CVylCanvas* canvas = &window->View().Canvas();
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &enter);
+    QApplication::sendEvent(canvas, &enter);
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &drop);
+    QApplication::sendEvent(canvas, &drop);
     EXPECT_EQ(saveAsks, 0);
     EXPECT_GT(Core().Group().GetCount(), 1u);
     EXPECT_FALSE(window->Document().IsModified());
