@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/canvas/ui_text.h"
 #include "editor/link/serial_link.h"
 #include "editor/link/virtual_serial_control.h"
 #include "editor/tree/code_page.h"
@@ -77,7 +78,7 @@ void CLcdScreenView::paintEvent(QPaintEvent*) {
 }
 
 CLcdScreenDock::CLcdScreenDock(CVylMSComm& link, QWidget* parent)
-    : QDockWidget(QStringLiteral("LCD 화면"), parent), m_link(link) {
+    : QDockWidget(tr("LCD 화면"), parent), m_link(link) {
     setObjectName(QStringLiteral("lcdScreen"));
     auto* content = new QWidget(this);
     m_view = new CLcdScreenView(content);
@@ -105,13 +106,13 @@ void CLcdScreenDock::Refresh() {
     auto* module = dynamic_cast<CVylVirtualSerialControl*>(m_link.Control());
     if (module == nullptr || !m_link.IsPortOpen()) {
         m_view->setVisible(false);
-        m_port->setText(QStringLiteral("모듈 화면은 가상 LCD에서만 보입니다. 사용 중인 포트: ") +
-                        QString::fromStdString(Cp949ToUtf8(m_link.PortStateText())));
+        m_port->setText(tr("모듈 화면은 가상 LCD에서만 보입니다. 사용 중인 포트: %1")
+                            .arg(FromCp949(m_link.PortStateText())));
         m_commands = -1;
         return;
     }
     m_view->setVisible(true);
-    m_port->setText(QStringLiteral("가상 LCD"));
+    m_port->setText(tr("가상 LCD"));
     const int64_t commands = module->GetCommandCount();
     if (commands != m_commands) {
         m_commands = commands;

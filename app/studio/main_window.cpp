@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -17,6 +18,7 @@
 #include "app/settings/window_state.h"
 #include "app/studio/source_dialog.h"
 #include "app/studio/studio_icons.h"
+#include "app/studio/studio_language.h"
 #include "app/studio/studio_prompts.h"
 #include "editor/canvas/notice.h"
 #include "editor/document/full_update.h"
@@ -34,8 +36,8 @@ const QColor kNoticeColour(40, 90, 160);
 constexpr int kRoomyCanvasWidth = 700;
 
 QString ProductTitle() {
-    return QStringLiteral("VYLCD 스튜디오 ") +
-           QString::fromStdString(VersionText(kEditorVersionNumber));
+    return QCoreApplication::translate("CMainFrame", "VYLCD 스튜디오 %1")
+        .arg(QString::fromStdString(VersionText(kEditorVersionNumber)));
 }
 
 }  // namespace
@@ -118,69 +120,59 @@ QAction* CMainFrame::Command(const QString& name) const {
 void CMainFrame::CreateCommands() {
     CVylCanvas& canvas = m_view->Canvas();
     CVyeEditor& editor = m_view->Editor();
-    AddCommand(QStringLiteral("file_new"), QStringLiteral("새로 만들기(&N)"),
+    AddCommand(QStringLiteral("file_new"), tr("새로 만들기(&N)"),
                [this] { m_document->OnNewDocument(); });
-    AddCommand(QStringLiteral("file_open"), QStringLiteral("열기(&O)..."),
+    AddCommand(QStringLiteral("file_open"), tr("열기(&O)..."),
                [this] { m_document->OnOpenDocument(); });
-    AddCommand(QStringLiteral("file_save"), QStringLiteral("저장(&S)"),
+    AddCommand(QStringLiteral("file_save"), tr("저장(&S)"),
                [this] { m_document->OnSaveDocument(); });
-    AddCommand(QStringLiteral("file_save_as"), QStringLiteral("다른 이름으로 저장(&A)..."),
+    AddCommand(QStringLiteral("file_save_as"), tr("다른 이름으로 저장(&A)..."),
                [this] { m_document->OnSaveAs(); });
-    AddCommand(QStringLiteral("file_template_load"), QStringLiteral("기본 템플릿 불러오기(&L)"),
+    AddCommand(QStringLiteral("file_template_load"), tr("기본 템플릿 불러오기(&L)"),
                [this, &canvas] {
                    CDlgTemplateList(canvas, m_folders.DefaultTemplateFolder(), this).exec();
                });
-    AddCommand(QStringLiteral("file_template_save"),
-               QStringLiteral("선택된 영역을 템플릿으로 저장(&T).."), [this, &canvas] {
+    AddCommand(QStringLiteral("file_template_save"), tr("선택된 영역을 템플릿으로 저장(&T).."),
+               [this, &canvas] {
                    CDlgPreTemplateSave(canvas, m_folders.DefaultTemplateFolder(), this).exec();
                });
-    AddCommand(QStringLiteral("file_export_png"), QStringLiteral("LCD 화면을 PNG로 저장..."),
+    AddCommand(QStringLiteral("file_export_png"), tr("LCD 화면을 PNG로 저장..."),
                [this] { ExportLcdPng(); });
-    AddCommand(QStringLiteral("file_exit"), QStringLiteral("종료(&X)"), [this] { close(); });
+    AddCommand(QStringLiteral("file_exit"), tr("종료(&X)"), [this] { close(); });
     // The editing keys are the canvas's own: the menu only shows them.
-    AddCommand(QStringLiteral("edit_undo"), QStringLiteral("되돌리기\tCtrl+Z"),
+    AddCommand(QStringLiteral("edit_undo"), tr("되돌리기\tCtrl+Z"),
                [this] { Core().UndoEditActionAndDrawAll(); });
-    AddCommand(QStringLiteral("edit_redo"), QStringLiteral("재실행\tCtrl+Shift+Z"),
+    AddCommand(QStringLiteral("edit_redo"), tr("재실행\tCtrl+Shift+Z"),
                [this] { Core().RedoEditActionAndDrawAll(); });
-    AddCommand(QStringLiteral("edit_cut"), QStringLiteral("잘라내기\tCtrl+X"),
-               [this] { Core().OnCut(); });
-    AddCommand(QStringLiteral("edit_copy"), QStringLiteral("복사\tCtrl+C"),
-               [this] { Core().OnCopy(); });
-    AddCommand(QStringLiteral("edit_paste"), QStringLiteral("붙여넣기\tCtrl+V"),
-               [this] { Core().OnPaste(); });
-    AddCommand(QStringLiteral("edit_delete"), QStringLiteral("삭제\tDel"),
-               [this] { Core().OnDeleteObject(); });
-    AddCommand(QStringLiteral("edit_tab"), QStringLiteral("주변 객체 선택\tTab"),
-               [this] { Core().OnTab(); });
-    AddCommand(QStringLiteral("edit_select_all"), QStringLiteral("모두 선택\tCtrl+A"),
+    AddCommand(QStringLiteral("edit_cut"), tr("잘라내기\tCtrl+X"), [this] { Core().OnCut(); });
+    AddCommand(QStringLiteral("edit_copy"), tr("복사\tCtrl+C"), [this] { Core().OnCopy(); });
+    AddCommand(QStringLiteral("edit_paste"), tr("붙여넣기\tCtrl+V"), [this] { Core().OnPaste(); });
+    AddCommand(QStringLiteral("edit_delete"), tr("삭제\tDel"), [this] { Core().OnDeleteObject(); });
+    AddCommand(QStringLiteral("edit_tab"), tr("주변 객체 선택\tTab"), [this] { Core().OnTab(); });
+    AddCommand(QStringLiteral("edit_select_all"), tr("모두 선택\tCtrl+A"),
                [this] { Core().SelectAll(); });
-    AddCommand(QStringLiteral("tool_resend"), QStringLiteral("재전송"), [this] { Resend(); });
-    AddCommand(QStringLiteral("tool_lcd_options"), QStringLiteral("시스템 설정(&S)"),
+    AddCommand(QStringLiteral("tool_resend"), tr("재전송"), [this] { Resend(); });
+    AddCommand(QStringLiteral("tool_lcd_options"), tr("시스템 설정(&S)"),
                [this, &editor] { CDlgLcdOpt(editor.Link(), Core().DeviceContext(), this).exec(); });
-    AddCommand(QStringLiteral("tool_serial"), QStringLiteral("통신 설정(&C)"),
-               [this, &editor, &canvas] {
-                   CDlgSysOpt(editor.Link(), m_folders.CommCfgPath(), &canvas, this).exec();
-                   m_lcdDock->Refresh();
-               });
-    AddCommand(QStringLiteral("tool_grid"), QStringLiteral("그리드 사용함"),
-               [this] { ToggleGrid(); });
-    AddCommand(QStringLiteral("tool_grid_settings"), QStringLiteral("그리드 설정(&G)"),
+    AddCommand(QStringLiteral("tool_serial"), tr("통신 설정(&C)"), [this, &editor, &canvas] {
+        CDlgSysOpt(editor.Link(), m_folders.CommCfgPath(), &canvas, this).exec();
+        m_lcdDock->Refresh();
+    });
+    AddCommand(QStringLiteral("tool_grid"), tr("그리드 사용함"), [this] { ToggleGrid(); });
+    AddCommand(QStringLiteral("tool_grid_settings"), tr("그리드 설정(&G)"),
                [this, &canvas] { CDlgGridSettings::Open(canvas, m_folders.GridCfgPath()); });
-    AddCommand(
-        QStringLiteral("tool_source"), QStringLiteral("프로그램 소스 생성(&P)"), [this, &canvas] {
-            CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(),
-                                static_cast<uint32_t>(m_view->Editor().Link().GetBaudRate()), this)
-                .exec();
-        });
-    AddCommand(QStringLiteral("view_100"), QStringLiteral("보기 배율 100%"),
-               [this] { OnViewScale(1); });
-    AddCommand(QStringLiteral("view_200"), QStringLiteral("보기 배율 200%"),
-               [this] { OnViewScale(2); });
-    AddCommand(QStringLiteral("help_manual"), QStringLiteral("텍스트 사용설명서(&T) "),
+    AddCommand(QStringLiteral("tool_source"), tr("프로그램 소스 생성(&P)"), [this, &canvas] {
+        CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(),
+                            static_cast<uint32_t>(m_view->Editor().Link().GetBaudRate()), this)
+            .exec();
+    });
+    AddCommand(QStringLiteral("view_100"), tr("보기 배율 100%"), [this] { OnViewScale(1); });
+    AddCommand(QStringLiteral("view_200"), tr("보기 배율 200%"), [this] { OnViewScale(2); });
+    AddCommand(QStringLiteral("help_manual"), tr("텍스트 사용설명서(&T) "),
                [this] { OpenManual(); });
-    AddCommand(QStringLiteral("help_about"), QStringLiteral("VYLCD 스튜디오 정보"), [this] {
-        QMessageBox::about(this, QStringLiteral("VYLCD 스튜디오 정보"),
-                           ProductTitle() + QStringLiteral("\n320 x 240 그래픽 LCD 화면 디자이너"));
+    AddCommand(QStringLiteral("help_about"), tr("VYLCD 스튜디오 정보"), [this] {
+        QMessageBox::about(this, tr("VYLCD 스튜디오 정보"),
+                           tr("%1\n320 x 240 그래픽 LCD 화면 디자이너").arg(ProductTitle()));
     });
 
     // The accelerators work anywhere in the window, whatever has the focus.
@@ -210,10 +202,10 @@ void CMainFrame::CreateCommands() {
     Command(QStringLiteral("help_about"))->setIcon(StudioIcon(VyStudioIcon::kAbout));
     // The status text, then the tool tip.
     Command(QStringLiteral("tool_source"))
-        ->setStatusTip(QStringLiteral("그래픽 데이터를 가지고 프로그램 소스를 생성합니다. "));
-    Command(QStringLiteral("tool_source"))->setToolTip(QStringLiteral("프로그램 소스 생성"));
-    Command(QStringLiteral("edit_tab"))->setStatusTip(QStringLiteral("근거리의 객체를 선택합니다"));
-    Command(QStringLiteral("edit_tab"))->setToolTip(QStringLiteral("근거리 객체 선택"));
+        ->setStatusTip(tr("그래픽 데이터를 가지고 프로그램 소스를 생성합니다. "));
+    Command(QStringLiteral("tool_source"))->setToolTip(tr("프로그램 소스 생성"));
+    Command(QStringLiteral("edit_tab"))->setStatusTip(tr("근거리의 객체를 선택합니다"));
+    Command(QStringLiteral("edit_tab"))->setToolTip(tr("근거리 객체 선택"));
 }
 
 // Menus and tool bars alike: a null name is a separator.
@@ -232,23 +224,25 @@ void CMainFrame::CreateMenus() {
     const auto add = [this](QMenu* menu, std::initializer_list<const char*> names) {
         AddCommands(menu, names);
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
+    QMenu* file = menuBar()->addMenu(tr("파일(&F)"));
     add(file, {"file_new", "file_open", "file_save", "file_save_as", nullptr, "file_template_load",
                "file_template_save", nullptr, "file_export_png", nullptr});
-    m_recentMenu = file->addMenu(QStringLiteral("최근 파일"));
+    m_recentMenu = file->addMenu(tr("최근 파일"));
     add(file, {nullptr, "file_exit"});
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("편집(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("편집(&E)"));
     add(edit, {"edit_undo", "edit_redo", nullptr, "edit_cut", "edit_copy", "edit_paste",
                "edit_delete", nullptr, "edit_tab", "edit_select_all"});
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("도구(&T)"));
+    QMenu* tools = menuBar()->addMenu(tr("도구(&T)"));
     add(tools, {"tool_resend", nullptr, "tool_lcd_options", "tool_serial", nullptr, "tool_grid",
                 "tool_grid_settings", nullptr, "tool_source"});
-    QMenu* view = menuBar()->addMenu(QStringLiteral("보기(&V)"));
+    QMenu* view = menuBar()->addMenu(tr("보기(&V)"));
     add(view, {"view_100", "view_200", nullptr});
     QAction* screen = m_lcdDock->toggleViewAction();
-    screen->setText(QStringLiteral("LCD 화면"));
+    screen->setText(tr("LCD 화면"));
     view->addAction(screen);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("도움말(&H)"));
+    view->addSeparator();
+    CreateLanguageMenu(view);
+    QMenu* help = menuBar()->addMenu(tr("도움말(&H)"));
     add(help, {"help_manual", nullptr, "help_about"});
     for (QMenu* menu : {file, edit, tools, view, help}) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
@@ -256,8 +250,31 @@ void CMainFrame::CreateMenus() {
     RefreshRecentFiles();
 }
 
+// Named in both languages, so it is found whichever is in use; the change
+// applies from the next start.
+void CMainFrame::CreateLanguageMenu(QMenu* view) {
+    QMenu* menu = view->addMenu(QStringLiteral("언어 / Language"));
+    auto* group = new QActionGroup(menu);
+    const VyUiLanguage current = ReadUiLanguage(m_folders.PubIniPath());
+    const std::pair<VyUiLanguage, QString> choices[] = {
+        {VyUiLanguage::kSystem, tr("시스템 언어 따름")},
+        {VyUiLanguage::kKorean, QStringLiteral("한국어")},
+        {VyUiLanguage::kEnglish, QStringLiteral("English")}};
+    for (const auto& [language, label] : choices) {
+        QAction* action = menu->addAction(label);
+        action->setObjectName(QStringLiteral("language_%1").arg(static_cast<int>(language)));
+        action->setCheckable(true);
+        action->setChecked(language == current);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] {
+            WriteUiLanguage(m_folders.PubIniPath(), language);
+            ShowNotice(tr("언어 설정은 다음에 시작할 때 적용됩니다."), QString(), this);
+        });
+    }
+}
+
 void CMainFrame::CreateToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("기본"));
+    QToolBar* bar = addToolBar(tr("기본 도구 모음"));
     bar->setObjectName(QStringLiteral("mainToolBar"));
     bar->setIconSize(QSize(16, 15));
     bar->setMovable(false);
@@ -334,7 +351,7 @@ void CMainFrame::OpenManual() {
     }
     if (!StudioPrompts().openManual(path)) {
         m_view->MessageLine().ShowText(kNoticeColour,
-                                       QStringLiteral("사용설명서는 여기에 있습니다: ") + path);
+                                       tr("사용설명서는 여기에 있습니다: %1").arg(path));
     }
 }
 
@@ -353,12 +370,11 @@ void CMainFrame::ExportLcdPng() {
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         &CVylUnifont::System());
     if (!WriteFramePng(screen, QFile::encodeName(target.path).toStdString(), target.scale)) {
-        ShowNotice(QStringLiteral("PNG 파일을 저장할 수 없습니다: ") + target.path, QString(),
-                   this);
+        ShowNotice(tr("PNG 파일을 저장할 수 없습니다: %1").arg(target.path), QString(), this);
         return;
     }
     m_view->MessageLine().ShowText(kNoticeColour,
-                                   QStringLiteral("LCD 화면을 저장했습니다: ") + target.path);
+                                   tr("LCD 화면을 저장했습니다: %1").arg(target.path));
 }
 
 void CMainFrame::OnViewScale(int scale) {

@@ -62,6 +62,7 @@ class CMainFrame : public QMainWindow {
     void CreateCommands();
     void CreateMenus();
     void CreateToolBar();
+    void CreateLanguageMenu(QMenu* view);
     template <typename Bar>
     void AddCommands(Bar* bar, std::initializer_list<const char*> names);
     QAction* AddCommand(const QString& name, const QString& label,

@@ -15,20 +15,17 @@
 #include "app/source/source_generator.h"
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/tree/code_page.h"
 
 namespace {
-
-QString FromCp949(std::string_view text) {
-    return QString::fromStdString(Cp949ToUtf8(text));
-}
 
 std::string ToCp949(const QString& text) {
     return Utf8ToCp949(text.toStdString());
 }
 
 QString LabelOf(std::string_view key) {
-    return FromCp949(CVylSourceSettings::Label(key));
+    return UiText(CVylSourceSettings::Label(key));
 }
 
 }  // namespace
@@ -36,10 +33,10 @@ QString LabelOf(std::string_view key) {
 CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath,
                                          uint32_t baud, QWidget* parent)
     : QDialog(parent), m_canvas(canvas), m_settingsPath(std::move(settingsPath)), m_baud(baud) {
-    setWindowTitle(QStringLiteral("프로그램 소스 생성"));
+    setWindowTitle(tr("프로그램 소스 생성"));
     m_preset = new QComboBox(this);
     for (const VyPresetInfo& info : SourcePresets()) {
-        m_preset->addItem(FromCp949(info.label), QString::fromLatin1(info.name));
+        m_preset->addItem(UiText(info.label), QString::fromLatin1(info.name));
     }
     m_srcHeader = new QPlainTextEdit(this);
     m_srcHeader->setFixedHeight(m_srcHeader->fontMetrics().height() * 4);
@@ -50,7 +47,7 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
         m_bytesPerLine->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
     m_lineDivision = new QComboBox(this);
     for (const VySourceChoice& choice : CVylSourceSettings::LineDivisionChoices()) {
-        m_lineDivision->addItem(FromCp949(choice.label), FromCp949(choice.value));
+        m_lineDivision->addItem(UiText(choice.label), FromCp949(choice.value));
     }
     m_byteHeader = new QLineEdit(this);
     m_byteFoot = new QLineEdit(this);
@@ -65,7 +62,7 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
     bytes->addWidget(new QLabel(QStringLiteral("bytes"), this));
     bytes->addStretch(1);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("출력 형식"), m_preset);
+    form->addRow(tr("출력 형식"), m_preset);
     form->addRow(LabelOf(kSrcKeySrcHeader), m_srcHeader);
     form->addRow(LabelOf(kSrcKeyLineHeader), m_lineHeader);
     form->addRow(LabelOf(kSrcKeyLineFoot), m_lineFoot);
@@ -75,10 +72,10 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
     form->addRow(LabelOf(kSrcKeyByteFoot), m_byteFoot);
     form->addRow(QString(), m_byAlphabet);
 
-    auto* generate = new QPushButton(QStringLiteral("생성"), this);
-    auto* copy = new QPushButton(QStringLiteral("클립보드에 복사"), this);
-    auto* reset = new QPushButton(QStringLiteral("초기화"), this);
-    auto* close = new QPushButton(QStringLiteral("닫기"), this);
+    auto* generate = new QPushButton(tr("생성"), this);
+    auto* copy = new QPushButton(tr("클립보드에 복사"), this);
+    auto* reset = new QPushButton(tr("초기화"), this);
+    auto* close = new QPushButton(tr("닫기"), this);
     connect(generate, &QPushButton::clicked, this, &CDlgSourceGenerator::OnGenerate);
     connect(copy, &QPushButton::clicked, this, &CDlgSourceGenerator::OnCopy);
     connect(reset, &QPushButton::clicked, this, &CDlgSourceGenerator::OnReset);
@@ -92,7 +89,7 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("전체 소스 코드"), this));
+    layout->addWidget(new QLabel(tr("전체 소스 코드"), this));
     layout->addWidget(m_result, 1);
     layout->addLayout(buttons);
 
@@ -206,7 +203,7 @@ void CDlgSourceGenerator::ControlsToSettings() {
 
 void CDlgSourceGenerator::OnGenerate() {
     if (m_canvas.Core().Group().GetCount() == 0) {
-        ShowNotice(FromCp949(kNoGraphicData), QString(), this);
+        ShowNotice(UiText(kNoGraphicData), QString(), this);
         return;
     }
     ControlsToSettings();
@@ -214,7 +211,7 @@ void CDlgSourceGenerator::OnGenerate() {
     SettingsToControls();
     const VySourceValidation validation = m_settings.Validate();
     if (!validation.IsValid()) {
-        ShowNotice(FromCp949(validation.message), QString(), this);
+        ShowNotice(UiText(validation.message), QString(), this);
         if (QWidget* control = Control(validation.key)) {
             control->setFocus();
             if (auto* box = qobject_cast<QLineEdit*>(control)) {
@@ -228,7 +225,7 @@ void CDlgSourceGenerator::OnGenerate() {
     const VySourceResult result =
         GenerateProgramSource(m_canvas.Core().DeviceContext(), drawing, m_settings, m_baud);
     if (!result.message.empty()) {
-        ShowNotice(FromCp949(result.message), QString(), this);
+        ShowNotice(UiText(result.message), QString(), this);
     }
     m_result->setPlainText(FromCp949(result.text).remove(QLatin1Char('\r')));
 }
@@ -247,7 +244,7 @@ void CDlgSourceGenerator::OnReset() {
 void CDlgSourceGenerator::OnCopy() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        ShowNotice(QStringLiteral("클립보드에 복사할 수 없습니다."), QString(), this);
+        ShowNotice(tr("클립보드에 복사할 수 없습니다."), QString(), this);
         return;
     }
     // The generated text with the system's line breaks.

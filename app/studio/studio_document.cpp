@@ -5,14 +5,11 @@
 #include "app/studio/studio_prompts.h"
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/document/profile_file.h"
 #include "editor/tree/code_page.h"
 
 namespace {
-
-QString FromCp949(std::string_view text) {
-    return QString::fromStdString(Cp949ToUtf8(text));
-}
 
 std::string RecentKey(int index) {
     return "file" + std::to_string(index + 1);
@@ -109,12 +106,12 @@ bool CVYSDoc::OpenDropped(const QString& path) {
 
 bool CVYSDoc::Open(const QString& path) {
     if (!m_document) {
-        ShowNotice(QStringLiteral("에러가 발생했습니다.(-37)"), QString(), m_window);
+        ShowNotice(tr("에러가 발생했습니다.(-37)"), QString(), m_window);
         return false;
     }
     const VyDocumentResult result = m_document->Open(path.toStdString());
     if (!result.ok) {
-        ShowNotice(FromCp949(result.message), QString(), m_window);
+        ShowNotice(UiText(result.message), QString(), m_window);
         return false;
     }
     m_canvas->OnAgain(1, 1, 1, 1, 1, 1);
@@ -138,7 +135,7 @@ bool CVYSDoc::SaveTo(const QString& path) {
     }
     const VyDocumentResult result = m_document->Save(path.toStdString());
     if (!result.ok) {
-        ShowNotice(FromCp949(result.message), QString(), m_window);
+        ShowNotice(UiText(result.message), QString(), m_window);
         Q_EMIT changed();
         return false;
     }
@@ -159,7 +156,7 @@ bool CVYSDoc::RestoreBackup() {
     if (!result.ok) {
         return false;
     }
-    ShowNotice(FromCp949(result.message), QString(), m_window);
+    ShowNotice(UiText(result.message), QString(), m_window);
     m_canvas->OnAgain(1, 1, 1, 1, 1, 1);
     m_document->SetModified(false);
     Q_EMIT changed();

@@ -6,12 +6,14 @@
 #include "app/settings/data_folders.h"
 #include "app/settings/template_install.h"
 #include "app/studio/main_window.h"
+#include "app/studio/studio_language.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vylcd-studio"));
     QApplication::setDesktopFileName(QStringLiteral("vylcd-studio"));
     const CVYSDataFolders folders(VyProgramEnv::Current());
+    ApplyUiLanguage(UsesEnglish(ReadUiLanguage(folders.PubIniPath()), QLocale::system()));
     MakeFolders(folders.DefaultTemplateFolder());
     InstallDefaultTemplates(folders.ShippedTemplateFolder(), folders.DefaultTemplateFolder());
 

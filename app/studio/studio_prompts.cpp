@@ -1,5 +1,6 @@
 #include "studio_prompts.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,15 +10,21 @@
 namespace {
 
 // Project files, whatever the case of their extension.
-const QString kProjectFilter = QStringLiteral("VYLCD 에디트 작업(*.VYD);;모든 파일(*.*)");
+QString ProjectFilter() {
+    return QCoreApplication::translate("VyStudioPrompts",
+                                       "VYLCD 에디트 작업(*.VYD);;모든 파일(*.*)");
+}
 
 VySaveAnswer AskSave(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("VYLCD 스튜디오"),
-                    QStringLiteral("변경된 작업을 저장하시겠습니까?"), QMessageBox::NoButton,
-                    parent);
-    QPushButton* yes = box.addButton(QStringLiteral("예"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("아니요"), QMessageBox::NoRole);
-    box.addButton(QStringLiteral("취소"), QMessageBox::RejectRole);
+    QMessageBox box(
+        QMessageBox::Question, QCoreApplication::translate("VyStudioPrompts", "VYLCD 스튜디오"),
+        QCoreApplication::translate("VyStudioPrompts", "변경된 작업을 저장하시겠습니까?"),
+        QMessageBox::NoButton, parent);
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("VyStudioPrompts", "예"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QCoreApplication::translate("VyStudioPrompts", "아니요"),
+                                    QMessageBox::NoRole);
+    box.addButton(QCoreApplication::translate("VyStudioPrompts", "취소"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.exec();
     if (box.clickedButton() == yes) {
@@ -29,8 +36,10 @@ VySaveAnswer AskSave(QWidget* parent) {
 // The dialog adds the extension itself, so the name it asks about replacing
 // is the name saved to.
 QString AskSavePath(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("저장할 작업 파일 이름을 정해주세요."), QString(),
-                       kProjectFilter);
+    QFileDialog dialog(
+        parent,
+        QCoreApplication::translate("VyStudioPrompts", "저장할 작업 파일 이름을 정해주세요."),
+        QString(), ProjectFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("vyd"));
@@ -42,10 +51,12 @@ QString AskSavePath(QWidget* parent) {
 
 // One dialog: the filter chosen gives the picture's scale.
 VyPngExport AskPngExport(QWidget* parent) {
-    const QStringList filters = {QStringLiteral("PNG 그림, 1배 (*.png)"),
-                                 QStringLiteral("PNG 그림, 2배 (*.png)"),
-                                 QStringLiteral("PNG 그림, 3배 (*.png)")};
-    QFileDialog dialog(parent, QStringLiteral("LCD 화면을 PNG로 저장"));
+    const QStringList filters = {
+        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 1배 (*.png)"),
+        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 2배 (*.png)"),
+        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 3배 (*.png)")};
+    QFileDialog dialog(parent,
+                       QCoreApplication::translate("VyStudioPrompts", "LCD 화면을 PNG로 저장"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -62,8 +73,9 @@ VyStudioPrompts DesktopPrompts() {
     return {
         AskSave,
         [](QWidget* parent) {
-            return QFileDialog::getOpenFileName(parent, QStringLiteral("열기"), QString(),
-                                                kProjectFilter);
+            return QFileDialog::getOpenFileName(
+                parent, QCoreApplication::translate("VyStudioPrompts", "열기"), QString(),
+                ProjectFilter());
         },
         AskSavePath, AskPngExport,
         [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};

@@ -6,6 +6,7 @@
 
 #include "editor/canvas/hex_pane.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/document/full_update.h"
 #include "editor/link/lcd_update_scheduler.h"
 #include "editor/link/serial_link.h"
@@ -139,7 +140,7 @@ void CVylCanvas::TryToStartPuttingHexaCmd(int first, int trim) {
 }
 
 void CVylCanvas::ShowPortClosedNotice() {
-    ::ShowNotice(QString::fromStdString(Cp949ToUtf8(kNoticePortClosed)), QString(), this);
+    ::ShowNotice(UiText(kNoticePortClosed), QString(), this);
 }
 
 bool CVylCanvas::ProcessKeys(QKeyEvent* event, bool focusOnCanvas) {
@@ -251,5 +252,5 @@ void CVylCanvas::SetCursorShape(VyCanvasCursor cursor) {
 }
 
 void CVylCanvas::ShowNotice(std::string_view text) {
-    ::ShowNotice(QString::fromStdString(Cp949ToUtf8(text)), QString(), this);
+    ::ShowNotice(UiText(text), QString(), this);
 }

@@ -1,6 +1,7 @@
 #include "notice.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <utility>
 
@@ -20,7 +21,8 @@ VyNoticeSink& Sink() {
 }  // namespace
 
 void ShowNotice(const QString& text, const QString& caption, QWidget* parent) {
-    Sink()(text, caption.isEmpty() ? QStringLiteral("알림") : caption, parent);
+    Sink()(text, caption.isEmpty() ? QCoreApplication::translate("VyNotice", "알림") : caption,
+           parent);
 }
 
 VyNoticeSink SetNoticeSink(VyNoticeSink sink) {

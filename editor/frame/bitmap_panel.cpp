@@ -41,13 +41,13 @@ QString CDlgLocalBmp::PictureFilter() {
     }
     // Qt's file dialogs separate the patterns of one filter by blanks.
     const QString joined = patterns.join(u' ');
-    return QStringLiteral("지원되는 이미지 형식(") + joined + QStringLiteral(");;모든 파일(*.*)");
+    return tr("지원되는 이미지 형식(%1);;모든 파일(*.*)").arg(joined);
 }
 
 CDlgLocalBmp::CDlgLocalBmp(CVylCanvas* canvas, QWidget* parent)
     : CVyeAttributePanel(canvas, parent) {
-    m_load = new QPushButton(QStringLiteral("불러오기.."), this);
-    m_realSize = new QPushButton(QStringLiteral("실제 크기로 변경"), this);
+    m_load = new QPushButton(tr("불러오기.."), this);
+    m_realSize = new QPushButton(tr("실제 크기로 변경"), this);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(m_load);
@@ -63,8 +63,7 @@ CDlgLocalBmp::CDlgLocalBmp(CVylCanvas* canvas, QWidget* parent)
 }
 
 void CDlgLocalBmp::OnLoad() {
-    const QString path =
-        Chooser()(this, QStringLiteral("이미지 파일을 선택하세요."), PictureFilter());
+    const QString path = Chooser()(this, tr("이미지 파일을 선택하세요."), PictureFilter());
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         LoadPicture(path);
     }
@@ -74,7 +73,7 @@ std::optional<std::string> CDlgLocalBmp::ReadPicture(const QString& path,
                                                      const CVylDeviceContext& dc, QWidget* parent) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowNotice(QStringLiteral("파일을 로드할 수 없습니다."), QString(), parent);
+        ShowNotice(tr("파일을 로드할 수 없습니다."), QString(), parent);
         return std::nullopt;
     }
     const QByteArray bytes = file.readAll();
@@ -82,7 +81,7 @@ std::optional<std::string> CDlgLocalBmp::ReadPicture(const QString& path,
         PrepareLcdPicture(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
                           dc.GetInt(kKeyResolutionX, -1), dc.GetInt(kKeyResolutionY, -1));
     if (!picture) {
-        ShowNotice(QStringLiteral("지원되는 이미지 형식이 아닙니다."), QString(), parent);
+        ShowNotice(tr("지원되는 이미지 형식이 아닙니다."), QString(), parent);
     }
     return picture;
 }

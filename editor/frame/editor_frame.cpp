@@ -15,6 +15,7 @@
 
 #include "editor/canvas/hex_pane.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/frame/frame_colours.h"
 #include "editor/frame/serial_settings_dialog.h"
 #include "editor/frame/tool_icons.h"
@@ -29,14 +30,15 @@ struct VyToolEntry {
 };
 
 // The tool bar's order, tool tips and one-letter keys.
-constexpr std::array<VyToolEntry, 8> kTools = {{{kToolSelect, "선택 도구", Qt::Key_V},
-                                                {kToolBox, "빈 박스", Qt::Key_B},
-                                                {kToolFilledBox, "채워진 박스", Qt::Key_F},
-                                                {kToolEllipse, "빈 원", Qt::Key_E},
-                                                {kToolFilledEllipse, "채워진 원", Qt::Key_G},
-                                                {kToolLine, "직선", Qt::Key_L},
-                                                {kToolText, "문자", Qt::Key_T},
-                                                {kToolBitmap, "그림 파일", Qt::Key_P}}};
+constexpr std::array<VyToolEntry, 8> kTools = {
+    {{kToolSelect, QT_TRANSLATE_NOOP("CVyeEditor", "선택 도구"), Qt::Key_V},
+     {kToolBox, QT_TRANSLATE_NOOP("CVyeEditor", "빈 박스"), Qt::Key_B},
+     {kToolFilledBox, QT_TRANSLATE_NOOP("CVyeEditor", "채워진 박스"), Qt::Key_F},
+     {kToolEllipse, QT_TRANSLATE_NOOP("CVyeEditor", "빈 원"), Qt::Key_E},
+     {kToolFilledEllipse, QT_TRANSLATE_NOOP("CVyeEditor", "채워진 원"), Qt::Key_G},
+     {kToolLine, QT_TRANSLATE_NOOP("CVyeEditor", "직선"), Qt::Key_L},
+     {kToolText, QT_TRANSLATE_NOOP("CVyeEditor", "문자"), Qt::Key_T},
+     {kToolBitmap, QT_TRANSLATE_NOOP("CVyeEditor", "그림 파일"), Qt::Key_P}}};
 
 struct VyPopupEntry {
     VyCanvasCommand command;
@@ -45,26 +47,26 @@ struct VyPopupEntry {
 };
 
 constexpr std::array<VyPopupEntry, 20> kPopup = {{
-    {VyCanvasCommand::kAlignTop, "위 정렬", false},
-    {VyCanvasCommand::kAlignBottom, "아래 정렬", false},
-    {VyCanvasCommand::kAlignLeft, "왼쪽 정렬", false},
-    {VyCanvasCommand::kAlignRight, "오른쪽 정렬", false},
-    {VyCanvasCommand::kSameWidth, "넓이 같게", true},
-    {VyCanvasCommand::kSameHeight, "높이 같게", false},
-    {VyCanvasCommand::kSameSize, "크기 같게", false},
-    {VyCanvasCommand::kSameVertGap, "상하 간격 정렬", true},
-    {VyCanvasCommand::kSameHorizGap, "좌우 간격 정렬", false},
-    {VyCanvasCommand::kHCenter, "화면 수평 중앙에 맞춤", true},
-    {VyCanvasCommand::kVCenter, "화면 수직 중앙에 맞춤", false},
-    {VyCanvasCommand::kHVCenter, "화면 중앙에 맞춤", false},
-    {VyCanvasCommand::kFullLayout, "화면에 가득차게", false},
-    {VyCanvasCommand::kContact, "라인 접점 연결", true},
-    {VyCanvasCommand::kRemoveContacts, "라인 접점 제거", false},
-    {VyCanvasCommand::kDelete, "삭제\tDel", true},
-    {VyCanvasCommand::kGoUp, "한 단계 앞으로", true},
-    {VyCanvasCommand::kGoDown, "한 단계 뒤로", false},
-    {VyCanvasCommand::kInflate, "확대", true},
-    {VyCanvasCommand::kDeflate, "축소", false},
+    {VyCanvasCommand::kAlignTop, QT_TRANSLATE_NOOP("CVyeEditor", "위 정렬"), false},
+    {VyCanvasCommand::kAlignBottom, QT_TRANSLATE_NOOP("CVyeEditor", "아래 정렬"), false},
+    {VyCanvasCommand::kAlignLeft, QT_TRANSLATE_NOOP("CVyeEditor", "왼쪽 정렬"), false},
+    {VyCanvasCommand::kAlignRight, QT_TRANSLATE_NOOP("CVyeEditor", "오른쪽 정렬"), false},
+    {VyCanvasCommand::kSameWidth, QT_TRANSLATE_NOOP("CVyeEditor", "넓이 같게"), true},
+    {VyCanvasCommand::kSameHeight, QT_TRANSLATE_NOOP("CVyeEditor", "높이 같게"), false},
+    {VyCanvasCommand::kSameSize, QT_TRANSLATE_NOOP("CVyeEditor", "크기 같게"), false},
+    {VyCanvasCommand::kSameVertGap, QT_TRANSLATE_NOOP("CVyeEditor", "상하 간격 정렬"), true},
+    {VyCanvasCommand::kSameHorizGap, QT_TRANSLATE_NOOP("CVyeEditor", "좌우 간격 정렬"), false},
+    {VyCanvasCommand::kHCenter, QT_TRANSLATE_NOOP("CVyeEditor", "화면 수평 중앙에 맞춤"), true},
+    {VyCanvasCommand::kVCenter, QT_TRANSLATE_NOOP("CVyeEditor", "화면 수직 중앙에 맞춤"), false},
+    {VyCanvasCommand::kHVCenter, QT_TRANSLATE_NOOP("CVyeEditor", "화면 중앙에 맞춤"), false},
+    {VyCanvasCommand::kFullLayout, QT_TRANSLATE_NOOP("CVyeEditor", "화면에 가득차게"), false},
+    {VyCanvasCommand::kContact, QT_TRANSLATE_NOOP("CVyeEditor", "라인 접점 연결"), true},
+    {VyCanvasCommand::kRemoveContacts, QT_TRANSLATE_NOOP("CVyeEditor", "라인 접점 제거"), false},
+    {VyCanvasCommand::kDelete, QT_TRANSLATE_NOOP("CVyeEditor", "삭제\tDel"), true},
+    {VyCanvasCommand::kGoUp, QT_TRANSLATE_NOOP("CVyeEditor", "한 단계 앞으로"), true},
+    {VyCanvasCommand::kGoDown, QT_TRANSLATE_NOOP("CVyeEditor", "한 단계 뒤로"), false},
+    {VyCanvasCommand::kInflate, QT_TRANSLATE_NOOP("CVyeEditor", "확대"), true},
+    {VyCanvasCommand::kDeflate, QT_TRANSLATE_NOOP("CVyeEditor", "축소"), false},
 }};
 
 // The layout's fixed sizes are meant for a 12-pixel interface font.
@@ -116,8 +118,7 @@ int CVyeEditor::InitEditor(const std::string& commConfigPath, QWidget* parent, c
 
     const VySettingsAsker asker =
         m_asker ? m_asker : [this](CVylMSComm& link, const VyPortNotice& notice) {
-            ShowNotice(QString::fromStdString(Cp949ToUtf8(notice.text)),
-                       QString::fromStdString(Cp949ToUtf8(notice.caption)), this);
+            ShowNotice(UiText(notice.text), UiText(notice.caption), this);
             CDlgSysOpt dialog(link, m_commConfigPath, m_canvas.get(), nullptr);
             return dialog.exec() == QDialog::Accepted;
         };
@@ -162,7 +163,7 @@ void CVyeEditor::CreateToolBar() {
         const VyToolEntry& entry = kTools[i];
         QAction* action = m_toolBar->addAction(ToolIcon(entry.tool), QString());
         action->setCheckable(true);
-        action->setToolTip(QString::fromUtf8(entry.tip) + QStringLiteral(" (") +
+        action->setToolTip(tr(entry.tip) + QStringLiteral(" (") +
                            QKeySequence(entry.key).toString() + QStringLiteral(")"));
         m_tools->addAction(action);
         const int32_t tool = entry.tool;
@@ -330,8 +331,8 @@ void CVyeEditor::OnUpdateGlobalStatus() {
                          dots.top / 10000, dots.right / 10000, dots.bottom / 10000);
     char zoom[32];
     std::snprintf(zoom, sizeof(zoom), "%3.2f%%", core.Fit().GetScale() * 100);
-    m_status->SetStateText(QString::fromStdString(Cp949ToUtf8(Link().PortStateText())) +
-                           QStringLiteral("  ") + QString::fromLatin1(zoom));
+    m_status->SetStateText(FromCp949(Link().PortStateText()) + QStringLiteral("  ") +
+                           QString::fromLatin1(zoom));
 }
 
 std::unique_ptr<QMenu> CVyeEditor::CreatePopupMenu() {
@@ -340,7 +341,7 @@ std::unique_ptr<QMenu> CVyeEditor::CreatePopupMenu() {
         if (entry.separatorBefore) {
             menu->addSeparator();
         }
-        QAction* action = menu->addAction(QString::fromUtf8(entry.label));
+        QAction* action = menu->addAction(tr(entry.label));
         const VyCanvasCommand command = entry.command;
         action->setEnabled(m_canvas->Core().IsCommandEnabled(command));
         connect(action, &QAction::triggered, this,

@@ -14,11 +14,11 @@
 
 CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent)
     : QDialog(parent), m_canvas(&canvas), m_gridPath(std::move(gridPath)) {
-    setWindowTitle(QStringLiteral("그리드 설정"));
+    setWindowTitle(tr("그리드 설정"));
     setModal(false);
     CVylGridSystem& grid = canvas.Core().Grid();
     grid.Load(m_gridPath);
-    m_use = new QCheckBox(QStringLiteral("그리드 사용함"), this);
+    m_use = new QCheckBox(tr("그리드 사용함"), this);
     m_use->setChecked(grid.GetGridInt("use_grid", 1) != 0);
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setRange(2, 12);
@@ -27,7 +27,7 @@ CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWi
     m_box->setFixedWidth(m_box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10);
 
     auto* spacing = new QHBoxLayout;
-    spacing->addWidget(new QLabel(QStringLiteral("간격"), this));
+    spacing->addWidget(new QLabel(tr("간격"), this));
     spacing->addWidget(m_slider, 1);
     spacing->addWidget(m_box);
     auto* layout = new QVBoxLayout(this);

@@ -20,27 +20,27 @@ constexpr int kTickMs = 250;
 
 CDlgLcdOpt::CDlgLcdOpt(CVylMSComm& link, const CVylDeviceContext& dc, QWidget* parent)
     : QDialog(parent), m_link(link), m_dc(dc) {
-    setWindowTitle(QStringLiteral("시스템 설정"));
+    setWindowTitle(tr("시스템 설정"));
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setRange(300, 500);
     m_slider->setValue(400);
     m_box = new QLineEdit(QStringLiteral("512"), this);
     m_box->setMaxLength(4);
     m_box->setFixedWidth(m_box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
-    m_backlight = Choice({QStringLiteral("백라이트"), QStringLiteral("OFF"), QStringLiteral("ON")},
-                         BacklightCommand);
-    m_layer = Choice({QStringLiteral("그래픽 레이어 지정"), QStringLiteral("Layer 1"),
+    m_backlight =
+        Choice({tr("백라이트"), QStringLiteral("OFF"), QStringLiteral("ON")}, BacklightCommand);
+    m_layer = Choice({tr("그래픽 레이어 지정"), QStringLiteral("Layer 1"),
                       QStringLiteral("Layer 2"), QStringLiteral("Layer 3")},
                      GraphicLayerCommand);
-    m_overlay = Choice({QStringLiteral("오버레이 모드"), QStringLiteral("OR"),
-                        QStringLiteral("AND"), QStringLiteral("XOR")},
-                       OverlayModeCommand);
+    m_overlay = Choice(
+        {tr("오버레이 모드"), QStringLiteral("OR"), QStringLiteral("AND"), QStringLiteral("XOR")},
+        OverlayModeCommand);
     m_writeMode =
         Choice({QStringLiteral("WRITE MODE"), QStringLiteral("FAST"), QStringLiteral("SLOW")},
                WriteModeCommand);
     const QStringList states{QStringLiteral("OFF"), QStringLiteral("ON"),
                              QStringLiteral("2Hz Flash"), QStringLiteral("16Hz Flash")};
-    auto* group = new QGroupBox(QStringLiteral("Layer 상태 설정"), this);
+    auto* group = new QGroupBox(tr("Layer 상태 설정"), this);
     auto* rows = new QFormLayout(group);
     for (int layer = 1; layer <= 3; ++layer) {
         auto* combo = new QComboBox(group);
@@ -49,12 +49,12 @@ CDlgLcdOpt::CDlgLcdOpt(CVylMSComm& link, const CVylDeviceContext& dc, QWidget* p
         rows->addRow(QStringLiteral("%1:").arg(layer), combo);
         m_layerStates[static_cast<size_t>(layer - 1)] = combo;
     }
-    auto* apply = new QPushButton(QStringLiteral("적용"), group);
+    auto* apply = new QPushButton(tr("적용"), group);
     rows->addRow(QString(), apply);
-    auto* close = new QPushButton(QStringLiteral("닫기"), this);
+    auto* close = new QPushButton(tr("닫기"), this);
 
     auto* brightness = new QHBoxLayout;
-    brightness->addWidget(new QLabel(QStringLiteral("화면 밝기"), this));
+    brightness->addWidget(new QLabel(tr("화면 밝기"), this));
     brightness->addWidget(m_slider, 1);
     brightness->addWidget(m_box);
     auto* layout = new QVBoxLayout(this);

@@ -8,6 +8,7 @@
 
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/link/serial_devices.h"
 #include "editor/tree/code_page.h"
 #include "editor/tree/decimal_text.h"
@@ -16,16 +17,12 @@ namespace {
 
 constexpr int kComPorts = 5;
 
-QString FromCp949(std::string_view text) {
-    return QString::fromStdString(Cp949ToUtf8(text));
-}
-
 }  // namespace
 
 CDlgSysOpt::CDlgSysOpt(CVylMSComm& link, std::string commConfigPath, CVylCanvas* canvas,
                        QWidget* parent, const std::string& devicesFolder)
     : QDialog(parent), m_link(link), m_commConfigPath(std::move(commConfigPath)), m_canvas(canvas) {
-    setWindowTitle(QStringLiteral("통신 설정"));
+    setWindowTitle(tr("통신 설정"));
     m_ports = new QComboBox(this);
     for (int port = 1; port <= kComPorts; ++port) {
         m_ports->addItem(QStringLiteral("COM%1").arg(port), QString());
@@ -34,20 +31,20 @@ CDlgSysOpt::CDlgSysOpt(CVylMSComm& link, std::string commConfigPath, CVylCanvas*
     for (const std::string& device : FindSerialDevices(devicesFolder)) {
         m_ports->addItem(QString::fromStdString(device), QString::fromStdString(device));
     }
-    m_ports->addItem(QStringLiteral("가상 LCD"),
+    m_ports->addItem(tr("가상 LCD"),
                      QString::fromLatin1(kVirtualDevice.data(), kVirtualDevice.size()));
     m_bauds = new QComboBox(this);
     for (uint32_t baud : kBaudRates) {
         m_bauds->addItem(QString::number(baud));
     }
-    auto* apply = new QPushButton(QStringLiteral("적용"), this);
-    auto* cancel = new QPushButton(QStringLiteral("취소"), this);
+    auto* apply = new QPushButton(tr("적용"), this);
+    auto* cancel = new QPushButton(tr("취소"), this);
     apply->setDefault(true);
     connect(apply, &QPushButton::clicked, this, &CDlgSysOpt::OnApply);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("포트 번호"), m_ports);
+    form->addRow(tr("포트 번호"), m_ports);
     form->addRow(QStringLiteral("RS232C BaudRate"), m_bauds);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -90,14 +87,14 @@ int CDlgSysOpt::CtrlsToConfig(CVylMSCommConfig& config) {
     if (m_link.OpenPort(&notice)) {
         return 1;
     }
-    ShowNotice(FromCp949(notice.text), FromCp949(notice.caption), this);
+    ShowNotice(UiText(notice.text), UiText(notice.caption), this);
     return 0;
 }
 
 void CDlgSysOpt::OnApply() {
     // A rate of 0 opens no port: asked for instead of tried.
     if (m_bauds->currentIndex() < 0) {
-        ShowNotice(QStringLiteral("보레이트를 선택하세요."), QString(), this);
+        ShowNotice(tr("보레이트를 선택하세요."), QString(), this);
         return;
     }
     if (!CtrlsToConfig(m_link)) {

@@ -81,18 +81,18 @@ CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
     colours->addButton(m_on);
     colours->addButton(m_off);
     m_on->setChecked(true);
-    m_rightAngle = new QPushButton(QStringLiteral("직각으로"), this);
+    m_rightAngle = new QPushButton(tr("직각으로"), this);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setHorizontalSpacing(6);
-    layout->addWidget(new QLabel(QStringLiteral("선 굵기"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("선 굵기"), this), 0, 0);
     layout->addWidget(m_thickness, 0, 1);
     layout->addWidget(m_thicknessSlider, 0, 2);
-    layout->addWidget(new QLabel(QStringLiteral("점선 간격"), this), 1, 0);
+    layout->addWidget(new QLabel(tr("점선 간격"), this), 1, 0);
     layout->addWidget(m_spacing, 1, 1);
     layout->addWidget(m_spacingSlider, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("색"), this), 0, 3);
+    layout->addWidget(new QLabel(tr("색"), this), 0, 3);
     layout->addWidget(m_on, 0, 4);
     layout->addWidget(m_off, 0, 5);
     layout->addWidget(m_rightAngle, 1, 3, 1, 3);
@@ -221,6 +221,6 @@ void CDlgLocalShape::ConsiderDottedCircleNotice() {
     }
     m_dottedCircleConsidered = true;
     if (TakeOneTimeNotice(m_textDataFolder + "/contexthelpshow.ini", "dottedcircle")) {
-        ShowNotice(QStringLiteral("※ 점선으로 된 원은 지원하지 않습니다."), QString(), this);
+        ShowNotice(tr("※ 점선으로 된 원은 지원하지 않습니다."), QString(), this);
     }
 }

@@ -9,6 +9,7 @@
 
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/document/profile_file.h"
 #include "editor/frame/frame_colours.h"
 #include "editor/tree/code_page.h"
@@ -49,7 +50,7 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_state);
     layout->addWidget(m_noAnswer, 1);
     layout->addWidget(m_position);
-    layout->addWidget(Label(QStringLiteral("영역 X:"), this));
+    layout->addWidget(Label(tr("영역 X:"), this));
     layout->addWidget(AddBox("left", 6));
     layout->addWidget(Label(QStringLiteral("~"), this));
     layout->addWidget(AddBox("right", 6));
@@ -57,11 +58,11 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     layout->addWidget(AddBox("top", 6));
     layout->addWidget(Label(QStringLiteral("~"), this));
     layout->addWidget(AddBox("bottom", 6));
-    layout->addWidget(Label(QStringLiteral("크기"), this));
+    layout->addWidget(Label(tr("크기"), this));
     layout->addWidget(AddBox("width", 6));
     layout->addWidget(Label(QStringLiteral("x"), this));
     layout->addWidget(AddBox("height", 6));
-    m_refresh = new QPushButton(QStringLiteral("통신상태 새로고침"), this);
+    m_refresh = new QPushButton(tr("통신상태 새로고침"), this);
     m_refresh->setEnabled(false);
     m_refresh->setFocusPolicy(Qt::NoFocus);
     connect(m_refresh, &QPushButton::clicked, this, &CDlgGlobalStatus::OnRefreshLcdState);
@@ -131,13 +132,16 @@ void CDlgGlobalStatus::OnProgressTick() {
     const VyUpdateProgress progress = m_link.GetUpdateProgress();
     QString text = m_baseState;
     if (progress.IsRunning()) {
-        text += QStringLiteral("  전송 %1/%2").arg(progress.acknowledged).arg(progress.commands);
+        text += QStringLiteral("  ") +
+                tr("전송 %1/%2").arg(progress.acknowledged).arg(progress.commands);
     } else if (progress.bytes > 0) {
         text += QStringLiteral("  ") +
                 QString::fromStdString(UpdateSizeText(progress, m_link.GetBaudRate()));
     }
     if (text != m_state->text()) {
         m_state->setText(text);
+        // A narrow strip cuts the text: the whole of it is a hover away.
+        m_state->setToolTip(text);
     }
 }
 
@@ -237,8 +241,8 @@ void CDlgGlobalStatus::OnTimer() {
     }
     m_warned = silent;
     if (silent) {
-        m_noAnswer->setText(QStringLiteral("LCD로부터 응답 없음"));
-        Q_EMIT messageLine(kWarningColour, QString::fromStdString(Cp949ToUtf8(kNoAnswerWarning)));
+        m_noAnswer->setText(tr("LCD로부터 응답 없음"));
+        Q_EMIT messageLine(kWarningColour, UiText(kNoAnswerWarning));
     } else {
         m_noAnswer->clear();
         Q_EMIT messageLine(kWarningColour, QString());
@@ -252,8 +256,7 @@ void CDlgGlobalStatus::ConsiderFirmwareNotice() {
     }
     m_firmwareNoticeConsidered = true;
     if (TakeOneTimeNotice(m_textDataFolder + "/contexthelpshow.ini", "firmwareversion")) {
-        ShowNotice(QStringLiteral("※ 펌웨어 버전이 맞지 않으면 LCD에 출력되지 않습니다."),
-                   QString(), this);
+        ShowNotice(tr("※ 펌웨어 버전이 맞지 않으면 LCD에 출력되지 않습니다."), QString(), this);
     }
 }
 

@@ -9,14 +9,11 @@
 
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/document/template_files.h"
 #include "editor/tree/code_page.h"
 
 namespace {
-
-QString FromCp949(std::string_view text) {
-    return QString::fromStdString(Cp949ToUtf8(text));
-}
 
 QHBoxLayout* Buttons(QPushButton* ok, QPushButton* cancel) {
     auto* buttons = new QHBoxLayout;
@@ -31,15 +28,15 @@ QHBoxLayout* Buttons(QPushButton* ok, QPushButton* cancel) {
 
 CDlgPreTemplateSave::CDlgPreTemplateSave(CVylCanvas& canvas, std::string folder, QWidget* parent)
     : QDialog(parent), m_canvas(canvas), m_folder(std::move(folder)) {
-    setWindowTitle(QStringLiteral("템플릿으로 저장"));
+    setWindowTitle(tr("템플릿으로 저장"));
     m_name = new QLineEdit(this);
     m_name->setMaxLength(255);
-    auto* save = new QPushButton(QStringLiteral("저장"), this);
-    auto* cancel = new QPushButton(QStringLiteral("취소"), this);
+    auto* save = new QPushButton(tr("저장"), this);
+    auto* cancel = new QPushButton(tr("취소"), this);
     connect(save, &QPushButton::clicked, this, &CDlgPreTemplateSave::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("템플릿 이름을 입력하세요."), this));
+    layout->addWidget(new QLabel(tr("템플릿 이름을 입력하세요."), this));
     layout->addWidget(m_name);
     layout->addLayout(Buttons(save, cancel));
     setMinimumWidth(320);
@@ -52,7 +49,7 @@ void CDlgPreTemplateSave::OnOK() {
     const VyTemplateSave result =
         SaveTemplate(m_folder, m_name->text().toStdString(), m_canvas.Core().Group(), selected);
     if (result != VyTemplateSave::kSaved) {
-        ShowNotice(FromCp949(TemplateSaveNotice(result)), QString(), this);
+        ShowNotice(UiText(TemplateSaveNotice(result)), QString(), this);
     }
     // Name errors keep the dialog open; a write error closes it too.
     if (result == VyTemplateSave::kSaved || result == VyTemplateSave::kWriteFailed) {
@@ -62,7 +59,7 @@ void CDlgPreTemplateSave::OnOK() {
 
 CDlgTemplateList::CDlgTemplateList(CVylCanvas& canvas, std::string folder, QWidget* parent)
     : QDialog(parent), m_canvas(canvas), m_folder(std::move(folder)) {
-    setWindowTitle(QStringLiteral("템플릿 불러오기"));
+    setWindowTitle(tr("템플릿 불러오기"));
     m_list = new QListWidget(this);
     m_list->setFixedWidth(160);
     for (const std::string& name : ListTemplates(m_folder)) {
@@ -72,15 +69,15 @@ CDlgTemplateList::CDlgTemplateList(CVylCanvas& canvas, std::string folder, QWidg
     m_preview = new CVylCanvas(this);
     m_preview->SetViewOnly(true);
     m_preview->setMinimumSize(330, 260);
-    auto* ok = new QPushButton(QStringLiteral("선택"), this);
-    auto* cancel = new QPushButton(QStringLiteral("취소"), this);
+    auto* ok = new QPushButton(tr("선택"), this);
+    auto* cancel = new QPushButton(tr("취소"), this);
     connect(ok, &QPushButton::clicked, this, &CDlgTemplateList::OnOK);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::currentRowChanged, this, &CDlgTemplateList::OnSelchangeTemplates);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CDlgTemplateList::OnOK);
 
     auto* preview = new QVBoxLayout;
-    preview->addWidget(new QLabel(QStringLiteral("미리보기"), this));
+    preview->addWidget(new QLabel(tr("미리보기"), this));
     preview->addWidget(m_preview, 1);
     auto* top = new QHBoxLayout;
     top->addWidget(m_list);
@@ -112,7 +109,7 @@ void CDlgTemplateList::OnOK() {
         if (LoadTemplate(path, group)) {
             m_canvas.Core().PasteFromObjectGroup(group);
         } else {
-            ShowNotice(FromCp949(kNoticeTemplateLoadFailed), QString(), this);
+            ShowNotice(UiText(kNoticeTemplateLoadFailed), QString(), this);
         }
     }
     accept();

@@ -8,16 +8,13 @@
 #include <QPlainTextEdit>
 
 #include "editor/canvas/canvas_widget.h"
+#include "editor/canvas/ui_text.h"
 #include "editor/frame/frame_colours.h"
 #include "editor/tree/code_page.h"
 
 namespace {
 
 const QColor kReplacedColour(200, 50, 50);
-
-QString FromCp949(std::string_view text) {
-    return QString::fromStdString(Cp949ToUtf8(text));
-}
 
 // The content as the box shows it (line feeds only) and as it is kept (the
 // line breaks of the system, CR LF).
@@ -49,12 +46,12 @@ CDlgLocalText::CDlgLocalText(CVylCanvas* canvas, QWidget* parent)
         }
     }
     for (const std::string& mode : CVylDeviceContext::GetAlnumModeList()) {
-        m_alnumFont->addItem(FromCp949(mode));
+        m_alnumFont->addItem(UiText(mode));
     }
-    m_korBold = new QCheckBox(QStringLiteral("굵게"), this);
-    m_alnumBold = new QCheckBox(QStringLiteral("굵게"), this);
-    m_inverse = new QCheckBox(QStringLiteral("반전"), this);
-    m_underline = new QCheckBox(QStringLiteral("밑줄"), this);
+    m_korBold = new QCheckBox(tr("굵게"), this);
+    m_alnumBold = new QCheckBox(tr("굵게"), this);
+    m_inverse = new QCheckBox(tr("반전"), this);
+    m_underline = new QCheckBox(tr("밑줄"), this);
     m_content = new QPlainTextEdit(this);
     m_content->setTabChangesFocus(true);
     m_content->installEventFilter(this);
@@ -63,11 +60,11 @@ CDlgLocalText::CDlgLocalText(CVylCanvas* canvas, QWidget* parent)
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setHorizontalSpacing(6);
     layout->setVerticalSpacing(2);
-    layout->addWidget(new QLabel(QStringLiteral("한글 폰트"), this), 0, 0);
+    layout->addWidget(new QLabel(tr("한글 폰트"), this), 0, 0);
     layout->addWidget(m_korFont, 0, 1);
     layout->addWidget(m_korBold, 0, 2);
     layout->addWidget(m_inverse, 0, 3);
-    layout->addWidget(new QLabel(QStringLiteral("영문 폰트"), this), 1, 0);
+    layout->addWidget(new QLabel(tr("영문 폰트"), this), 1, 0);
     layout->addWidget(m_alnumFont, 1, 1);
     layout->addWidget(m_alnumBold, 1, 2);
     layout->addWidget(m_underline, 1, 3);
@@ -155,8 +152,7 @@ void CDlgLocalText::OnContentChanged() {
     if (ShownContent(stored) != text && core.GetMouseState() != kMouseIdle &&
         m_reportedUids.insert(uid).second) {
         Q_EMIT messageLine(kReplacedColour,
-                           QStringLiteral("LCD 코드 페이지(CP949)에 없는 문자는 '?'로 "
-                                          "저장됩니다."));
+                           tr("LCD 코드 페이지(CP949)에 없는 문자는 '?'로 저장됩니다."));
     }
     ReadIntoTool();
 }
