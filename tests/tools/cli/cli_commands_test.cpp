@@ -33,6 +33,18 @@ CliRun Capture(Verb verb) {
     return {code, out.str(), err.str()};
 }
 
+VySourceOptions WithSettings(const std::string& path) {
+    VySourceOptions options;
+    options.settingsPath = path;
+    return options;
+}
+
+VySourceOptions RawCp949() {
+    VySourceOptions options;
+    options.rawCp949 = true;
+    return options;
+}
+
 CliRun Source(const std::string& path, VySourceOptions options = {}) {
     return Capture(
         [&](std::ostream& o, std::ostream& e) { return RunSourceCommand(path, options, o, e); });
@@ -75,25 +87,25 @@ TEST(CliCommands, SourceWithDefaultAndSavedSettings) {
     VyTempFolder folder;
     const std::string cfg = folder.File("src_genr_env.cfg");
     ASSERT_TRUE(settings.Save(cfg));
-    const CliRun custom = Source(Sample("showcase.tpl"), {cfg, false});
+    const CliRun custom = Source(Sample("showcase.tpl"), WithSettings(cfg));
     EXPECT_EQ(custom.code, 0);
     EXPECT_NE(custom.out.find("\r\nsend(0x1B,0x44,0x53,0x01);\r\nsend(0x00,"), std::string::npos)
         << custom.out.substr(0, 120);
 
     settings.Set("bytes_per_line", "70000");
     ASSERT_TRUE(settings.Save(cfg));
-    const CliRun invalid = Source(Sample("showcase.tpl"), {cfg, false});
+    const CliRun invalid = Source(Sample("showcase.tpl"), WithSettings(cfg));
     EXPECT_EQ(invalid.code, 1);
     EXPECT_EQ(invalid.out, "");
     EXPECT_NE(invalid.err.find("65535"), std::string::npos);
 
-    const CliRun missing = Source(Sample("showcase.tpl"), {cfg + ".missing", false});
+    const CliRun missing = Source(Sample("showcase.tpl"), WithSettings(cfg + ".missing"));
     EXPECT_EQ(missing.code, 1);
     EXPECT_NE(missing.err.find(cfg + ".missing"), std::string::npos);
 }
 
 TEST(CliCommands, SourceEncodingsAndEmptyDrawings) {
-    const CliRun raw = Source(Sample("showcase.tpl"), {std::nullopt, true});
+    const CliRun raw = Source(Sample("showcase.tpl"), RawCp949());
     EXPECT_EQ(raw.code, 0);
     EXPECT_EQ(raw.out, ReadFixture("tools/cli/data/showcase.source.txt"));
 
