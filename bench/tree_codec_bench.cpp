@@ -1,38 +1,12 @@
-// Encoding and decoding of value trees: a small object record, a record with a
-// 100 KB bytes value, and a nested record (a group of 1,000 objects).
+// Encoding and decoding of value trees: one object's 20-key record, a record
+// with a 100 KB bytes value, and a group of 1,000 objects at every level;
+// and the object group's own record both ways.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_records.h"
 #include "bench_drawings.h"
 
 namespace {
-
-CFxAssignGroupEx SmallRecord() {
-    CVylObject object;
-    object.SetCommonAttrs(12, kObjBox, {100000, 200000, 1000000, 500000});
-    object.Unique().SetString("dot_size", "1");
-    object.Unique().SetString("color_switch", "1");
-    object.Unique().SetString("dotted_spacing", "0");
-    CRevolver record;
-    object.ToRecord(record);
-    CFxAssignGroupEx tree;
-    tree.FromRevolver(record);
-    return tree;
-}
-
-CFxAssignGroupEx LargeBytesRecord() {
-    CFxAssignGroupEx tree;
-    tree.SetInt("obj_uid", 1);
-    tree.SetBytes("bmp_bin", CRevolver::FromBytes(std::string(100 * 1024, '\x5A')));
-    return tree;
-}
-
-CFxAssignGroupEx NestedRecord() {
-    CRevolver bytes;
-    MakeMixedDrawing(1000).ObjGroupToRevolver(bytes);
-    CFxAssignGroupEx tree;
-    tree.FromRevolver(bytes);
-    return tree;
-}
 
 void Encode(benchmark::State& state, const CFxAssignGroupEx& tree) {
     CRevolver out;
@@ -53,23 +27,41 @@ void Decode(benchmark::State& state, const CFxAssignGroupEx& source) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * in.GetLength());
 }
 
-void BM_EncodeSmallRecord(benchmark::State& state) {
-    Encode(state, SmallRecord());
+void BM_EncodeObjectRecord(benchmark::State& state) {
+    Encode(state, ToTree(ObjectRecord()));
 }
-void BM_DecodeSmallRecord(benchmark::State& state) {
-    Decode(state, SmallRecord());
+void BM_DecodeObjectRecord(benchmark::State& state) {
+    Decode(state, ToTree(ObjectRecord()));
 }
 void BM_EncodeLargeBytes(benchmark::State& state) {
-    Encode(state, LargeBytesRecord());
+    Encode(state, ToTree(LargeBytesRecord()));
 }
 void BM_DecodeLargeBytes(benchmark::State& state) {
-    Decode(state, LargeBytesRecord());
+    Decode(state, ToTree(LargeBytesRecord()));
 }
-void BM_EncodeNestedGroup(benchmark::State& state) {
-    Encode(state, NestedRecord());
+
+const BenchGroup& Group1000() {
+    static const BenchGroup group = MakeBenchGroup(1000);
+    return group;
 }
-void BM_DecodeNestedGroup(benchmark::State& state) {
-    Decode(state, NestedRecord());
+
+// Every level: each object's two trees, its record, then the group.
+void BM_EncodeGroupEveryLevel(benchmark::State& state) {
+    const TreeGroup trees = ToTreeGroup(Group1000());
+    CRevolver out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(EncodeTreeGroup(trees, Group1000().keys, out));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * out.GetLength());
+}
+void BM_DecodeGroupEveryLevel(benchmark::State& state) {
+    CRevolver in;
+    EncodeTreeGroup(ToTreeGroup(Group1000()), Group1000().keys, in);
+    for (auto _ : state) {
+        TreeGroup group;
+        benchmark::DoNotOptimize(DecodeTreeGroup(in, Group1000().keys, group));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * in.GetLength());
 }
 
 // The whole group down to every object's attribute trees, both ways.
@@ -97,11 +89,11 @@ void BM_GroupFromRecord1000(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_EncodeSmallRecord);
-BENCHMARK(BM_DecodeSmallRecord);
+BENCHMARK(BM_EncodeObjectRecord);
+BENCHMARK(BM_DecodeObjectRecord);
 BENCHMARK(BM_EncodeLargeBytes);
 BENCHMARK(BM_DecodeLargeBytes);
-BENCHMARK(BM_EncodeNestedGroup);
-BENCHMARK(BM_DecodeNestedGroup);
+BENCHMARK(BM_EncodeGroupEveryLevel)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecodeGroupEveryLevel)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GroupToRecord1000);
 BENCHMARK(BM_GroupFromRecord1000);
