@@ -50,7 +50,6 @@ BenchGroup MakeBenchGroup(int count) {
     return group;
 }
 
-
 // ---- ours ----
 
 CFxAssignGroupEx ToTree(const BenchRecord& record) {
