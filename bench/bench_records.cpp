@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/tree/decimal_text.h"
+#include "editor/tree/tree_writer.h"
 
 // An object as a text: its common attributes, then the unique ones.
 BenchRecord CommonFields(int32_t uid) {
@@ -85,23 +86,17 @@ BenchRecord FromTree(const CFxAssignGroupEx& tree) {
 }
 
 int EncodeTreeGroup(const TreeGroup& group, const std::vector<std::string>& keys, CRevolver& out) {
-    CFxAssignGroupEx top;
-    CRevolver common;
-    CRevolver unique;
-    for (size_t i = 0; i < group.common.size(); ++i) {
-        CFxAssignGroupEx record;
-        if (!group.common[i].ToRevolver(common) || !group.unique[i].ToRevolver(unique)) {
-            return 0;
+    // As a group record is written: every object's record in place.
+    return CFxTreeWriter::Encode(out, [&](CFxTreeWriter& writer) {
+        for (size_t i = 0; i < group.common.size(); ++i) {
+            writer.Record(keys[i], [&](CFxTreeWriter& record) {
+                record.Tree("ca", group.common[i]);
+                record.Tree("ua", group.unique[i]);
+            });
         }
-        record.SetBytes("ca", common);
-        record.SetBytes("ua", unique);
-        CRevolver bytes;
-        record.ToRevolver(bytes);
-        top.SetBytes(keys[i], std::move(bytes));
-    }
-    top.SetInt("cnt", group.count);
-    top.SetString("uid_z", group.order);
-    return top.ToRevolver(out);
+        writer.Int("cnt", group.count);
+        writer.Text("uid_z", group.order);
+    });
 }
 
 int DecodeTreeGroup(const CRevolver& in, const std::vector<std::string>& keys, TreeGroup& group) {

@@ -14,16 +14,6 @@ constexpr std::string_view kKeyUidZ = "uid_z";
 }  // namespace
 
 int CVylObjectGroup::ObjGroupToRevolver(CRevolver& out) const {
-    CFxAssignGroupEx record;
-    int64_t index = 0;
-    for (int32_t uid : GetSortedUids()) {
-        CRevolver bytes;
-        if (!m_objects.at(uid).ToRecord(bytes)) {
-            return 0;
-        }
-        record.SetBytes(DecimalText(index++), std::move(bytes));
-    }
-    record.SetInt(kKeyCount, static_cast<int32_t>(m_objects.size()));
     std::string order;
     for (int32_t uid : m_zOrder) {
         if (!order.empty()) {
@@ -31,8 +21,18 @@ int CVylObjectGroup::ObjGroupToRevolver(CRevolver& out) const {
         }
         order += DecimalText(uid);
     }
-    record.SetString(kKeyUidZ, order);
-    return record.ToRevolver(out);
+    const std::vector<int32_t> uids = GetSortedUids();
+    // Every object's record is written in place inside the group's.
+    return CFxTreeWriter::Encode(out, [&](CFxTreeWriter& writer) {
+        int64_t index = 0;
+        for (int32_t uid : uids) {
+            const CVylObject& object = m_objects.at(uid);
+            writer.Record(DecimalText(index++),
+                          [&object](CFxTreeWriter& inner) { object.WriteRecord(inner); });
+        }
+        writer.Int(kKeyCount, static_cast<int32_t>(m_objects.size()));
+        writer.Text(kKeyUidZ, order);
+    });
 }
 
 int CVylObjectGroup::ObjGroupFromRevolver(const CRevolver& in) {

@@ -1,4 +1,4 @@
-#include "drawing_object.h"
+#include "editor/model/drawing_object.h"
 
 #include <algorithm>
 
@@ -24,31 +24,24 @@ bool IsLaidOutLineKey(std::string_view key) {
     return key == kKeyLineCount || key.starts_with(kKeyLineContent) || key.starts_with(kKeyLineTop);
 }
 
-int CVylObject::ToRecord(CRevolver& out) const {
-    CRevolver common;
-    if (!m_common.ToRevolver(common)) {
-        return 0;
-    }
-    // A filter is built only when there are laid-out lines to leave out.
-    const bool hasLines = std::any_of(m_unique.begin(), m_unique.end(), [](const auto& entry) {
-        return IsLaidOutLineKey(entry.Key());
-    });
-    CFxKeyFilter kept;
-    for (const CFxAssignEntry& entry : m_unique) {
-        if (hasLines && !IsLaidOutLineKey(entry.Key())) {
-            kept.insert(entry.Key());
-        }
-    }
-    CRevolver unique;
+namespace {
+
+// Laid-out lines are derived from the text and never stored.
+bool IsStoredUniqueKey(std::string_view key) {
+    return !IsLaidOutLineKey(key);
+}
+
+}  // namespace
+
+void CVylObject::WriteRecord(CFxTreeWriter& writer) const {
+    writer.Tree(kKeyRecordCommon, m_common);
     // A unique tree that cannot be written fails the record: written
     // without it, the object would silently lose every attribute.
-    if (!m_unique.ToRevolver(unique, nullptr, hasLines ? &kept : nullptr)) {
-        return 0;
-    }
-    CFxAssignGroupEx record;
-    record.SetBytes(kKeyRecordCommon, std::move(common));
-    record.SetBytes(kKeyRecordUnique, std::move(unique));
-    return record.ToRevolver(out);
+    writer.Tree(kKeyRecordUnique, m_unique, {nullptr, IsStoredUniqueKey});
+}
+
+int CVylObject::ToRecord(CRevolver& out) const {
+    return CFxTreeWriter::Encode(out, [this](CFxTreeWriter& writer) { WriteRecord(writer); });
 }
 
 int CVylObject::FromRecord(const CRevolver& in) {

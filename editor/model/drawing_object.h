@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "editor/model/geometry.h"
+#include "editor/tree/tree_writer.h"
 #include "editor/tree/value_tree.h"
 
 enum VyObjKind : int32_t {
@@ -73,6 +74,8 @@ class VYEDIT_EXPORT CVylObject {
     // Record form: "ca" and "ua" hold the two encoded trees. The unique tree is
     // written whole except the laid-out text lines, which are derived data.
     int ToRecord(CRevolver& out) const;
+    // The record's entries, for a writer that nests it in a larger record.
+    void WriteRecord(CFxTreeWriter& writer) const;
     int FromRecord(const CRevolver& in);
 
   private:

@@ -1,4 +1,4 @@
-#include "key_table.h"
+#include "editor/tree/key_table.h"
 
 void CFxKeyTable::Add(std::string_view name, uint16_t index) {
     m_byName[std::string(name)] = index;
@@ -6,7 +6,7 @@ void CFxKeyTable::Add(std::string_view name, uint16_t index) {
 }
 
 std::optional<uint16_t> CFxKeyTable::IndexOf(std::string_view name) const {
-    const auto it = m_byName.find(std::string(name));
+    const auto it = m_byName.find(name);
     if (it == m_byName.end()) {
         return std::nullopt;
     }

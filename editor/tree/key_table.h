@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ class CFxKeyTable {
     const std::string* NameOf(uint16_t index) const;
 
   private:
-    std::unordered_map<std::string, uint16_t> m_byName;
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    std::unordered_map<std::string, uint16_t, NameHash, std::equal_to<>> m_byName;
     std::unordered_map<uint16_t, std::string> m_byIndex;
 };

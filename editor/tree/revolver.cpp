@@ -1,42 +1,86 @@
-#include "revolver.h"
+#include "editor/tree/revolver.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstring>
+#include <new>
 
-#include "atomic_file.h"
+#include "editor/tree/atomic_file.h"
+
+// The stored bytes follow the header in one allocation; every buffer that
+// shows them holds one reference.
+struct CRevolver::Block {
+    std::atomic<int32_t> refs{1};
+
+    uint8_t* Bytes() { return reinterpret_cast<uint8_t*>(this + 1); }
+
+    static Block* Allocate(int32_t size) {
+        void* memory = ::operator new(sizeof(Block) + static_cast<size_t>(size));
+        return new (memory) Block;
+    }
+    static void Unref(Block* block) {
+        if (block != nullptr && block->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            block->~Block();
+            ::operator delete(block);
+        }
+    }
+};
 
 CRevolver::CRevolver(const CRevolver& other) {
-    AppendFrom(other, 0, -1);
+    *this = other;
 }
 
-CRevolver::CRevolver(CRevolver&& other) noexcept
-    : m_data(std::move(other.m_data)),
-      m_capacity(other.m_capacity),
-      m_start(other.m_start),
-      m_length(other.m_length),
-      m_step(other.m_step) {
-    other.m_capacity = other.m_start = other.m_length = 0;
-}
-
+// A copy shows the same bytes and has no room of its own to append into.
 CRevolver& CRevolver::operator=(const CRevolver& other) {
     if (this != &other) {
-        Clear();
-        AppendFrom(other, 0, -1);
+        *this = other.Slice(0, other.m_length);
     }
     return *this;
 }
 
 CRevolver& CRevolver::operator=(CRevolver&& other) noexcept {
     if (this != &other) {
-        m_data = std::move(other.m_data);
+        Release();
+        m_block = other.m_block;
+        m_data = other.m_data;
         m_capacity = other.m_capacity;
-        m_start = other.m_start;
         m_length = other.m_length;
         m_step = other.m_step;
-        other.m_capacity = other.m_start = other.m_length = 0;
+        other.m_block = nullptr;
+        other.m_data = nullptr;
+        other.m_capacity = other.m_length = 0;
     }
     return *this;
+}
+
+void CRevolver::Adopt(Block* block, uint8_t* data) {
+    Release();
+    m_block = block;
+    m_data = data;
+}
+
+void CRevolver::Release() {
+    Block::Unref(m_block);
+    m_block = nullptr;
+    m_data = nullptr;
+}
+
+bool CRevolver::IsSole() const {
+    return m_block != nullptr && m_block->refs.load(std::memory_order_acquire) == 1;
+}
+
+CRevolver CRevolver::Slice(int32_t offset, int32_t count) const {
+    CRevolver slice;
+    if (offset < 0 || count <= 0 || offset > m_length || m_length - offset < count) {
+        return slice;
+    }
+    m_block->refs.fetch_add(1, std::memory_order_relaxed);
+    slice.m_block = m_block;
+    slice.m_data = m_data + offset;
+    slice.m_capacity = slice.m_length = count;
+    slice.m_step = std::max(1, count / 4);
+    return slice;
 }
 
 CRevolver CRevolver::FromBytes(std::string_view bytes) {
@@ -53,51 +97,66 @@ int32_t CRevolver::ToLength(size_t size) {
 }
 
 bool CRevolver::IsValid() const {
-    if (m_length > m_capacity) {
-        return false;
-    }
-    return !(m_capacity > 0 && m_start >= m_capacity);
+    return m_length >= 0 && m_length <= m_capacity;
 }
 
 int CRevolver::Reserve(int32_t capacity, int32_t step) {
     if (capacity <= 0) {
         return 0;
     }
-    m_data = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(capacity));
+    Block* block = Block::Allocate(capacity);
+    Adopt(block, block->Bytes());
     m_capacity = capacity;
-    m_start = 0;
     m_length = 0;
     m_step = std::max(1, step == 0 ? capacity / 4 : step);
     return 1;
 }
 
 void CRevolver::Clear() {
-    m_data.reset();
+    Release();
     m_capacity = 0;
-    m_start = 0;
     m_length = 0;
 }
 
-// Grows so that len more bytes fit: whole steps, and the new block's step is a
-// quarter of its size, which keeps repeated appends amortised.
-int CRevolver::Grow(int32_t len) {
-    if (m_step <= 0) {
-        return 0;
+uint8_t* CRevolver::Overwrite(int32_t size) {
+    if (size <= 0) {
+        return nullptr;
     }
-    const int64_t missing = static_cast<int64_t>(m_length) + len - m_capacity;
-    const int64_t steps = (missing + m_step - 1) / m_step;
-    const int64_t capacity = m_capacity + steps * m_step;
-    if (capacity > INT32_MAX) {
-        return 0;
+    if (!(IsSole() && m_capacity >= size) && !Reserve(size, 0)) {
+        return nullptr;
     }
-    auto block = std::make_unique_for_overwrite<uint8_t[]>(static_cast<size_t>(capacity));
+    m_length = size;
+    return m_data;
+}
+
+// Grows so that len more bytes fit in storage of this buffer's own: whole
+// steps, and the new block's step is a quarter of its size, which keeps
+// repeated appends amortised. A shared buffer first gets a copy of its bytes.
+// The old block stays alive until the caller has copied from it.
+int CRevolver::Grow(int32_t len, Block** old) {
+    const int64_t needed = static_cast<int64_t>(m_length) + len;
+    int64_t capacity = m_capacity;
+    const bool grows = needed > capacity;
+    if (grows) {
+        if (m_step <= 0) {
+            return 0;
+        }
+        capacity += (needed - capacity + m_step - 1) / m_step * m_step;
+        if (capacity > INT32_MAX) {
+            return 0;
+        }
+    }
+    Block* block = Block::Allocate(static_cast<int32_t>(capacity));
     if (m_length > 0) {
-        std::memcpy(block.get(), m_data.get() + m_start, static_cast<size_t>(m_length));
+        std::memcpy(block->Bytes(), m_data, static_cast<size_t>(m_length));
     }
-    m_data = std::move(block);
+    *old = m_block;
+    m_block = block;
+    m_data = block->Bytes();
     m_capacity = static_cast<int32_t>(capacity);
-    m_start = 0;
-    m_step = std::max(1, m_capacity / 4);
+    if (grows) {
+        m_step = std::max(1, m_capacity / 4);
+    }
     return 1;
 }
 
@@ -108,11 +167,13 @@ int CRevolver::Append(const void* src, int32_t len) {
     if (len == 0) {
         return 1;
     }
-    if (m_capacity - m_length < len && !Grow(len)) {
+    Block* old = nullptr;
+    if ((m_capacity - m_length < len || !IsSole()) && !Grow(len, &old)) {
         return 0;
     }
-    std::memcpy(m_data.get() + m_start + m_length, src, static_cast<size_t>(len));
+    std::memcpy(m_data + m_length, src, static_cast<size_t>(len));
     m_length += len;
+    Block::Unref(old);
     return 1;
 }
 
@@ -126,12 +187,7 @@ int CRevolver::AppendFrom(const CRevolver& other, int32_t offset, int32_t count)
     if (count < 0 || other.m_length - offset < count) {
         return 0;
     }
-    if (this == &other) {
-        const std::string copy(
-            other.View().substr(static_cast<size_t>(offset), static_cast<size_t>(count)));
-        return Append(copy.data(), count);
-    }
-    return Append(other.m_data.get() + other.m_start + offset, count);
+    return count == 0 ? 1 : Append(other.m_data + offset, count);
 }
 
 int CRevolver::Peek(void* dst, int32_t count, int32_t offset) const {
@@ -145,7 +201,7 @@ int CRevolver::Peek(void* dst, int32_t count, int32_t offset) const {
         return 0;
     }
     if (count > 0) {
-        std::memcpy(dst, m_data.get() + m_start + offset, static_cast<size_t>(count));
+        std::memcpy(dst, m_data + offset, static_cast<size_t>(count));
     }
     return 1;
 }
@@ -162,7 +218,7 @@ std::string_view CRevolver::View() const {
     if (!IsValid() || m_length == 0) {
         return {};
     }
-    return {reinterpret_cast<const char*>(m_data.get() + m_start), static_cast<size_t>(m_length)};
+    return {reinterpret_cast<const char*>(m_data), static_cast<size_t>(m_length)};
 }
 
 int CRevolver::WriteTo(std::FILE* file, bool append) const {
@@ -208,7 +264,7 @@ int CRevolver::ReadFrom(std::FILE* file, int64_t offset, int64_t count) {
         !Reserve(static_cast<int32_t>(count), 0)) {
         return 0;
     }
-    const size_t got = std::fread(m_data.get(), 1, static_cast<size_t>(count), file);
+    const size_t got = std::fread(m_data, 1, static_cast<size_t>(count), file);
     if (got != static_cast<size_t>(count)) {
         Clear();
         return 0;

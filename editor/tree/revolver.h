@@ -1,11 +1,13 @@
 // CRevolver: the byte buffer that carries bytes values and encoded trees.
+//
+// Copies and slices share the stored bytes; a buffer gets storage of its own
+// the first time it is written while shared, so sharing is never visible.
 #pragma once
 
 #include "editor/vyedit_export.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,10 +15,23 @@ class VYEDIT_EXPORT CRevolver {
   public:
     CRevolver() = default;
     CRevolver(const CRevolver& other);
-    CRevolver(CRevolver&& other) noexcept;
+    CRevolver(CRevolver&& other) noexcept
+        : m_block(other.m_block),
+          m_data(other.m_data),
+          m_capacity(other.m_capacity),
+          m_length(other.m_length),
+          m_step(other.m_step) {
+        other.m_block = nullptr;
+        other.m_data = nullptr;
+        other.m_capacity = other.m_length = 0;
+    }
     CRevolver& operator=(const CRevolver& other);
     CRevolver& operator=(CRevolver&& other) noexcept;
-    ~CRevolver() = default;
+    ~CRevolver() {
+        if (m_block != nullptr) {
+            Release();
+        }
+    }
 
     // Convenience for callers holding plain bytes.
     static CRevolver FromBytes(std::string_view bytes);
@@ -29,6 +44,14 @@ class VYEDIT_EXPORT CRevolver {
     int Peek(void* dst, int32_t count, int32_t offset) const;
     int PeekByte(uint8_t* dst, int32_t offset) const { return Peek(dst, 1, offset); }
     int Read(int32_t* cursor, void* dst, int32_t count) const;
+
+    // count bytes from offset as a buffer of their own, without copying them;
+    // an empty buffer when the range does not fit.
+    CRevolver Slice(int32_t offset, int32_t count) const;
+    // Makes the buffer size bytes long for the caller to fill in, reusing its
+    // storage when that is its own and large enough; nullptr when size is not
+    // positive or cannot be had.
+    uint8_t* Overwrite(int32_t size);
 
     int32_t GetLength() const { return m_length; }
     int32_t GetCapacity() const { return m_capacity; }
@@ -46,12 +69,17 @@ class VYEDIT_EXPORT CRevolver {
     int LoadFromFile(const std::string& path);
 
   private:
-    static int32_t ToLength(size_t size);
-    int Grow(int32_t len);
+    struct Block;
 
-    std::unique_ptr<uint8_t[]> m_data;
-    int32_t m_capacity = 0;
-    int32_t m_start = 0;
+    static int32_t ToLength(size_t size);
+    int Grow(int32_t len, Block** old);
+    bool IsSole() const;
+    void Adopt(Block* block, uint8_t* data);
+    void Release();
+
+    Block* m_block = nullptr;
+    uint8_t* m_data = nullptr;  // this buffer's first byte, inside m_block
+    int32_t m_capacity = 0;     // bytes this buffer may fill from m_data
     int32_t m_length = 0;
     int32_t m_step = 256;
 };

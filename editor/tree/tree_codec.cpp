@@ -1,27 +1,28 @@
 // The compact binary form of a value tree: entries back to back, each a flag
 // byte, a key (name or 16-bit index) and a value; the buffer's end ends the tree.
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <optional>
 
-#include "key_table.h"
-#include "value_tree.h"
+#include "editor/tree/field_format.h"
+#include "editor/tree/key_table.h"
+#include "editor/tree/value_tree.h"
+
+using namespace vy_field;
 
 namespace {
 
-constexpr uint8_t kFlagLongLength = 0x04;
-constexpr uint8_t kFlagText = 0x08;
-constexpr uint8_t kFlagInteger = 0x20;
-constexpr uint8_t kFlagIndexKey = 0x40;
-constexpr uint8_t kFlagExtension = 0x80;
-constexpr int32_t kMaxKeyLength = 255;
 constexpr int kMaxExtensionBytes = 255;
 
-bool Passes(const CFxAssignEntry& entry, const CFxKeyFilter* filter) {
-    return filter == nullptr || filter->count(entry.Key()) != 0;
-}
-
-std::optional<uint16_t> KeyIndex(const CFxAssignEntry& entry, const CFxKeyTable* table) {
-    return table == nullptr ? std::nullopt : table->IndexOf(entry.Key());
+// The key's 16-bit index in the table, or -1 when it is written by name. (A
+// plain number: an optional here costs a store-forwarding stall per entry.)
+int32_t KeyIndex(const CFxAssignEntry& entry, const CFxKeyTable* table) {
+    if (table == nullptr) {
+        return -1;
+    }
+    const std::optional<uint16_t> index = table->IndexOf(entry.Key());
+    return index ? *index : -1;
 }
 
 int64_t PayloadSize(const CFxAssignEntry& entry) {
@@ -35,84 +36,140 @@ int64_t PayloadSize(const CFxAssignEntry& entry) {
     }
 }
 
-int64_t EncodedSize(const CFxAssignEntry& entry, const CFxKeyTable* table) {
-    const int64_t keySize =
-        KeyIndex(entry, table)
-            ? 2
-            : std::min<int64_t>(static_cast<int64_t>(entry.Key().size()), kMaxKeyLength) + 1;
-    const int64_t payload = PayloadSize(entry);
-    if (entry.GetKind() == CFxAssignEntry::kInteger) {
-        return 1 + keySize + 4;
-    }
-    return 1 + keySize + payload + (payload < 256 ? 1 : 4);
-}
-
-void AppendLittleEndian(CRevolver& out, uint32_t value, int width) {
-    uint8_t bytes[4];
-    for (int i = 0; i < width; ++i) {
-        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-    out.Append(bytes, width);
-}
-
-void AppendEntry(CRevolver& out, const CFxAssignEntry& entry, const CFxKeyTable* table) {
-    const std::optional<uint16_t> index = KeyIndex(entry, table);
-    const int64_t payload = PayloadSize(entry);
-    uint8_t flag = 0;
-    if (entry.GetKind() == CFxAssignEntry::kInteger) {
-        flag = kFlagInteger | 0x03;
-    } else {
-        flag = entry.GetKind() == CFxAssignEntry::kText ? kFlagText : 0;
-        if (payload >= 256) {
-            flag |= kFlagLongLength;
-        }
-    }
-    if (index) {
-        flag |= kFlagIndexKey;
-    }
-    out.Append(&flag, 1);
-    if (index) {
-        AppendLittleEndian(out, *index, 2);
-    } else {
-        const auto length = static_cast<uint8_t>(
-            std::min<size_t>(entry.Key().size(), static_cast<size_t>(kMaxKeyLength)));
-        out.Append(&length, 1);
-        out.Append(entry.Key().data(), length);
-    }
+uint8_t* WriteEntry(uint8_t* at, const CFxAssignEntry& entry, int32_t index) {
+    const auto payload = static_cast<uint32_t>(PayloadSize(entry));
+    at = WriteHead(at, entry.Key(), index, entry.GetKind(), payload);
     switch (entry.GetKind()) {
         case CFxAssignEntry::kInteger:
-            AppendLittleEndian(out, static_cast<uint32_t>(entry.Integer()), 4);
-            break;
+            return WriteLittleEndian(at, static_cast<uint32_t>(entry.Integer()), 4);
         case CFxAssignEntry::kText:
-            AppendLittleEndian(out, static_cast<uint32_t>(payload), payload >= 256 ? 4 : 1);
-            out.Append(entry.Text().data(), static_cast<int32_t>(payload));
-            break;
+            return WriteBytes(at, entry.Text());
         default:
-            AppendLittleEndian(out, static_cast<uint32_t>(payload), payload >= 256 ? 4 : 1);
-            out.AppendFrom(entry.Bytes(), 0, -1);
-            break;
+            return WriteBytes(at, entry.Bytes().View());
     }
 }
 
-// The text up to its first zero byte.
-std::string_view UpToZero(std::string_view bytes) {
-    return bytes.substr(0, bytes.find('\0'));
+// The text up to its first zero byte. Keys and most texts are a few bytes
+// long, found sooner by a plain loop than by a library call.
+uint64_t ZeroBytes(const char* at) {
+    uint64_t word = 0;
+    std::memcpy(&word, at, 8);
+    return (word - 0x0101010101010101ULL) & ~word & 0x8080808080808080ULL;
 }
 
-// Reads one entry at the cursor. Returns 1 to go on, or the final result of the
-// whole read (0 or 1) with stop set.
+[[gnu::always_inline]] inline std::string_view UpToZero(std::string_view bytes) {
+    static_assert(std::endian::native == std::endian::little);
+    const size_t size = bytes.size();
+    if (size > 64) {
+        return bytes.substr(0, bytes.find('\0'));
+    }
+    if (size < 4) {
+        size_t length = 0;
+        while (length < size && bytes[length] != '\0') {
+            ++length;
+        }
+        return bytes.substr(0, length);
+    }
+    if (size < 8) {
+        // Two overlapping words of four.
+        for (size_t at = 0;; at = size - 4) {
+            uint32_t word = 0;
+            std::memcpy(&word, bytes.data() + at, 4);
+            const uint32_t zeros = (word - 0x01010101U) & ~word & 0x80808080U;
+            if (zeros != 0) {
+                return bytes.substr(0, at + static_cast<size_t>(std::countr_zero(zeros) / 8));
+            }
+            if (at == size - 4) {
+                return bytes;
+            }
+        }
+    }
+    // Eight bytes at a time, the last word overlapping the one before: the
+    // lowest flagged byte of a word is its first zero.
+    for (size_t at = 0;; at += 8) {
+        const size_t word = std::min(at, size - 8);
+        const uint64_t zeros = ZeroBytes(bytes.data() + word);
+        if (zeros != 0) {
+            return bytes.substr(0, word + static_cast<size_t>(std::countr_zero(zeros) / 8));
+        }
+        if (word == size - 8) {
+            return bytes;
+        }
+    }
+}
+
+}  // namespace
+
+// Hands what a read finds to the tree in small batches, so that the tree can
+// be sized from the first batch before anything is stored. Keys and texts
+// stay in the input, which the tree keeps.
+class CFxTreeDecoder {
+  public:
+    CFxTreeDecoder(const CRevolver& in, CFxAssignGroupEx& tree) : m_in(in), m_tree(tree) {}
+
+    void Integer(std::string_view key, bool keyInSource, int32_t value) {
+        Add({key.data(), key.size(), nullptr, 0, keyInSource, CFxAssignEntry::kInteger, value, 0});
+    }
+    void Text(std::string_view key, bool keyInSource, std::string_view text) {
+        Add({key.data(), key.size(), text.data(), text.size(), keyInSource, CFxAssignEntry::kText,
+             0, 0});
+    }
+    void Bytes(std::string_view key, bool keyInSource, int32_t offset, int32_t size) {
+        Add({key.data(), key.size(), nullptr, 0, keyInSource, CFxAssignEntry::kBytes, offset,
+             size});
+    }
+
+    bool IsFull() const { return m_count == kBatch; }
+    // Stores the waiting entries; consumed is how far the read has come.
+    void Flush(size_t consumed) {
+        if (m_first) {
+            m_first = false;
+            SizeTree(consumed);
+        }
+        m_tree.StoreDecoded(m_pending, m_count);
+        m_count = 0;
+    }
+
+  private:
+    static constexpr size_t kBatch = 64;
+
+    void Add(const CFxAssignGroupEx::Decoded& entry) {
+        m_pending[m_count++] = entry;
+        m_keyBytes += entry.keyInSource ? 0 : entry.keyLength;
+    }
+
+    // Scales the first batch up to the whole input.
+    void SizeTree(size_t consumed) {
+        const size_t total = static_cast<size_t>(m_in.GetLength());
+        if (consumed >= total || consumed == 0) {
+            m_tree.Reserve(m_count, m_keyBytes);
+        } else {
+            m_tree.Reserve(m_count * total / consumed + 1, m_keyBytes * total / consumed + 1);
+        }
+    }
+
+    const CRevolver& m_in;
+    CFxAssignGroupEx& m_tree;
+    CFxAssignGroupEx::Decoded m_pending[kBatch];  // trivial: costs nothing to set up
+    size_t m_count = 0;
+    size_t m_keyBytes = 0;
+    bool m_first = true;
+};
+
+namespace {
+
 class EntryReader {
   public:
-    EntryReader(const CRevolver& in, const CFxKeyTable* table, CFxAssignGroupEx& tree)
-        : m_in(in), m_bytes(in.View()), m_table(table), m_tree(tree) {}
+    EntryReader(std::string_view bytes, const CFxKeyTable* table, CFxTreeDecoder& sink)
+        : m_bytes(bytes), m_table(table), m_sink(sink) {}
 
     int Run() {
         for (;;) {
             uint8_t flag = 0;
-            if (!m_in.Read(&m_cursor, &flag, 1)) {
+            if (!Take(&flag, 1)) {
                 return 1;
             }
-            std::string key;
+            std::string_view key;
             const std::optional<int> keyStop = ReadKey(flag, &key);
             if (keyStop) {
                 return *keyStop;
@@ -125,30 +182,44 @@ class EntryReader {
             if (valueStop) {
                 return *valueStop;
             }
+            if (m_sink.IsFull()) {
+                m_sink.Flush(m_cursor);
+            }
         }
     }
 
   private:
-    std::optional<int> ReadKey(uint8_t flag, std::string* key) {
+    bool Take(void* dst, size_t count) {
+        if (Remaining() < count) {
+            return false;
+        }
+        std::memcpy(dst, m_bytes.data() + m_cursor, count);
+        m_cursor += count;
+        return true;
+    }
+
+    std::optional<int> ReadKey(uint8_t flag, std::string_view* key) {
         if (flag & kFlagIndexKey) {
             if (m_table == nullptr) {
                 return 0;
             }
             uint8_t raw[2];
-            if (!m_in.Read(&m_cursor, raw, 2)) {
+            if (!Take(raw, 2)) {
                 return 1;
             }
             const std::string* name = m_table->NameOf(static_cast<uint16_t>(raw[0] | raw[1] << 8));
             if (name == nullptr) {
                 return 0;
             }
-            *key = std::string(UpToZero(*name));
+            *key = UpToZero(*name);
+            m_keyInSource = false;
         } else {
             uint8_t length = 0;
-            if (!m_in.Read(&m_cursor, &length, 1) || Remaining() < length) {
+            if (!Take(&length, 1) || Remaining() < length) {
                 return 1;
             }
-            *key = std::string(UpToZero(m_bytes.substr(static_cast<size_t>(m_cursor), length)));
+            *key = UpToZero(m_bytes.substr(m_cursor, length));
+            m_keyInSource = true;
             m_cursor += length;
         }
         if (key->empty()) {
@@ -160,7 +231,7 @@ class EntryReader {
     bool SkipExtension() {
         for (int count = 1;; ++count) {
             uint8_t byte = 0;
-            if (count > kMaxExtensionBytes || !m_in.Read(&m_cursor, &byte, 1)) {
+            if (count > kMaxExtensionBytes || !Take(&byte, 1)) {
                 return false;
             }
             if (!(byte & 0x80)) {
@@ -169,18 +240,18 @@ class EntryReader {
         }
     }
 
-    std::optional<int> ReadInteger(uint8_t flag, const std::string& key) {
+    std::optional<int> ReadInteger(uint8_t flag, std::string_view key) {
         switch (flag & 0x03) {
             case 2:
                 return 0;
             case 3: {
                 uint8_t raw[4];
-                if (!m_in.Read(&m_cursor, raw, 4)) {
+                if (!Take(raw, 4)) {
                     return 0;
                 }
                 const uint32_t value =
                     raw[0] | raw[1] << 8 | raw[2] << 16 | static_cast<uint32_t>(raw[3]) << 24;
-                m_tree.SetInt(key, static_cast<int32_t>(value));
+                m_sink.Integer(key, m_keyInSource, static_cast<int32_t>(value));
                 return std::nullopt;
             }
             default:
@@ -188,78 +259,88 @@ class EntryReader {
         }
     }
 
-    std::optional<int> ReadSized(uint8_t flag, const std::string& key) {
-        int64_t length = 0;
+    std::optional<int> ReadSized(uint8_t flag, std::string_view key) {
+        size_t length = 0;
         if (flag & kFlagLongLength) {
             uint8_t raw[4];
-            if (!m_in.Read(&m_cursor, raw, 4)) {
+            if (!Take(raw, 4)) {
                 return 1;
             }
-            length = raw[0] | raw[1] << 8 | raw[2] << 16 | static_cast<int64_t>(raw[3]) << 24;
+            length = raw[0] | raw[1] << 8 | raw[2] << 16 | static_cast<size_t>(raw[3]) << 24;
         } else {
             uint8_t raw = 0;
-            if (!m_in.Read(&m_cursor, &raw, 1)) {
+            if (!Take(&raw, 1)) {
                 return 1;
             }
             length = raw;
         }
-        // The remaining length is checked before anything is allocated.
+        // The remaining length is checked before anything is stored.
         if (length > Remaining()) {
             return (flag & kFlagText) ? 1 : 0;
         }
-        const auto size = static_cast<int32_t>(length);
         if (flag & kFlagText) {
-            m_tree.SetString(key, UpToZero(m_bytes.substr(static_cast<size_t>(m_cursor),
-                                                          static_cast<size_t>(size))));
+            m_sink.Text(key, m_keyInSource, UpToZero(m_bytes.substr(m_cursor, length)));
         } else {
-            CRevolver value;
-            if (size > 0) {
-                value.Reserve(size, 0);
-            }
-            if (!value.AppendFrom(m_in, m_cursor, size)) {
-                return 0;
-            }
-            m_tree.SetBytes(key, std::move(value));
+            m_sink.Bytes(key, m_keyInSource, static_cast<int32_t>(m_cursor), static_cast<int32_t>(length));
         }
-        m_cursor += size;
+        m_cursor += length;
         return std::nullopt;
     }
 
-    int64_t Remaining() const { return m_in.GetLength() - static_cast<int64_t>(m_cursor); }
+    size_t Remaining() const { return m_bytes.size() - m_cursor; }
 
-    const CRevolver& m_in;
     std::string_view m_bytes;
     const CFxKeyTable* m_table;
-    CFxAssignGroupEx& m_tree;
-    int32_t m_cursor = 0;
+    CFxTreeDecoder& m_sink;
+    size_t m_cursor = 0;
+    bool m_keyInSource = true;  // false for a key named by the key table
 };
 
 }  // namespace
 
-int CFxAssignGroupEx::ToRevolver(CRevolver& out, const CFxKeyTable* table,
-                                 const CFxKeyFilter* filter) const {
+bool CFxEntryFilter::Passes(std::string_view key) const {
+    return (set == nullptr || set->find(key) != set->end()) && (test == nullptr || test(key));
+}
+
+int64_t CFxAssignGroupEx::EncodedSize(const CFxKeyTable* table, CFxEntryFilter filter) const {
     int64_t size = 0;
     for (const CFxAssignEntry& entry : m_entries) {
-        if (!Passes(entry, filter)) {
+        if (!filter.Passes(entry.Key())) {
             continue;
         }
         if (entry.Key().empty()) {
-            return 0;
+            return -1;
         }
-        size += EncodedSize(entry, table);
+        size += Size(entry.Key(), KeyIndex(entry, table), entry.GetKind(), PayloadSize(entry));
     }
-    if (size > INT32_MAX) {
+    return size;
+}
+
+uint8_t* CFxAssignGroupEx::WriteEntries(uint8_t* at, const CFxKeyTable* table,
+                                        CFxEntryFilter filter) const {
+    for (const CFxAssignEntry& entry : m_entries) {
+        if (filter.Passes(entry.Key())) {
+            at = WriteEntry(at, entry, KeyIndex(entry, table));
+        }
+    }
+    return at;
+}
+
+int CFxAssignGroupEx::ToRevolver(CRevolver& out, const CFxKeyTable* table,
+                                 const CFxKeyFilter* filter) const {
+    const int64_t size = EncodedSize(table, {filter, nullptr});
+    if (size < 0 || size > INT32_MAX) {
         return 0;
     }
-    out.Clear();
-    if (size > 0) {
-        out.Reserve(static_cast<int32_t>(size), 0);
+    if (size == 0) {
+        out.Clear();
+        return 1;
     }
-    for (const CFxAssignEntry& entry : m_entries) {
-        if (Passes(entry, filter)) {
-            AppendEntry(out, entry, table);
-        }
+    uint8_t* at = out.Overwrite(static_cast<int32_t>(size));
+    if (at == nullptr) {
+        return 0;
     }
+    WriteEntries(at, table, {filter, nullptr});
     return 1;
 }
 
@@ -267,7 +348,12 @@ int CFxAssignGroupEx::FromRevolver(const CRevolver& in, const CFxKeyTable* table
     if (!in.IsValid()) {
         return 0;
     }
-    return EntryReader(in, table, *this).Run();
+    // The tree keeps the input, whatever it does to an entry that may hold it.
+    UseSource(in);
+    CFxTreeDecoder sink(m_source, *this);
+    const int result = EntryReader(m_source.View(), table, sink).Run();
+    sink.Flush(static_cast<size_t>(m_source.GetLength()));
+    return result;
 }
 
 int CFxAssignGroupEx::SaveTreeToFile(const std::string& path) const {

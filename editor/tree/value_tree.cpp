@@ -1,27 +1,108 @@
-#include "value_tree.h"
+#include "editor/tree/value_tree.h"
 
-#include "decimal_text.h"
+#include <chrono>
+#include <cstring>
+
+#include "editor/tree/decimal_text.h"
 
 namespace {
 
 // Trees up to this size are searched without an index.
-constexpr size_t kIndexThreshold = 12;
+constexpr size_t kIndexThreshold = 24;
+constexpr size_t kSmallestIndex = 32;
+// Replaced and removed texts are given back once they outweigh the live ones.
+constexpr size_t kTolerableWaste = 4096;
+
+uint64_t Load64(const char* at) {
+    uint64_t value = 0;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+uint32_t Load32(const char* at) {
+    uint32_t value = 0;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+__extension__ using Wide = unsigned __int128;
+
+// Both halves of the 128-bit product, folded: one multiplication mixes every
+// bit of both words.
+uint64_t Fold(uint64_t a, uint64_t b) {
+    const Wide product = static_cast<Wide>(a) * b;
+    return static_cast<uint64_t>(product) ^ static_cast<uint64_t>(product >> 64);
+}
+
+constexpr uint64_t kOdd1 = 0xa0761d6478bd642fULL;
+constexpr uint64_t kOdd2 = 0xe7037ed1a0b428dbULL;
+
+// Seeded once per process, so that the keys of a file cannot be chosen to
+// collide in the index.
+uint64_t Seed() {
+    static const uint64_t seed =
+        Fold(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                 kOdd1,
+             reinterpret_cast<uintptr_t>(&seed) ^ kOdd2);
+    return seed;
+}
+
+// A small tree's summary of its keys: one bit per key, from hash bits the
+// index does not use first.
+uint64_t BloomBit(uint32_t hash) {
+    return uint64_t{1} << (hash >> 26);
+}
+
+[[gnu::always_inline]] inline uint32_t HashKey(std::string_view key) {
+    const char* bytes = key.data();
+    const size_t size = key.size();
+    uint64_t seed = Seed() ^ size;
+    uint64_t first = 0;
+    uint64_t last = 0;
+    if (size > 16) {
+        size_t at = 0;
+        for (; at + 16 < size; at += 16) {
+            seed = Fold(Load64(bytes + at) ^ kOdd1, Load64(bytes + at + 8) ^ seed);
+        }
+        first = Load64(bytes + size - 16);
+        last = Load64(bytes + size - 8);
+    } else if (size >= 8) {
+        first = Load64(bytes);
+        last = Load64(bytes + size - 8);
+    } else if (size >= 4) {
+        first = Load32(bytes);
+        last = Load32(bytes + size - 4);
+    } else if (size > 0) {
+        first = static_cast<uint64_t>(static_cast<uint8_t>(bytes[0])) << 16 |
+                static_cast<uint64_t>(static_cast<uint8_t>(bytes[size / 2])) << 8 |
+                static_cast<uint8_t>(bytes[size - 1]);
+    }
+    return static_cast<uint32_t>(Fold(first ^ kOdd1, last ^ seed ^ kOdd2));
+}
 
 }  // namespace
 
 CFxAssignGroupEx::CFxAssignGroupEx(const CFxAssignGroupEx& other)
     : m_entries(other.m_entries),
-      m_index(other.m_index ? std::make_unique<Index>(*other.m_index) : nullptr) {}
+      m_slots(other.m_slots),
+      m_bloom(other.m_bloom),
+      m_liveTextBytes(other.m_liveTextBytes),
+      m_source(other.m_source) {
+    Restore(false);
+}
 
-CFxAssignGroupEx::CFxAssignGroupEx(CFxAssignGroupEx&& other) noexcept
-    : m_entries(std::move(other.m_entries)), m_index(std::move(other.m_index)) {
-    other.m_entries.clear();
+CFxAssignGroupEx::CFxAssignGroupEx(CFxAssignGroupEx&& other) noexcept {
+    *this = std::move(other);
 }
 
 CFxAssignGroupEx& CFxAssignGroupEx::operator=(const CFxAssignGroupEx& other) {
     if (this != &other) {
         m_entries = other.m_entries;
-        m_index = other.m_index ? std::make_unique<Index>(*other.m_index) : nullptr;
+        m_slots = other.m_slots;
+        m_bloom = other.m_bloom;
+        m_liveTextBytes = other.m_liveTextBytes;
+        m_source = other.m_source;
+        Restore(false);
     }
     return *this;
 }
@@ -29,31 +110,126 @@ CFxAssignGroupEx& CFxAssignGroupEx::operator=(const CFxAssignGroupEx& other) {
 CFxAssignGroupEx& CFxAssignGroupEx::operator=(CFxAssignGroupEx&& other) noexcept {
     if (this != &other) {
         m_entries = std::move(other.m_entries);
-        m_index = std::move(other.m_index);
-        other.m_entries.clear();
+        m_slots = std::move(other.m_slots);
+        m_bloom = other.m_bloom;
+        m_texts = std::move(other.m_texts);
+        m_liveTextBytes = other.m_liveTextBytes;
+        m_source = std::move(other.m_source);
+        other.RemoveAll();
     }
     return *this;
 }
 
-void CFxAssignGroupEx::Reindex() {
-    if (m_entries.size() <= kIndexThreshold) {
-        m_index.reset();
-        return;
+// Copies the keys and texts of the arena, and with takeBorrowed also those
+// read in place, into a fresh arena of this tree's own.
+void CFxAssignGroupEx::Restore(bool takeBorrowed) {
+    CFxTextArena texts;
+    size_t live = m_liveTextBytes;
+    if (takeBorrowed) {
+        live = 0;
+        for (const CFxAssignEntry& entry : m_entries) {
+            live += entry.m_keyLength + entry.m_textLength;
+        }
     }
-    m_index = std::make_unique<Index>();
-    m_index->reserve(m_entries.size() * 2);
-    for (size_t i = 0; i < m_entries.size(); ++i) {
-        m_index->emplace(m_entries[i].Key(), static_cast<uint32_t>(i));
+    texts.Reserve(live);
+    for (CFxAssignEntry& entry : m_entries) {
+        if (entry.m_keyOwned || takeBorrowed) {
+            entry.m_key = texts.Store(entry.Key());
+            entry.m_keyOwned = true;
+        }
+        if (entry.m_textOwned || takeBorrowed) {
+            entry.m_text = texts.Store(entry.Text());
+            entry.m_textOwned = true;
+        }
+    }
+    m_texts = std::move(texts);
+    m_liveTextBytes = live;
+}
+
+// Entries may read in place from one decoded buffer only; the texts of an
+// earlier one are copied first.
+void CFxAssignGroupEx::UseSource(const CRevolver& source) {
+    if (m_source.GetLength() != 0 && !m_entries.empty()) {
+        Restore(true);
+    }
+    m_source = source;
+}
+
+void CFxAssignGroupEx::CompactIfWasteful() {
+    const size_t waste = m_texts.Used() - m_liveTextBytes;
+    if (waste > kTolerableWaste && waste > m_liveTextBytes) {
+        Restore(false);
     }
 }
 
-const CFxAssignEntry* CFxAssignGroupEx::FindEntry(std::string_view key) const {
-    if (m_index) {
-        const auto it = m_index->find(std::string(key));
-        return it == m_index->end() ? nullptr : &m_entries[it->second];
+void CFxAssignGroupEx::Reindex(size_t expected) {
+    m_slots.clear();
+    m_bloom = 0;
+    if (expected <= kIndexThreshold) {
+        for (const CFxAssignEntry& entry : m_entries) {
+            m_bloom |= BloomBit(entry.m_hash);
+        }
+        return;
     }
-    for (const CFxAssignEntry& entry : m_entries) {
-        if (entry.Key() == key) {
+    size_t size = kSmallestIndex;
+    while (size < expected * 2) {
+        size *= 2;
+    }
+    m_slots.assign(size, 0);
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        Place(static_cast<uint32_t>(i));
+    }
+}
+
+void CFxAssignGroupEx::Place(uint32_t position) {
+    const size_t mask = m_slots.size() - 1;
+    size_t slot = m_entries[position].m_hash & mask;
+    while (m_slots[slot] != 0) {
+        slot = (slot + 1) & mask;
+    }
+    m_slots[slot] = position + 1;
+}
+
+// The index is at most half full; it doubles ahead of need.
+void CFxAssignGroupEx::AddToIndex(uint32_t position) {
+    if (m_slots.empty()) {
+        if (m_entries.size() <= kIndexThreshold) {
+            m_bloom |= BloomBit(m_entries[position].m_hash);
+            return;
+        }
+        Reindex(m_entries.size());
+    } else if (m_slots.size() < m_entries.size() * 2) {
+        Reindex(m_entries.size() * 2);
+    } else {
+        Place(position);
+    }
+}
+
+void CFxAssignGroupEx::Reserve(size_t entries, size_t textBytes) {
+    const size_t expected = m_entries.size() + entries;
+    m_entries.reserve(expected);
+    m_texts.Reserve(textBytes);
+    if (expected > kIndexThreshold && m_slots.size() < expected * 2) {
+        Reindex(expected);
+    }
+}
+
+const CFxAssignEntry* CFxAssignGroupEx::FindHashed(std::string_view key, uint32_t hash) const {
+    if (m_slots.empty()) {
+        if ((m_bloom & BloomBit(hash)) == 0) {
+            return nullptr;
+        }
+        for (const CFxAssignEntry& entry : m_entries) {
+            if (entry.m_hash == hash && entry.Key() == key) {
+                return &entry;
+            }
+        }
+        return nullptr;
+    }
+    const size_t mask = m_slots.size() - 1;
+    for (size_t slot = hash & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+        const CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
+        if (entry.m_hash == hash && entry.Key() == key) {
             return &entry;
         }
     }
@@ -61,24 +237,105 @@ const CFxAssignEntry* CFxAssignGroupEx::FindEntry(std::string_view key) const {
 }
 
 const CFxAssignEntry* CFxAssignGroupEx::Find(std::string_view key) const {
-    return FindEntry(key);
-}
-
-CFxAssignEntry* CFxAssignGroupEx::FindMutable(std::string_view key) {
-    return const_cast<CFxAssignEntry*>(FindEntry(key));
+    return FindHashed(key, HashKey(key));
 }
 
 CFxAssignEntry& CFxAssignGroupEx::Obtain(std::string_view key, CFxAssignEntry::Kind kind) {
-    if (CFxAssignEntry* entry = FindMutable(key)) {
-        return *entry;
+    return ObtainHashed(key, HashKey(key), false, kind);
+}
+
+CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t hash,
+                                               bool keyInSource, CFxAssignEntry::Kind kind) {
+    if (m_slots.empty() || m_slots.size() < (m_entries.size() + 1) * 2) {
+        if (const CFxAssignEntry* entry = FindHashed(key, hash)) {
+            return const_cast<CFxAssignEntry&>(*entry);
+        }
+        Append(key, keyInSource, hash, kind);
+        AddToIndex(static_cast<uint32_t>(m_entries.size() - 1));
+        return m_entries.back();
     }
-    m_entries.emplace_back(std::string(key), kind);
-    if (m_index) {
-        m_index->emplace(m_entries.back().Key(), static_cast<uint32_t>(m_entries.size() - 1));
-    } else if (m_entries.size() > kIndexThreshold) {
-        Reindex();
+    // One walk of the index either finds the key or ends where it goes.
+    const size_t mask = m_slots.size() - 1;
+    size_t slot = hash & mask;
+    for (; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+        CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
+        if (entry.m_hash == hash && entry.Key() == key) {
+            return entry;
+        }
     }
+    Append(key, keyInSource, hash, kind);
+    m_slots[slot] = static_cast<uint32_t>(m_entries.size());
     return m_entries.back();
+}
+
+void CFxAssignGroupEx::Append(std::string_view key, bool keyInSource, uint32_t hash,
+                              CFxAssignEntry::Kind kind) {
+    if (keyInSource) {
+        m_entries.emplace_back(CFxAssignEntry::Maker(), key.data(), key.size(), false, hash, kind);
+    } else {
+        m_entries.emplace_back(CFxAssignEntry::Maker(), m_texts.Store(key), key.size(), true, hash,
+                               kind);
+        m_liveTextBytes += key.size();
+    }
+}
+
+// A decoded text is read in place unless the entry already holds one of its
+// own that it can be written over.
+void CFxAssignGroupEx::SetDecodedText(CFxAssignEntry& entry, std::string_view text) {
+    if (entry.m_textOwned) {
+        AssignText(entry, text);
+        return;
+    }
+    entry.m_text = text.data();
+    entry.m_textLength = text.size();
+}
+
+void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
+    for (const Decoded* decoded = entries; decoded != entries + count; ++decoded) {
+        const std::string_view key(decoded->key, decoded->keyLength);
+        const uint32_t hash = HashKey(key);
+        CFxAssignEntry* entry = nullptr;
+        // The common case, a small tree and a key it surely does not hold yet,
+        // goes without a search.
+        if (m_slots.empty() && m_entries.size() < kIndexThreshold &&
+            (m_bloom & BloomBit(hash)) == 0) {
+            Append(key, decoded->keyInSource, hash, decoded->kind);
+            m_bloom |= BloomBit(hash);
+            entry = &m_entries.back();
+        } else {
+            entry = &ObtainHashed(key, hash, decoded->keyInSource, decoded->kind);
+        }
+        switch (decoded->kind) {
+            case CFxAssignEntry::kInteger:
+                entry->m_integer = decoded->value;
+                break;
+            case CFxAssignEntry::kText:
+                SetDecodedText(*entry, {decoded->text, decoded->textLength});
+                break;
+            default:
+                entry->m_bytes = m_source.Slice(decoded->value, decoded->size);
+                break;
+        }
+    }
+}
+
+void CFxAssignGroupEx::AssignText(CFxAssignEntry& entry, std::string_view text) {
+    if (entry.m_textOwned && text.size() <= entry.m_textLength) {
+        if (!text.empty()) {
+            // The text may be a piece of the one it replaces.
+            std::memmove(const_cast<char*>(entry.m_text), text.data(), text.size());
+        }
+        m_liveTextBytes -= entry.m_textLength;
+    } else {
+        if (entry.m_textOwned) {
+            m_liveTextBytes -= entry.m_textLength;
+        }
+        entry.m_text = m_texts.Store(text);
+        entry.m_textOwned = true;
+    }
+    m_liveTextBytes += text.size();
+    entry.m_textLength = text.size();
+    CompactIfWasteful();
 }
 
 int CFxAssignGroupEx::GetString(std::string_view key, std::string* out) const {
@@ -87,14 +344,15 @@ int CFxAssignGroupEx::GetString(std::string_view key, std::string* out) const {
         out->clear();
         return 0;
     }
-    *out = entry->Text();
+    out->assign(entry->Text());
     return 1;
 }
 
 std::string CFxAssignGroupEx::GetString(std::string_view key) const {
     const CFxAssignEntry* entry = Find(key);
-    return entry != nullptr && entry->GetKind() == CFxAssignEntry::kText ? entry->Text()
-                                                                         : std::string();
+    return entry != nullptr && entry->GetKind() == CFxAssignEntry::kText
+               ? std::string(entry->Text())
+               : std::string();
 }
 
 int CFxAssignGroupEx::GetInt(std::string_view key, int32_t* out) const {
@@ -129,7 +387,7 @@ int CFxAssignGroupEx::GetBytes(std::string_view key, CRevolver* out) const {
 }
 
 void CFxAssignGroupEx::SetString(std::string_view key, std::string_view text) {
-    Obtain(key, CFxAssignEntry::kText).m_text.assign(text);
+    AssignText(Obtain(key, CFxAssignEntry::kText), text);
 }
 
 void CFxAssignGroupEx::SetInt(std::string_view key, int32_t value) {
@@ -149,22 +407,34 @@ void CFxAssignGroupEx::SetBytes(std::string_view key, CRevolver&& bytes) {
 }
 
 void CFxAssignGroupEx::Remove(std::string_view key) {
-    const CFxAssignEntry* entry = FindEntry(key);
+    const CFxAssignEntry* entry = Find(key);
     if (entry != nullptr) {
+        m_liveTextBytes -= entry->OwnedBytes();
         m_entries.erase(m_entries.begin() + (entry - m_entries.data()));
-        Reindex();
+        Reindex(m_entries.size());
+        CompactIfWasteful();
     }
 }
 
 void CFxAssignGroupEx::RemoveWithPrefix(std::string_view prefix) {
-    const size_t removed = std::erase_if(
-        m_entries, [&](const CFxAssignEntry& entry) { return entry.Key().starts_with(prefix); });
+    const size_t removed = std::erase_if(m_entries, [&](const CFxAssignEntry& entry) {
+        if (!entry.Key().starts_with(prefix)) {
+            return false;
+        }
+        m_liveTextBytes -= entry.OwnedBytes();
+        return true;
+    });
     if (removed != 0) {
-        Reindex();
+        Reindex(m_entries.size());
+        CompactIfWasteful();
     }
 }
 
 void CFxAssignGroupEx::RemoveAll() {
     m_entries.clear();
-    m_index.reset();
+    m_slots.clear();
+    m_bloom = 0;
+    m_texts.Clear();
+    m_liveTextBytes = 0;
+    m_source.Clear();
 }

@@ -4,41 +4,79 @@
 #include "editor/vyedit_export.h"
 
 #include <cstdint>
-#include <memory>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
-#include "revolver.h"
+#include "editor/tree/revolver.h"
+#include "editor/tree/text_arena.h"
 
 class CFxKeyTable;
 
 // One key's value. The kind is fixed by the setter that created the entry.
+// Keys and texts are stored by the tree that holds the entry.
 class CFxAssignEntry {
   public:
     enum Kind : int32_t { kText = 1, kBytes = 2, kInteger = 3 };
 
-    CFxAssignEntry(std::string key, Kind kind) : m_key(std::move(key)), m_kind(kind) {}
+    // Only a tree makes entries.
+    class Maker {
+        friend class CFxAssignGroupEx;
+        Maker() {}
+    };
+    CFxAssignEntry(Maker, const char* key, size_t keyLength, bool keyOwned, uint32_t hash,
+                   Kind kind)
+        : m_key(key), m_keyLength(keyLength), m_hash(hash), m_kind(kind), m_keyOwned(keyOwned) {}
 
-    const std::string& Key() const { return m_key; }
+    std::string_view Key() const { return {m_key, m_keyLength}; }
     Kind GetKind() const { return m_kind; }
-    const std::string& Text() const { return m_text; }
+    std::string_view Text() const { return {m_text, m_textLength}; }
     const CRevolver& Bytes() const { return m_bytes; }
     int32_t Integer() const { return m_integer; }
 
   private:
     friend class CFxAssignGroupEx;
-    std::string m_key;
+    friend class CFxTreeDecoder;
+
+    const char* m_key;
+    size_t m_keyLength;
+    const char* m_text = nullptr;
+    size_t m_textLength = 0;
+    uint32_t m_hash;
     Kind m_kind;
-    std::string m_text;
-    CRevolver m_bytes;
+    // Whether the key and the text are in the tree's arena; otherwise they
+    // are read in place from the bytes the tree was decoded from.
+    bool m_keyOwned = true;
+    bool m_textOwned = false;
+
+    size_t OwnedBytes() const {
+        return (m_keyOwned ? m_keyLength : 0) + (m_textOwned ? m_textLength : 0);
+    }
     int32_t m_integer = 0;
+    CRevolver m_bytes;
+};
+
+struct CFxKeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
 };
 
 // Key names that an encode writes; an absent filter writes every key.
-using CFxKeyFilter = std::unordered_set<std::string>;
+using CFxKeyFilter = std::unordered_set<std::string, CFxKeyHash, std::equal_to<>>;
+
+// Whether a key is written: a test that the caller supplies.
+using CFxKeyTest = bool (*)(std::string_view key);
+
+// The keys an encode writes: those in the set, if given, that pass the test,
+// if given.
+struct VYEDIT_EXPORT CFxEntryFilter {
+    const CFxKeyFilter* set = nullptr;
+    CFxKeyTest test = nullptr;
+
+    bool Passes(std::string_view key) const;
+};
 
 class VYEDIT_EXPORT CFxAssignGroupEx {
   public:
@@ -69,6 +107,10 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     bool Has(std::string_view key) const { return Find(key) != nullptr; }
     size_t Count() const { return m_entries.size(); }
 
+    // Room for `entries` more entries holding `textBytes` bytes of keys and
+    // texts, so that filling the tree takes no further allocation.
+    void Reserve(size_t entries, size_t textBytes);
+
     // Entries in the order in which their keys were first set. Setting a new
     // key may move the entries: do not hold one across a setter.
     auto begin() const { return m_entries.cbegin(); }
@@ -82,15 +124,48 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     int LoadTreeFromFile(const std::string& path);
 
   private:
-    using Index = std::unordered_map<std::string, uint32_t>;
-
     CFxAssignEntry& Obtain(std::string_view key, CFxAssignEntry::Kind kind);
-    const CFxAssignEntry* FindEntry(std::string_view key) const;
-    CFxAssignEntry* FindMutable(std::string_view key);
-    void Reindex();
+    const CFxAssignEntry* FindHashed(std::string_view key, uint32_t hash) const;
+    void AssignText(CFxAssignEntry& entry, std::string_view text);
+    friend class CFxTreeDecoder;
+    friend class CFxTreeWriter;
+
+    // The encoded size of the entries that pass, or -1 when one of them
+    // cannot be written (an empty key).
+    int64_t EncodedSize(const CFxKeyTable* table, CFxEntryFilter filter) const;
+    uint8_t* WriteEntries(uint8_t* at, const CFxKeyTable* table, CFxEntryFilter filter) const;
+
+    // An entry as the decoder finds it: key and text point into the source
+    // (a key may also come from a key table), a bytes value is a range of it.
+    struct Decoded {
+        const char* key;
+        size_t keyLength;
+        const char* text;
+        size_t textLength;
+        bool keyInSource;
+        CFxAssignEntry::Kind kind;
+        int32_t value;  // the integer, or the offset of the bytes
+        int32_t size;
+    };
+    void StoreDecoded(const Decoded* entries, size_t count);
+    CFxAssignEntry& ObtainHashed(std::string_view key, uint32_t hash, bool keyInSource,
+                                 CFxAssignEntry::Kind kind);
+    void SetDecodedText(CFxAssignEntry& entry, std::string_view text);
+    void UseSource(const CRevolver& source);
+    void Append(std::string_view key, bool keyInSource, uint32_t hash, CFxAssignEntry::Kind kind);
+    void AddToIndex(uint32_t position);
+    void Place(uint32_t position);
+    void Reindex(size_t expected);
+    void Restore(bool takeBorrowed);
+    void CompactIfWasteful();
 
     // Most records hold a handful of keys, searched fastest in one contiguous
-    // block; a hash index is kept only once a tree grows beyond that.
+    // block; an open-addressing index of entry positions + 1 is kept only
+    // once a tree grows beyond that.
     std::vector<CFxAssignEntry> m_entries;
-    std::unique_ptr<Index> m_index;
+    std::vector<uint32_t> m_slots;
+    uint64_t m_bloom = 0;  // while there is no index: a bit for each key's hash
+    CFxTextArena m_texts;
+    size_t m_liveTextBytes = 0;  // of the keys and texts in m_texts
+    CRevolver m_source;          // the decoded bytes that entries read in place
 };

@@ -58,7 +58,7 @@ TEST(ValueTree, RemovalsAndPrefixes) {
     tree.RemoveWithPrefix("line_top");
     std::vector<std::string> keys;
     for (const CFxAssignEntry& entry : tree) {
-        keys.push_back(entry.Key());
+        keys.emplace_back(entry.Key());
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"line_count", "Line_top1", "line"}));
     tree.Remove("line");
