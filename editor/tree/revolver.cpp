@@ -43,31 +43,49 @@ CRevolver& CRevolver::operator=(CRevolver&& other) noexcept {
     if (this != &other) {
         Release();
         m_block = other.m_block;
-        m_data = other.m_data;
+        m_offset = other.m_offset;
         m_capacity = other.m_capacity;
         m_length = other.m_length;
         m_step = other.m_step;
         other.m_block = nullptr;
-        other.m_data = nullptr;
-        other.m_capacity = other.m_length = 0;
+        other.m_offset = other.m_capacity = other.m_length = 0;
     }
     return *this;
 }
 
-void CRevolver::Adopt(Block* block, uint8_t* data) {
+void CRevolver::Adopt(Block* block) {
     Release();
     m_block = block;
-    m_data = data;
 }
 
 void CRevolver::Release() {
-    Block::Unref(m_block);
+    if (!IsBorrowed()) {
+        Block::Unref(m_block);
+    }
     m_block = nullptr;
-    m_data = nullptr;
+    m_offset = 0;
+    m_step = Step();
+}
+
+uint8_t* CRevolver::Data() const {
+    return m_block == nullptr ? nullptr : m_block->Bytes() + m_offset;
 }
 
 bool CRevolver::IsSole() const {
-    return m_block != nullptr && m_block->refs.load(std::memory_order_acquire) == 1;
+    return m_block != nullptr && !IsBorrowed() &&
+           m_block->refs.load(std::memory_order_acquire) == 1;
+}
+
+CRevolver CRevolver::Borrow(int32_t offset, int32_t count) const {
+    CRevolver slice;
+    if (offset < 0 || count <= 0 || offset > m_length || m_length - offset < count) {
+        return slice;
+    }
+    slice.m_block = m_block;
+    slice.m_offset = m_offset + offset;
+    slice.m_capacity = slice.m_length = count;
+    slice.m_step = -std::max(1, count / 4);
+    return slice;
 }
 
 CRevolver CRevolver::Slice(int32_t offset, int32_t count) const {
@@ -77,7 +95,7 @@ CRevolver CRevolver::Slice(int32_t offset, int32_t count) const {
     }
     m_block->refs.fetch_add(1, std::memory_order_relaxed);
     slice.m_block = m_block;
-    slice.m_data = m_data + offset;
+    slice.m_offset = m_offset + offset;
     slice.m_capacity = slice.m_length = count;
     slice.m_step = std::max(1, count / 4);
     return slice;
@@ -104,8 +122,7 @@ int CRevolver::Reserve(int32_t capacity, int32_t step) {
     if (capacity <= 0) {
         return 0;
     }
-    Block* block = Block::Allocate(capacity);
-    Adopt(block, block->Bytes());
+    Adopt(Block::Allocate(capacity));
     m_capacity = capacity;
     m_length = 0;
     m_step = std::max(1, step == 0 ? capacity / 4 : step);
@@ -126,7 +143,7 @@ uint8_t* CRevolver::Overwrite(int32_t size) {
         return nullptr;
     }
     m_length = size;
-    return m_data;
+    return Data();
 }
 
 // Grows so that len more bytes fit in storage of this buffer's own: whole
@@ -134,29 +151,25 @@ uint8_t* CRevolver::Overwrite(int32_t size) {
 // repeated appends amortised. A shared buffer first gets a copy of its bytes.
 // The old block stays alive until the caller has copied from it.
 int CRevolver::Grow(int32_t len, Block** old) {
+    const int32_t step = Step();
     const int64_t needed = static_cast<int64_t>(m_length) + len;
     int64_t capacity = m_capacity;
     const bool grows = needed > capacity;
     if (grows) {
-        if (m_step <= 0) {
-            return 0;
-        }
-        capacity += (needed - capacity + m_step - 1) / m_step * m_step;
+        capacity += (needed - capacity + step - 1) / step * step;
         if (capacity > INT32_MAX) {
             return 0;
         }
     }
     Block* block = Block::Allocate(static_cast<int32_t>(capacity));
     if (m_length > 0) {
-        std::memcpy(block->Bytes(), m_data, static_cast<size_t>(m_length));
+        std::memcpy(block->Bytes(), Data(), static_cast<size_t>(m_length));
     }
-    *old = m_block;
+    *old = IsBorrowed() ? nullptr : m_block;
     m_block = block;
-    m_data = block->Bytes();
+    m_offset = 0;
     m_capacity = static_cast<int32_t>(capacity);
-    if (grows) {
-        m_step = std::max(1, m_capacity / 4);
-    }
+    m_step = grows ? std::max(1, m_capacity / 4) : step;
     return 1;
 }
 
@@ -171,7 +184,7 @@ int CRevolver::Append(const void* src, int32_t len) {
     if ((m_capacity - m_length < len || !IsSole()) && !Grow(len, &old)) {
         return 0;
     }
-    std::memcpy(m_data + m_length, src, static_cast<size_t>(len));
+    std::memcpy(Data() + m_length, src, static_cast<size_t>(len));
     m_length += len;
     Block::Unref(old);
     return 1;
@@ -187,7 +200,7 @@ int CRevolver::AppendFrom(const CRevolver& other, int32_t offset, int32_t count)
     if (count < 0 || other.m_length - offset < count) {
         return 0;
     }
-    return count == 0 ? 1 : Append(other.m_data + offset, count);
+    return count == 0 ? 1 : Append(other.Data() + offset, count);
 }
 
 int CRevolver::Peek(void* dst, int32_t count, int32_t offset) const {
@@ -201,7 +214,7 @@ int CRevolver::Peek(void* dst, int32_t count, int32_t offset) const {
         return 0;
     }
     if (count > 0) {
-        std::memcpy(dst, m_data + offset, static_cast<size_t>(count));
+        std::memcpy(dst, Data() + offset, static_cast<size_t>(count));
     }
     return 1;
 }
@@ -218,7 +231,7 @@ std::string_view CRevolver::View() const {
     if (!IsValid() || m_length == 0) {
         return {};
     }
-    return {reinterpret_cast<const char*>(m_data), static_cast<size_t>(m_length)};
+    return {reinterpret_cast<const char*>(Data()), static_cast<size_t>(m_length)};
 }
 
 int CRevolver::WriteTo(std::FILE* file, bool append) const {
@@ -264,7 +277,7 @@ int CRevolver::ReadFrom(std::FILE* file, int64_t offset, int64_t count) {
         !Reserve(static_cast<int32_t>(count), 0)) {
         return 0;
     }
-    const size_t got = std::fread(m_data, 1, static_cast<size_t>(count), file);
+    const size_t got = std::fread(Data(), 1, static_cast<size_t>(count), file);
     if (got != static_cast<size_t>(count)) {
         Clear();
         return 0;

@@ -17,13 +17,12 @@ class VYEDIT_EXPORT CRevolver {
     CRevolver(const CRevolver& other);
     CRevolver(CRevolver&& other) noexcept
         : m_block(other.m_block),
-          m_data(other.m_data),
+          m_offset(other.m_offset),
           m_capacity(other.m_capacity),
           m_length(other.m_length),
           m_step(other.m_step) {
         other.m_block = nullptr;
-        other.m_data = nullptr;
-        other.m_capacity = other.m_length = 0;
+        other.m_offset = other.m_capacity = other.m_length = 0;
     }
     CRevolver& operator=(const CRevolver& other);
     CRevolver& operator=(CRevolver&& other) noexcept;
@@ -55,7 +54,7 @@ class VYEDIT_EXPORT CRevolver {
 
     int32_t GetLength() const { return m_length; }
     int32_t GetCapacity() const { return m_capacity; }
-    int32_t GetGrowthStep() const { return m_step; }
+    int32_t GetGrowthStep() const { return Step(); }
     bool IsValid() const;
 
     // Direct read access to the stored bytes (empty view for an invalid buffer).
@@ -70,16 +69,25 @@ class VYEDIT_EXPORT CRevolver {
 
   private:
     struct Block;
+    friend class CFxAssignGroupEx;
+
+    // A slice that holds no reference: only for a value tree's entries,
+    // which the tree's own reference to the whole buffer keeps alive. Its
+    // growth step is kept negative to mark it.
+    CRevolver Borrow(int32_t offset, int32_t count) const;
+    bool IsBorrowed() const { return m_step < 0; }
+    int32_t Step() const { return m_step < 0 ? -m_step : m_step; }
 
     static int32_t ToLength(size_t size);
     int Grow(int32_t len, Block** old);
     bool IsSole() const;
-    void Adopt(Block* block, uint8_t* data);
+    void Adopt(Block* block);
+    uint8_t* Data() const;
     void Release();
 
     Block* m_block = nullptr;
-    uint8_t* m_data = nullptr;  // this buffer's first byte, inside m_block
-    int32_t m_capacity = 0;     // bytes this buffer may fill from m_data
+    int32_t m_offset = 0;    // of this buffer's first byte inside m_block
+    int32_t m_capacity = 0;  // bytes this buffer may fill from there
     int32_t m_length = 0;
     int32_t m_step = 256;
 };

@@ -298,12 +298,18 @@ class EntryReader {
 
 }  // namespace
 
-bool CFxEntryFilter::Passes(std::string_view key) const {
-    return (set == nullptr || set->find(key) != set->end()) && (test == nullptr || test(key));
-}
-
 int64_t CFxAssignGroupEx::EncodedSize(const CFxKeyTable* table, CFxEntryFilter filter) const {
     int64_t size = 0;
+    // The common case, every key written by name, without a test per entry.
+    if (table == nullptr && filter.IsEmpty()) {
+        for (const CFxAssignEntry& entry : m_entries) {
+            if (entry.Key().empty()) {
+                return -1;
+            }
+            size += Size(entry.Key(), -1, entry.GetKind(), PayloadSize(entry));
+        }
+        return size;
+    }
     for (const CFxAssignEntry& entry : m_entries) {
         if (!filter.Passes(entry.Key())) {
             continue;
@@ -318,6 +324,12 @@ int64_t CFxAssignGroupEx::EncodedSize(const CFxKeyTable* table, CFxEntryFilter f
 
 uint8_t* CFxAssignGroupEx::WriteEntries(uint8_t* at, const CFxKeyTable* table,
                                         CFxEntryFilter filter) const {
+    if (table == nullptr && filter.IsEmpty()) {
+        for (const CFxAssignEntry& entry : m_entries) {
+            at = WriteEntry(at, entry, -1);
+        }
+        return at;
+    }
     for (const CFxAssignEntry& entry : m_entries) {
         if (filter.Passes(entry.Key())) {
             at = WriteEntry(at, entry, KeyIndex(entry, table));

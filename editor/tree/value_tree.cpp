@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <stdexcept>
 
 #include "editor/tree/decimal_text.h"
 
@@ -80,6 +81,14 @@ uint64_t BloomBit(uint32_t hash) {
     return static_cast<uint32_t>(Fold(first ^ kOdd1, last ^ seed ^ kOdd2));
 }
 
+// Keys and texts of 4 GB and more cannot be encoded anyway; like a string
+// beyond its largest size, they are refused.
+void RequireLength(std::string_view text) {
+    if (text.size() > UINT32_MAX) {
+        throw std::length_error("value tree: key or text of 4 GB or more");
+    }
+}
+
 }  // namespace
 
 CFxAssignGroupEx::CFxAssignGroupEx(const CFxAssignGroupEx& other)
@@ -128,7 +137,7 @@ void CFxAssignGroupEx::Restore(bool takeBorrowed) {
     if (takeBorrowed) {
         live = 0;
         for (const CFxAssignEntry& entry : m_entries) {
-            live += entry.m_keyLength + entry.m_textLength;
+            live += size_t{entry.m_keyLength} + entry.m_textLength;
         }
     }
     texts.Reserve(live);
@@ -140,6 +149,9 @@ void CFxAssignGroupEx::Restore(bool takeBorrowed) {
         if (entry.m_textOwned || takeBorrowed) {
             entry.m_text = texts.Store(entry.Text());
             entry.m_textOwned = true;
+        }
+        if (takeBorrowed && entry.m_bytes.IsBorrowed()) {
+            entry.m_bytes = entry.m_bytes.Slice(0, entry.m_bytes.GetLength());
         }
     }
     m_texts = std::move(texts);
@@ -270,6 +282,7 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
 
 void CFxAssignGroupEx::Append(std::string_view key, bool keyInSource, uint32_t hash,
                               CFxAssignEntry::Kind kind) {
+    RequireLength(key);
     if (keyInSource) {
         m_entries.emplace_back(CFxAssignEntry::Maker(), key.data(), key.size(), false, hash, kind);
     } else {
@@ -287,7 +300,7 @@ void CFxAssignGroupEx::SetDecodedText(CFxAssignEntry& entry, std::string_view te
         return;
     }
     entry.m_text = text.data();
-    entry.m_textLength = text.size();
+    entry.m_textLength = static_cast<uint32_t>(text.size());
 }
 
 void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
@@ -313,13 +326,14 @@ void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
                 SetDecodedText(*entry, {decoded->text, decoded->textLength});
                 break;
             default:
-                entry->m_bytes = m_source.Slice(decoded->value, decoded->size);
+                entry->m_bytes = m_source.Borrow(decoded->value, decoded->size);
                 break;
         }
     }
 }
 
 void CFxAssignGroupEx::AssignText(CFxAssignEntry& entry, std::string_view text) {
+    RequireLength(text);
     if (entry.m_textOwned && text.size() <= entry.m_textLength) {
         if (!text.empty()) {
             // The text may be a piece of the one it replaces.
@@ -334,7 +348,7 @@ void CFxAssignGroupEx::AssignText(CFxAssignEntry& entry, std::string_view text) 
         entry.m_textOwned = true;
     }
     m_liveTextBytes += text.size();
-    entry.m_textLength = text.size();
+    entry.m_textLength = static_cast<uint32_t>(text.size());
     CompactIfWasteful();
 }
 

@@ -28,7 +28,11 @@ class CFxAssignEntry {
     };
     CFxAssignEntry(Maker, const char* key, size_t keyLength, bool keyOwned, uint32_t hash,
                    Kind kind)
-        : m_key(key), m_keyLength(keyLength), m_hash(hash), m_kind(kind), m_keyOwned(keyOwned) {}
+        : m_key(key),
+          m_keyLength(static_cast<uint32_t>(keyLength)),
+          m_hash(hash),
+          m_kind(kind),
+          m_keyOwned(keyOwned) {}
 
     std::string_view Key() const { return {m_key, m_keyLength}; }
     Kind GetKind() const { return m_kind; }
@@ -40,10 +44,12 @@ class CFxAssignEntry {
     friend class CFxAssignGroupEx;
     friend class CFxTreeDecoder;
 
+    // Lengths are 32-bit so that an entry fills one cache line; the tree
+    // refuses longer keys and texts.
     const char* m_key;
-    size_t m_keyLength;
     const char* m_text = nullptr;
-    size_t m_textLength = 0;
+    uint32_t m_keyLength;
+    uint32_t m_textLength = 0;
     uint32_t m_hash;
     Kind m_kind;
     // Whether the key and the text are in the tree's arena; otherwise they
@@ -52,7 +58,7 @@ class CFxAssignEntry {
     bool m_textOwned = false;
 
     size_t OwnedBytes() const {
-        return (m_keyOwned ? m_keyLength : 0) + (m_textOwned ? m_textLength : 0);
+        return size_t{m_keyOwned ? m_keyLength : 0} + (m_textOwned ? m_textLength : 0);
     }
     int32_t m_integer = 0;
     CRevolver m_bytes;
@@ -71,11 +77,14 @@ using CFxKeyTest = bool (*)(std::string_view key);
 
 // The keys an encode writes: those in the set, if given, that pass the test,
 // if given.
-struct VYEDIT_EXPORT CFxEntryFilter {
+struct CFxEntryFilter {
     const CFxKeyFilter* set = nullptr;
     CFxKeyTest test = nullptr;
 
-    bool Passes(std::string_view key) const;
+    bool IsEmpty() const { return set == nullptr && test == nullptr; }
+    bool Passes(std::string_view key) const {
+        return (set == nullptr || set->find(key) != set->end()) && (test == nullptr || test(key));
+    }
 };
 
 class VYEDIT_EXPORT CFxAssignGroupEx {
