@@ -1,0 +1,118 @@
+// Buffers and trees that share bytes must never let a write through one be
+// seen through another, nor lose bytes when the original goes away.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "editor/tree/revolver.h"
+#include "editor/tree/value_tree.h"
+
+namespace {
+
+TEST(SharedBytes, CopiesAndSlicesStayAsTheyWere) {
+    auto original = std::make_unique<CRevolver>(CRevolver::FromBytes("0123456789"));
+    const CRevolver copy = *original;
+    const CRevolver slice = original->Slice(2, 3);
+    ASSERT_TRUE(original->Append("abc"));
+    EXPECT_EQ(original->View(), "0123456789abc");
+    EXPECT_EQ(copy.View(), "0123456789");
+    EXPECT_EQ(slice.View(), "234");
+    original.reset();
+    EXPECT_EQ(slice.View(), "234");
+
+    CRevolver grown = slice;
+    ASSERT_TRUE(grown.Append("x"));
+    EXPECT_EQ(grown.View(), "234x");
+    EXPECT_EQ(slice.View(), "234");
+    EXPECT_TRUE(CRevolver::FromBytes("ab").Slice(1, 2).View().empty());
+}
+
+TEST(SharedBytes, OverwriteReusesOnlyStorageOfItsOwn) {
+    CRevolver buffer = CRevolver::FromBytes("abcdef");
+    const CRevolver kept = buffer;
+    uint8_t* room = buffer.Overwrite(3);
+    ASSERT_NE(room, nullptr);
+    room[0] = 'x';
+    room[1] = 'y';
+    room[2] = 'z';
+    EXPECT_EQ(buffer.View(), "xyz");
+    EXPECT_EQ(kept.View(), "abcdef");
+    EXPECT_EQ(buffer.Overwrite(0), nullptr);
+}
+
+TEST(SharedBytes, DecodedTreeOutlivesAndIgnoresItsInput) {
+    CFxAssignGroupEx source;
+    source.SetString("name", "first value");
+    source.SetInt("n", 7);
+    source.SetBytes("raw", CRevolver::FromBytes("payload"));
+    auto encoded = std::make_unique<CRevolver>();
+    ASSERT_TRUE(source.ToRevolver(*encoded));
+
+    CFxAssignGroupEx tree;
+    ASSERT_TRUE(tree.FromRevolver(*encoded));
+    // The input is rewritten in place, then dropped.
+    CFxAssignGroupEx other;
+    other.SetString("zz", "something else entirely, and longer");
+    ASSERT_TRUE(other.ToRevolver(*encoded));
+    encoded.reset();
+
+    EXPECT_EQ(tree.GetString("name"), "first value");
+    EXPECT_EQ(tree.GetInt("n", 0), 7);
+    CRevolver raw;
+    ASSERT_TRUE(tree.GetBytes("raw", &raw));
+    EXPECT_EQ(raw.View(), "payload");
+    tree.SetString("name", "short");
+    tree.SetString("name", "a good deal longer than before");
+    EXPECT_EQ(tree.GetString("name"), "a good deal longer than before");
+}
+
+TEST(SharedBytes, DecodingFromItsOwnEntryAndTwiceIntoOneTree) {
+    CFxAssignGroupEx inner;
+    inner.SetString("a", "alpha");
+    CRevolver innerBytes;
+    ASSERT_TRUE(inner.ToRevolver(innerBytes));
+    CFxAssignGroupEx outer;
+    outer.SetBytes("inner", innerBytes);
+    CRevolver outerBytes;
+    ASSERT_TRUE(outer.ToRevolver(outerBytes));
+
+    CFxAssignGroupEx tree;
+    ASSERT_TRUE(tree.FromRevolver(outerBytes));
+    // The tree decodes one of its own entries into itself.
+    ASSERT_TRUE(tree.FromRevolver(tree.Find("inner")->Bytes()));
+    EXPECT_EQ(tree.GetString("a"), "alpha");
+    CRevolver back;
+    ASSERT_TRUE(tree.GetBytes("inner", &back));
+    EXPECT_EQ(back, innerBytes);
+
+    const CFxAssignGroupEx copy = tree;
+    tree.RemoveAll();
+    EXPECT_EQ(copy.GetString("a"), "alpha");
+    ASSERT_TRUE(copy.GetBytes("inner", &back));
+    EXPECT_EQ(back, innerBytes);
+}
+
+TEST(SharedBytes, ManyKeysRewrittenAndRemovedStayFindable) {
+    CFxAssignGroupEx tree;
+    for (int i = 0; i < 2000; ++i) {
+        tree.SetString("key" + std::to_string(i), std::string(static_cast<size_t>(i % 50), 'v'));
+    }
+    for (int round = 0; round < 30; ++round) {
+        for (int i = 0; i < 2000; i += 7) {
+            tree.SetString("key" + std::to_string(i), std::string(100 + round, 'w'));
+        }
+    }
+    for (int i = 0; i < 2000; i += 2) {
+        tree.Remove("key" + std::to_string(i));
+    }
+    EXPECT_EQ(tree.Count(), 1000u);
+    for (int i = 1; i < 2000; i += 2) {
+        const std::string expected =
+            i % 7 == 0 ? std::string(129, 'w') : std::string(static_cast<size_t>(i % 50), 'v');
+        ASSERT_EQ(tree.GetString("key" + std::to_string(i)), expected) << i;
+    }
+    EXPECT_FALSE(tree.Has("key0"));
+}
+
+}  // namespace
