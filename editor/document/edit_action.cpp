@@ -1,34 +1,9 @@
-#include "edit_action.h"
+#include "editor/document/edit_action.h"
 
-#include <array>
-
-namespace {
-
-constexpr std::array<const char*, 18> kKindNames = {
-    "",
-    "create",
-    "delete",
-    "cre_resize",
-    "mod_resize",
-    "move_single",
-    "repair",
-    "go_up",
-    "go_down",
-    "create_multi",
-    "delete_multi",
-    "mod_resize_multi_one_corner",
-    "mod_resize_multi_both_corners",
-    "move_multi",
-    "repair_multi",
-    "add_linker",
-    "add_point_to_linker",
-    "detach_point_from_linker",
-};
-
-}  // namespace
+#include "editor/document/action_kinds.h"
 
 const char* ActionKindName(int32_t kind) {
-    return kind > 0 && kind < static_cast<int32_t>(kKindNames.size()) ? kKindNames[kind] : "";
+    return ActionKindFacts(kind).name.data();
 }
 
 CVylEditAction CVylEditAction::Single(int32_t actionKind, int32_t uid, const VyRect& region) {
@@ -178,8 +153,7 @@ CVylObjectGroup& CVylEditAction::MutableGroup() {
 }
 
 bool CVylEditAction::IsSingle() const {
-    return (kind >= kActCreate && kind <= kActGoDown) || kind == kActAddPointToLinker ||
-           kind == kActDetachPointFromLinker;
+    return ActionKindFacts(kind).single;
 }
 
 std::string CVylEditAction::PointKey() const {

@@ -5,6 +5,8 @@
 // linker uid of an add-linker ("lnk"), which a reload would otherwise lose.
 #include <string_view>
 
+#include "editor/document/action_kinds.h"
+#include "editor/document/action_record_keys.h"
 #include "editor/document/edit_action.h"
 #include "editor/model/column_table.h"
 #include "editor/tree/decimal_text.h"
@@ -33,68 +35,62 @@ VyUidSet SplitUids(std::string_view text) {
     return uids;
 }
 
-constexpr std::string_view kRectKeys[] = {"rect_left", "rect_top", "rect_right", "rect_bottom"};
-
 }  // namespace
 
 int CVylEditAction::ToRevolver(CRevolver& out) const {
+    const VyActionKindFacts& facts = ActionKindFacts(kind);
     CFxAssignGroupEx tree;
-    tree.SetInt("ack", kind);
-    tree.SetInt("sw", swift);
-    tree.SetInt("iss", IsSingle() ? 1 : 0);
+    tree.SetInt(kKeyActionKind, kind);
+    tree.SetInt(kKeyActionSwift, swift);
+    tree.SetInt(kKeyActionIsSingle, facts.single ? 1 : 0);
     CFxAssignGroupEx part;
     CRevolver bytes;
-    if (IsSingle()) {
+    if (facts.single) {
         if (!ToRecord(bytes)) {
             return 0;
         }
-        part.SetBytes("oa", bytes);
-        if (kind == kActRepair) {
-            if (!repair.ToRevolver(bytes)) {
-                return 0;
-            }
-            part.SetBytes("rp", bytes);
-        }
-        if (kind == kActAddPointToLinker || kind == kActDetachPointFromLinker) {
-            part.SetInt("lnk", linkerUid);
-            part.SetInt("cid", contactUid);
-            part.SetInt("ccr", contactCorner);
-        }
+        part.SetBytes(kKeyObjectRecord, bytes);
     } else {
-        part.SetInt("gak", groupForm);
+        part.SetInt(kKeyGroupForm, groupForm);
         if (groupForm == kFormUids) {
-            part.SetInt("grc", handleCode);
-            part.SetInt("gnsf_x", handlePoint.x);
-            part.SetInt("gnsf_y", handlePoint.y);
-            part.SetInt("gos_x", offset.x);
-            part.SetInt("gos_y", offset.y);
-            part.SetString("uids", JoinUids(uids));
+            part.SetInt(kKeyHandleCode, handleCode);
+            part.SetInt(kKeyHandleX, handlePoint.x);
+            part.SetInt(kKeyHandleY, handlePoint.y);
+            part.SetInt(kKeyOffsetX, offset.x);
+            part.SetInt(kKeyOffsetY, offset.y);
+            part.SetString(kKeyUids, JoinUids(uids));
         } else if (groupForm == kFormGroup) {
             if (!Group().ObjGroupToRevolver(bytes)) {
                 return 0;
             }
-            part.SetBytes("obg", bytes);
+            part.SetBytes(kKeyGroupRecord, bytes);
         }
-        if (kind == kActModResizeMultiBothCorners) {
-            const int32_t sides[] = {rect.left, rect.top, rect.right, rect.bottom};
-            for (int i = 0; i < 4; ++i) {
-                part.SetInt(kRectKeys[i], sides[i]);
-            }
-        } else if (kind == kActRepairMulti) {
-            if (!repair.ToRevolver(bytes)) {
-                return 0;
-            }
-            part.SetBytes("rp", bytes);
-        } else if (kind == kActAddLinker) {
-            part.SetInt("lnk", linkerUid);
+    }
+    if (facts.rect) {
+        const int32_t sides[] = {rect.left, rect.top, rect.right, rect.bottom};
+        for (int i = 0; i < 4; ++i) {
+            part.SetInt(kRectKeys[i], sides[i]);
         }
+    }
+    if (facts.repair) {
+        if (!repair.ToRevolver(bytes)) {
+            return 0;
+        }
+        part.SetBytes(kKeyRepairRecord, bytes);
+    }
+    if (facts.contact || facts.linker) {
+        part.SetInt(kKeyLinkerUid, linkerUid);
+    }
+    if (facts.contact) {
+        part.SetInt(kKeyContactUid, contactUid);
+        part.SetInt(kKeyContactCorner, contactCorner);
     }
     if (!part.ToRevolver(bytes)) {
         return 0;
     }
-    tree.SetBytes(IsSingle() ? "oea" : "gea", bytes);
-    if (!IsSingle()) {
-        tree.SetInt("gak", groupForm);
+    tree.SetBytes(facts.single ? kKeySinglePart : kKeyMultiPart, bytes);
+    if (!facts.single) {
+        tree.SetInt(kKeyGroupForm, groupForm);
     }
     return tree.ToRevolver(out);
 }
@@ -104,47 +100,56 @@ int CVylEditAction::FromRevolver(const CRevolver& in) {
     if (!tree.FromRevolver(in)) {
         return 0;
     }
-    swift = tree.GetInt("sw", 0);
-    kind = tree.GetInt("ack", 0);
-    CRevolver bytes;
+    swift = tree.GetInt(kKeyActionSwift, 0);
+    kind = tree.GetInt(kKeyActionKind, 0);
+    const VyActionKindFacts& facts = ActionKindFacts(kind);
     CFxAssignGroupEx part;
-    if (IsSingle()) {
-        if (!tree.GetBytes("oea", &bytes) || !part.FromRevolver(bytes) ||
-            !part.GetBytes("oa", &bytes) || !FromRecord(bytes)) {
+    if (facts.single) {
+        const CRevolver* single = tree.FindBytes(kKeySinglePart);
+        const CRevolver* object = nullptr;
+        if (single == nullptr || !part.FromRevolver(*single) ||
+            (object = part.FindBytes(kKeyObjectRecord)) == nullptr || !FromRecord(*object)) {
             return 0;
         }
-        if (kind == kActRepair && (!part.GetBytes("rp", &bytes) || !repair.FromRevolver(bytes))) {
-            return 0;
+        if (facts.repair) {
+            const CRevolver* record = part.FindBytes(kKeyRepairRecord);
+            if (record == nullptr || !repair.FromRevolver(*record)) {
+                return 0;
+            }
         }
-        if (kind == kActAddPointToLinker || kind == kActDetachPointFromLinker) {
-            linkerUid = part.GetInt("lnk", -1);
-            contactUid = part.GetInt("cid", -1);
-            contactCorner = part.GetInt("ccr", -1);
+        if (facts.contact) {
+            linkerUid = part.GetInt(kKeyLinkerUid, -1);
+            contactUid = part.GetInt(kKeyContactUid, -1);
+            contactCorner = part.GetInt(kKeyContactCorner, -1);
         }
         return 1;
     }
-    if (tree.GetBytes("gea", &bytes) && !part.FromRevolver(bytes)) {
+    // Any multi part is read whole, whatever its kind.
+    const CRevolver* multi = tree.FindBytes(kKeyMultiPart);
+    if (multi != nullptr && !part.FromRevolver(*multi)) {
         return 0;
     }
-    const int32_t partForm = part.GetInt("gak", kFormNone);
+    const int32_t partForm = part.GetInt(kKeyGroupForm, kFormNone);
     if (partForm == kFormUids) {
-        handleCode = part.GetInt("grc", 11);
-        handlePoint = {part.GetInt("gnsf_x", -1), part.GetInt("gnsf_y", -1)};
-        offset = {part.GetInt("gos_x", 0), part.GetInt("gos_y", 0)};
-        uids = SplitUids(part.GetString("uids"));
+        handleCode = part.GetInt(kKeyHandleCode, 11);
+        handlePoint = {part.GetInt(kKeyHandleX, -1), part.GetInt(kKeyHandleY, -1)};
+        offset = {part.GetInt(kKeyOffsetX, 0), part.GetInt(kKeyOffsetY, 0)};
+        uids = SplitUids(part.GetString(kKeyUids));
     } else if (partForm == kFormGroup) {
-        if (!part.GetBytes("obg", &bytes) || !MutableGroup().ObjGroupFromRevolver(bytes)) {
+        const CRevolver* group = part.FindBytes(kKeyGroupRecord);
+        if (group == nullptr || !MutableGroup().ObjGroupFromRevolver(*group)) {
             return 0;
         }
     }
-    groupForm = tree.GetInt("gak", kFormNone);
+    groupForm = tree.GetInt(kKeyGroupForm, kFormNone);
     if (part.Has(kRectKeys[0])) {
         rect = {part.GetInt(kRectKeys[0], -1), part.GetInt(kRectKeys[1], -1),
                 part.GetInt(kRectKeys[2], -1), part.GetInt(kRectKeys[3], -1)};
     }
-    if (part.GetBytes("rp", &bytes) && !repair.FromRevolver(bytes)) {
+    const CRevolver* record = part.FindBytes(kKeyRepairRecord);
+    if (record != nullptr && !repair.FromRevolver(*record)) {
         return 0;
     }
-    linkerUid = part.GetInt("lnk", linkerUid);
+    linkerUid = part.GetInt(kKeyLinkerUid, linkerUid);
     return 1;
 }

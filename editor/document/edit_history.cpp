@@ -1,7 +1,8 @@
-#include "edit_history.h"
+#include "editor/document/edit_history.h"
 
 #include <climits>
 
+#include "editor/document/action_kinds.h"
 #include "editor/document/object_selection.h"
 #include "editor/tree/decimal_text.h"
 
@@ -116,32 +117,40 @@ int32_t CVylEditActionGroup::TakeLinkerUid() {
 
 std::string CVylEditActionGroup::ActionLine(size_t index, bool withRegions) const {
     const CVylEditAction& action = *m_actions[index];
-    std::string line = ActionKindName(action.kind);
-    if (action.kind == kActRepair) {
+    const VyActionKindFacts& facts = ActionKindFacts(action.kind);
+    std::string line(facts.name);
+    if (facts.tag == VyDumpTag::kAttrName) {
         line += "[" + action.repair.attrName + "]";
-    } else if (action.kind == kActCreate) {
+    } else if (facts.tag == VyDumpTag::kObjectKind) {
         line += "[kind:" + DecimalText(action.GetKind(-1)) + "]";
     }
     line += ' ';
     const std::string linker = DecimalText(action.linkerUid);
-    if (action.kind == kActAddLinker) {
-        line += "LINKER=" + linker;
-    } else if (action.kind == kActAddPointToLinker) {
-        line += action.PointKey() + " is LINKED TO " + linker;
-    } else if (action.kind == kActDetachPointFromLinker) {
-        line += action.PointKey() + "for " + linker + " is UNLINKED";
-    } else if (action.IsSingle()) {
-        line += DecimalText(action.GetUid(-1)) + " ";
-        if (withRegions) {
-            const VyRect r = action.GetRegion();
-            line += DecimalText(r.left) + "," + DecimalText(r.top) + "," + DecimalText(r.right) +
-                    "," + DecimalText(r.bottom);
-        }
-    } else {
-        bool first = true;
-        for (int32_t uid : action.uids) {
-            line += (first ? "" : "/") + DecimalText(uid);
-            first = false;
+    switch (facts.body) {
+        case VyDumpBody::kLinker:
+            line += "LINKER=" + linker;
+            break;
+        case VyDumpBody::kLinkedPoint:
+            line += action.PointKey() + " is LINKED TO " + linker;
+            break;
+        case VyDumpBody::kUnlinkedPoint:
+            line += action.PointKey() + "for " + linker + " is UNLINKED";
+            break;
+        case VyDumpBody::kUidAndRegion:
+            line += DecimalText(action.GetUid(-1)) + " ";
+            if (withRegions) {
+                const VyRect r = action.GetRegion();
+                line += DecimalText(r.left) + "," + DecimalText(r.top) + "," +
+                        DecimalText(r.right) + "," + DecimalText(r.bottom);
+            }
+            break;
+        case VyDumpBody::kUids: {
+            bool first = true;
+            for (int32_t uid : action.uids) {
+                line += (first ? "" : "/") + DecimalText(uid);
+                first = false;
+            }
+            break;
         }
     }
     if (static_cast<int64_t>(index) == GetCurrentIndex()) {

@@ -69,6 +69,14 @@ class VYEDIT_EXPORT CVylEditActionGroup {
     // The project file: the history as one encoded tree.
     int EdtActionGrpToRevolver(CRevolver& out) const;
     int EdtActionGrpFromRevolver(const CRevolver& in, int32_t* requiredVersion);
+    // The same from a project already decoded.
+    int EdtActionGrpFromTree(const CFxAssignGroupEx& tree, int32_t* requiredVersion);
+    // Replays a decoded project into group without keeping its actions, for
+    // readers that want only the drawing. Fails as EdtActionGrpFromTree
+    // would; *complete is false when an action stopped the replay, and the
+    // group then holds what came before it.
+    static int ReplayProjectTree(const CFxAssignGroupEx& tree, CVylObjectGroup& group,
+                                 int32_t* requiredVersion, bool* complete);
     int ToFile(std::FILE* file) const;
     int FromFile(std::FILE* file, int32_t* requiredVersion);
     int EditActionGroupToFile(const std::string& path) const;

@@ -13,6 +13,23 @@ CVylObjectGroup::CVylObjectGroup(const CVylObjectGroup& other)
       m_zOrder(other.m_zOrder),
       m_zPosition(other.m_zPosition) {}
 
+CVylObjectGroup::CVylObjectGroup(CVylObjectGroup&& other) noexcept
+    : CVylObjectSource(std::move(other)),
+      CVylLinkerStore(std::move(other)),
+      m_objects(std::move(other.m_objects)),
+      m_zOrder(std::move(other.m_zOrder)),
+      m_zPosition(std::move(other.m_zPosition)) {}
+
+CVylObjectGroup& CVylObjectGroup::operator=(CVylObjectGroup&& other) noexcept {
+    if (this != &other) {
+        CVylLinkerStore::operator=(std::move(other));
+        m_objects = std::move(other.m_objects);
+        m_zOrder = std::move(other.m_zOrder);
+        m_zPosition = std::move(other.m_zPosition);
+    }
+    return *this;
+}
+
 CVylObjectGroup& CVylObjectGroup::operator=(const CVylObjectGroup& other) {
     if (this != &other) {
         CVylLinkerStore::operator=(other);

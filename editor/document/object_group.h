@@ -23,8 +23,11 @@ class CVylEditActionGroup;
 class VYEDIT_EXPORT CVylObjectGroup : public CVylObjectSource, public CVylLinkerStore {
   public:
     CVylObjectGroup() = default;
+    // Copies and moves take the objects, never the attached selection.
     CVylObjectGroup(const CVylObjectGroup& other);
+    CVylObjectGroup(CVylObjectGroup&& other) noexcept;
     CVylObjectGroup& operator=(const CVylObjectGroup& other);
+    CVylObjectGroup& operator=(CVylObjectGroup&& other) noexcept;
 
     // The selection that the selection-dependent operations consult; a group
     // without one behaves as if nothing were selected.
@@ -87,6 +90,8 @@ class VYEDIT_EXPORT CVylObjectGroup : public CVylObjectSource, public CVylLinker
     // Record form.
     int ObjGroupToRevolver(CRevolver& out) const;
     int ObjGroupFromRevolver(const CRevolver& in);
+    // The same from a record already decoded.
+    int ObjGroupFromTree(const CFxAssignGroupEx& record);
 
     // Rebuilds the group by replaying the history up to its current action;
     // 0 when an action cannot be applied (what was built before it stays).

@@ -36,18 +36,23 @@ int CVylObjectGroup::ObjGroupToRevolver(CRevolver& out) const {
 }
 
 int CVylObjectGroup::ObjGroupFromRevolver(const CRevolver& in) {
-    RemoveAllObjectGroup();
     CFxAssignGroupEx record;
+    // A record that ends early still gives the objects before its end.
     record.FromRevolver(in);
+    return ObjGroupFromTree(record);
+}
+
+int CVylObjectGroup::ObjGroupFromTree(const CFxAssignGroupEx& record) {
+    RemoveAllObjectGroup();
     const int32_t count = record.GetInt(kKeyCount, -1);
     if (count == -1) {
         return 0;
     }
     std::vector<int32_t> recordOrder;
     for (int32_t i = 0; i < count; ++i) {
-        CRevolver bytes;
+        const CRevolver* bytes = record.FindBytes(DecimalText(i));
         CVylObject object;
-        if (!record.GetBytes(DecimalText(i), &bytes) || !object.FromRecord(bytes)) {
+        if (bytes == nullptr || !object.FromRecord(*bytes)) {
             return 0;
         }
         const int32_t uid = object.GetUid(0);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "editor/document/project_format.h"
 #include "editor/tree/decimal_text.h"
 
 namespace {
@@ -12,11 +13,11 @@ namespace {
 constexpr int32_t kMinReaderVersion = 100;
 constexpr std::string_view kFileType = "vyd";
 
+}  // namespace
+
 std::string ActionKey(size_t index) {
     return "a" + DecimalText(static_cast<int64_t>(index));
 }
-
-}  // namespace
 
 int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     CFxAssignGroupEx tree;
@@ -25,7 +26,7 @@ int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     tree.SetInt("ctlc", m_linkerCounter);
     tree.SetInt("this_ver", kEditorVersionNumber);
     tree.SetInt("min_ver", kMinReaderVersion);
-    tree.SetString("internal_file_type", kFileType);
+    tree.SetString(kKeyFileType, kFileType);
     tree.SetString("lcd_type", "3224");
     tree.SetString("reserved_87362", "18932");
     CRevolver bytes;
@@ -38,52 +39,122 @@ int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     return tree.ToRevolver(out);
 }
 
+VyHeaderVerdict ReadProjectHeader(const CFxAssignGroupEx& tree, VyProjectHeader& header,
+                                  int32_t& required) {
+    if (tree.GetString(kKeyFileType) != kFileType) {
+        return VyHeaderVerdict::kNotAProject;
+    }
+    const int32_t minVersion = tree.GetInt("min_ver", -1);
+    if (tree.GetInt("this_ver", -1) == -1 || minVersion == -1) {
+        return VyHeaderVerdict::kNotAProject;
+    }
+    if (kEditorVersionNumber < minVersion) {
+        required = minVersion;
+        return VyHeaderVerdict::kTooNew;
+    }
+    header.count = tree.GetInt("action_count", 0);
+    if (header.count == 0) {
+        return VyHeaderVerdict::kNoActions;
+    }
+    header.objectCounter = tree.GetInt("ctoc", -1);
+    header.linkerCounter = tree.GetInt("ctlc", -1);
+    return header.objectCounter < 0 || header.linkerCounter < 0 ? VyHeaderVerdict::kBadCounters
+                                                                : VyHeaderVerdict::kActions;
+}
+
+namespace {
+
+// Decodes the actions "a0", "a1"... in order and hands each to take; false at
+// the first one missing or not decoding. The writer stores them in order
+// after the header, so they are read walking the entries, with a lookup only
+// where a file has them elsewhere.
+template <typename Take>
+bool ForEachAction(const CFxAssignGroupEx& tree, int32_t count, Take&& take) {
+    auto next = tree.begin();
+    for (int32_t i = 0; i < count; ++i) {
+        const std::string key = ActionKey(static_cast<size_t>(i));
+        const CFxAssignEntry* entry = nullptr;
+        while (next != tree.end() && next->Key() != key && i == 0) {
+            ++next;
+        }
+        if (next != tree.end() && next->Key() == key) {
+            entry = &*next++;
+        } else {
+            entry = tree.Find(key);
+            next = tree.end();
+        }
+        CVylEditAction action;
+        if (entry == nullptr || entry->GetKind() != CFxAssignEntry::kBytes ||
+            !action.FromRevolver(entry->Bytes())) {
+            return false;
+        }
+        take(action);
+    }
+    return true;
+}
+
+}  // namespace
+
 int CVylEditActionGroup::EdtActionGrpFromRevolver(const CRevolver& in, int32_t* requiredVersion) {
-    int32_t ignored = 0;
-    int32_t& required = requiredVersion != nullptr ? *requiredVersion : ignored;
-    required = 0;
+    if (requiredVersion != nullptr) {
+        *requiredVersion = 0;
+    }
     CFxAssignGroupEx tree;
     if (!tree.FromRevolver(in)) {
         ResetAllEditActionGroup();
         return 0;
     }
-    if (tree.GetString("internal_file_type") != kFileType) {
-        return 0;
-    }
-    const int32_t minVersion = tree.GetInt("min_ver", -1);
-    if (tree.GetInt("this_ver", -1) == -1 || minVersion == -1) {
-        return 0;
-    }
-    if (kEditorVersionNumber < minVersion) {
-        required = minVersion;
+    return EdtActionGrpFromTree(tree, requiredVersion);
+}
+
+int CVylEditActionGroup::EdtActionGrpFromTree(const CFxAssignGroupEx& tree,
+                                              int32_t* requiredVersion) {
+    int32_t ignored = 0;
+    int32_t& required = requiredVersion != nullptr ? *requiredVersion : ignored;
+    required = 0;
+    VyProjectHeader header;
+    const VyHeaderVerdict verdict = ReadProjectHeader(tree, header, required);
+    if (verdict == VyHeaderVerdict::kNotAProject || verdict == VyHeaderVerdict::kTooNew) {
         return 0;
     }
     ResetAllEditActionGroup();
-    const int32_t count = tree.GetInt("action_count", 0);
-    if (count == 0) {
-        return 1;
+    if (verdict != VyHeaderVerdict::kActions) {
+        return verdict == VyHeaderVerdict::kNoActions ? 1 : 0;
     }
-    const int32_t objectCounter = tree.GetInt("ctoc", -1);
-    const int32_t linkerCounter = tree.GetInt("ctlc", -1);
-    if (objectCounter < 0 || linkerCounter < 0) {
+    m_objectCounter = header.objectCounter;
+    m_linkerCounter = header.linkerCounter;
+    m_actions.reserve(static_cast<size_t>(std::max(header.count, 0)));
+    const bool read = ForEachAction(tree, header.count, [this](CVylEditAction& action) {
+        m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
+    });
+    if (!read) {
         ResetAllEditActionGroup();
         return 0;
-    }
-    m_objectCounter = objectCounter;
-    m_linkerCounter = linkerCounter;
-    CRevolver bytes;
-    for (int32_t i = 0; i < count; ++i) {
-        auto action = std::make_unique<CVylEditAction>();
-        if (!tree.GetBytes(ActionKey(static_cast<size_t>(i)), &bytes) ||
-            !action->FromRevolver(bytes)) {
-            ResetAllEditActionGroup();
-            return 0;
-        }
-        m_actions.push_back(std::move(action));
     }
     m_applied = m_actions.size();
     RaiseCountersPastUsedUids();
     return 1;
+}
+
+int CVylEditActionGroup::ReplayProjectTree(const CFxAssignGroupEx& tree, CVylObjectGroup& group,
+                                           int32_t* requiredVersion, bool* complete) {
+    int32_t ignored = 0;
+    int32_t& required = requiredVersion != nullptr ? *requiredVersion : ignored;
+    required = 0;
+    *complete = true;
+    VyProjectHeader header;
+    const VyHeaderVerdict verdict = ReadProjectHeader(tree, header, required);
+    if (verdict != VyHeaderVerdict::kActions) {
+        group.RemoveAllObjectGroup();
+        return verdict == VyHeaderVerdict::kNoActions ? 1 : 0;
+    }
+    group.RemoveAllObjectGroup();
+    bool applying = true;
+    const bool read = ForEachAction(tree, header.count, [&](const CVylEditAction& action) {
+        applying = applying && action.ApplyTo(group);
+    });
+    *complete = applying;
+    return read ? 1 : 0;
 }
 
 void CVylEditActionGroup::RaiseCountersPastUsedUids() {

@@ -158,9 +158,31 @@ class CFxTreeDecoder {
 
 namespace {
 
+// Hands each entry to a visitor as it is read, nothing stored.
+class VisitSink {
+  public:
+    VisitSink(const CFxEntryVisitor& visit) : m_visit(visit) {}
+
+    void Integer(std::string_view key, bool, int32_t value) {
+        m_visit({key, CFxAssignEntry::kInteger, value, {}, 0, 0});
+    }
+    void Text(std::string_view key, bool, std::string_view text) {
+        m_visit({key, CFxAssignEntry::kText, 0, text, 0, 0});
+    }
+    void Bytes(std::string_view key, bool, int32_t offset, int32_t size) {
+        m_visit({key, CFxAssignEntry::kBytes, 0, {}, offset, size});
+    }
+    bool IsFull() const { return false; }
+    void Flush(size_t) {}
+
+  private:
+    const CFxEntryVisitor& m_visit;
+};
+
+template <typename Sink>
 class EntryReader {
   public:
-    EntryReader(std::string_view bytes, const CFxKeyTable* table, CFxTreeDecoder& sink)
+    EntryReader(std::string_view bytes, const CFxKeyTable* table, Sink& sink)
         : m_bytes(bytes), m_table(table), m_sink(sink) {}
 
     int Run() {
@@ -291,7 +313,7 @@ class EntryReader {
 
     std::string_view m_bytes;
     const CFxKeyTable* m_table;
-    CFxTreeDecoder& m_sink;
+    Sink& m_sink;
     size_t m_cursor = 0;
     bool m_keyInSource = true;  // false for a key named by the key table
 };
@@ -363,9 +385,18 @@ int CFxAssignGroupEx::FromRevolver(const CRevolver& in, const CFxKeyTable* table
     // The tree keeps the input, whatever it does to an entry that may hold it.
     UseSource(in);
     CFxTreeDecoder sink(m_source, *this);
-    const int result = EntryReader(m_source.View(), table, sink).Run();
+    const int result = EntryReader<CFxTreeDecoder>(m_source.View(), table, sink).Run();
     sink.Flush(static_cast<size_t>(m_source.GetLength()));
     return result;
+}
+
+int CFxAssignGroupEx::VisitEncoded(const CRevolver& in, const CFxEntryVisitor& visit,
+                                   const CFxKeyTable* table) {
+    if (!in.IsValid()) {
+        return 0;
+    }
+    VisitSink sink(visit);
+    return EntryReader<VisitSink>(in.View(), table, sink).Run();
 }
 
 int CFxAssignGroupEx::SaveTreeToFile(const std::string& path) const {

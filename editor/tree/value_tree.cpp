@@ -391,6 +391,12 @@ int32_t CFxAssignGroupEx::GetInt(std::string_view key, int32_t fallback) const {
     return GetInt(key, &value) ? value : fallback;
 }
 
+const CRevolver* CFxAssignGroupEx::FindBytes(std::string_view key) const {
+    const CFxAssignEntry* entry = Find(key);
+    return entry != nullptr && entry->GetKind() == CFxAssignEntry::kBytes ? &entry->Bytes()
+                                                                         : nullptr;
+}
+
 int CFxAssignGroupEx::GetBytes(std::string_view key, CRevolver* out) const {
     const CFxAssignEntry* entry = Find(key);
     if (entry == nullptr || entry->GetKind() != CFxAssignEntry::kBytes) {

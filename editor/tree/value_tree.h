@@ -87,6 +87,18 @@ struct CFxEntryFilter {
     }
 };
 
+// One entry as a read meets it: a text is a view into the input, a bytes
+// value the range offset, size of it.
+struct CFxEntryView {
+    std::string_view key;
+    CFxAssignEntry::Kind kind;
+    int32_t integer;
+    std::string_view text;
+    int32_t offset;
+    int32_t size;
+};
+using CFxEntryVisitor = std::function<void(const CFxEntryView&)>;
+
 class VYEDIT_EXPORT CFxAssignGroupEx {
   public:
     CFxAssignGroupEx() = default;
@@ -113,6 +125,8 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     void RemoveAll();
 
     const CFxAssignEntry* Find(std::string_view key) const;
+    // The bytes value of key, read in place; nullptr when key holds none.
+    const CRevolver* FindBytes(std::string_view key) const;
     bool Has(std::string_view key) const { return Find(key) != nullptr; }
     size_t Count() const { return m_entries.size(); }
 
@@ -129,6 +143,11 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     int ToRevolver(CRevolver& out, const CFxKeyTable* table = nullptr,
                    const CFxKeyFilter* filter = nullptr) const;
     int FromRevolver(const CRevolver& in, const CFxKeyTable* table = nullptr);
+    // Reads in as FromRevolver does, with the same result, but hands every
+    // entry to visit in the order the bytes hold them, repeated keys
+    // included, and stores nothing: for records too large to hold twice.
+    static int VisitEncoded(const CRevolver& in, const CFxEntryVisitor& visit,
+                            const CFxKeyTable* table = nullptr);
     int SaveTreeToFile(const std::string& path) const;
     int LoadTreeFromFile(const std::string& path);
 

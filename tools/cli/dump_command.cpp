@@ -5,7 +5,7 @@
 int RunDumpCommand(const std::string& path, bool withRegions, std::ostream& out,
                    std::ostream& err) {
     VyDrawingFile file;
-    if (!ReadDrawingFile(path, file, err)) {
+    if (!ReadDrawingFile(path, file, err, VyReadScope::kHistory)) {
         return 1;
     }
     if (!file.isProject) {

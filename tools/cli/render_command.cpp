@@ -42,15 +42,18 @@ int RunRenderCommand(const std::string& path, const VyRenderOptions& options, st
         app = std::make_unique<QGuiApplication>(g_argc, g_argv);
     }
     VyDrawingFile file;
-    if (!ReadDrawingFile(path, file, err)) {
+    if (!ReadDrawingFile(path, file, err, VyReadScope::kHistory)) {
         return 1;
     }
     CVylCanvasCore canvas;
     if (file.isProject) {
         canvas.History().ReplaceWith(file.history);
-        canvas.Rebuild();
+        file.complete = canvas.Rebuild() != 0;
+        if (!file.complete) {
+            SayIncompleteReplay(path, err);
+        }
     } else {
-        canvas.Group() = file.group;
+        canvas.Group() = std::move(file.group);
     }
     canvas.Grid().SetGridInt("use_grid", options.grid ? 1 : 0);
     const bool selected = ApplySelection(canvas, options, err);
