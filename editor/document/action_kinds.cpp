@@ -26,8 +26,7 @@ constexpr std::array<VyActionKindFacts, 18> kFacts = {{
     {"repair_multi", false, true, false, false, false, Tag::kNone, Body::kUids},
     {"add_linker", false, false, false, true, false, Tag::kNone, Body::kLinker},
     {"add_point_to_linker", true, false, true, false, false, Tag::kNone, Body::kLinkedPoint},
-    {"detach_point_from_linker", true, false, true, false, false, Tag::kNone,
-     Body::kUnlinkedPoint},
+    {"detach_point_from_linker", true, false, true, false, false, Tag::kNone, Body::kUnlinkedPoint},
 }};
 
 }  // namespace

@@ -303,7 +303,8 @@ class EntryReader {
         if (flag & kFlagText) {
             m_sink.Text(key, m_keyInSource, UpToZero(m_bytes.substr(m_cursor, length)));
         } else {
-            m_sink.Bytes(key, m_keyInSource, static_cast<int32_t>(m_cursor), static_cast<int32_t>(length));
+            m_sink.Bytes(key, m_keyInSource, static_cast<int32_t>(m_cursor),
+                         static_cast<int32_t>(length));
         }
         m_cursor += length;
         return std::nullopt;

@@ -41,10 +41,9 @@ constexpr uint64_t kOdd2 = 0xe7037ed1a0b428dbULL;
 // Seeded once per process, so that the keys of a file cannot be chosen to
 // collide in the index.
 uint64_t Seed() {
-    static const uint64_t seed =
-        Fold(static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                 kOdd1,
-             reinterpret_cast<uintptr_t>(&seed) ^ kOdd2);
+    static const uint64_t seed = Fold(
+        static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^ kOdd1,
+        reinterpret_cast<uintptr_t>(&seed) ^ kOdd2);
     return seed;
 }
 
@@ -394,7 +393,7 @@ int32_t CFxAssignGroupEx::GetInt(std::string_view key, int32_t fallback) const {
 const CRevolver* CFxAssignGroupEx::FindBytes(std::string_view key) const {
     const CFxAssignEntry* entry = Find(key);
     return entry != nullptr && entry->GetKind() == CFxAssignEntry::kBytes ? &entry->Bytes()
-                                                                         : nullptr;
+                                                                          : nullptr;
 }
 
 int CFxAssignGroupEx::GetBytes(std::string_view key, CRevolver* out) const {

@@ -62,8 +62,9 @@ TEST(TreeWriter, FailsOnAnEntryThatCannotBeWritten) {
     CFxAssignGroupEx bad;
     bad.SetInt("", 1);
     CRevolver out = CRevolver::FromBytes("kept");
-    EXPECT_FALSE(CFxTreeWriter::Encode(
-        out, [&](CFxTreeWriter& writer) { writer.Record("r", [&](CFxTreeWriter& r) { r.Tree("t", bad); }); }));
+    EXPECT_FALSE(CFxTreeWriter::Encode(out, [&](CFxTreeWriter& writer) {
+        writer.Record("r", [&](CFxTreeWriter& r) { r.Tree("t", bad); });
+    }));
     EXPECT_FALSE(CFxTreeWriter::Encode(out, [](CFxTreeWriter& writer) { writer.Int("", 1); }));
     EXPECT_EQ(out.View(), "kept");
     ASSERT_TRUE(CFxTreeWriter::Encode(out, [](CFxTreeWriter&) {}));
