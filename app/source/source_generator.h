@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "app/source/source_settings.h"
+#include "editor/command/command_bytes.h"
 #include "editor/command/extract_status.h"
-#include "editor/command/template_runner.h"
 #include "editor/document/object_group.h"
 #include "editor/model/device_context.h"
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/source/source_settings.h"
-#include "editor/command/template_runner.h"
+#include "editor/command/command_bytes.h"
 
 enum class VySourcePreset { kDefault, kCArray, kArduino, kPython, kCustom };
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/command/template_runner.h"
+#include "editor/command/command_bytes.h"
 #include "editor/model/device_context.h"
 
 struct VyHexRun {

@@ -1,6 +1,5 @@
-#include "extract_context.h"
+#include "editor/command/extract_context.h"
 
-#include <algorithm>
 #include <array>
 
 #include "editor/tree/decimal_text.h"
@@ -11,15 +10,6 @@ namespace {
 constexpr std::array<std::string_view, 5> kStateOrder = {"dot_size", "font_style", "font_kind",
                                                          "line_style", "color_switch"};
 
-std::string HexText(const VyByteArray& bytes) {
-    std::string text;
-    text.reserve(bytes.size() * 2);
-    for (uint8_t b : bytes) {
-        AppendHexByte(text, b);
-    }
-    return text;
-}
-
 }  // namespace
 
 void CVylCmdExtractContext::Init(const CVylDeviceContext* dc, const CVylObjectSource* group) {
@@ -28,68 +18,116 @@ void CVylCmdExtractContext::Init(const CVylDeviceContext* dc, const CVylObjectSo
     m_extractTable.Clear();
     m_dependenceTable.Clear();
     m_optionTable.Clear();
+    m_plans.clear();
+    m_options.clear();
+    m_slots.clear();
+    m_currentState.clear();
+    m_escape = 0;
     if (dc != nullptr) {
         m_extractTable.Parse(dc->GetString(kKeyCmdExtractReference));
         m_dependenceTable.Parse(dc->GetString(kKeyCmdDependenceReference));
         m_optionTable.Parse(dc->GetString(kKeyCmdOptionReference));
+        m_escape = static_cast<uint8_t>(dc->GetInt("escape_code", 0));
     }
 }
 
-// Settings whose bytes for this object differ from what was sent last; the
-// current-state map is brought up to date on the way.
-std::vector<std::string> CVylCmdExtractContext::NeededStates(const CVylObject& object) {
-    std::vector<std::string> needed;
-    const CVylColumnTable::Column* settings =
-        m_dependenceTable.GetColumn(DecimalText(object.GetKind()));
-    if (settings == nullptr) {
-        return needed;
+const CVylCommandTemplate* CVylCmdExtractContext::OptionTemplate(const std::string& setting) {
+    auto [it, added] = m_options.try_emplace(setting);
+    if (added) {
+        if (const CVylColumnTable::Column* steps = m_optionTable.GetColumn(setting)) {
+            it->second.emplace(*steps);
+        }
     }
-    for (const std::string& setting : *settings) {
-        if (setting.empty() || setting.front() == '%') {
-            continue;
-        }
-        const CVylColumnTable::Column* steps = m_optionTable.GetColumn(setting);
-        VyByteArray scratch;
-        const int32_t status = steps == nullptr
-                                   ? kExtractOk
-                                   : RunCommandTemplate(*steps, object, *m_dc, scratch, nullptr);
-        if (status != kExtractOk || steps == nullptr) {
-            // Failing here again while emitting reports the failure.
-            needed.push_back(setting);
-            continue;
-        }
-        const std::string text = HexText(scratch);
-        const auto it = m_currentState.find(setting);
-        if (it != m_currentState.end() && it->second == text) {
-            continue;
-        }
-        m_currentState[setting] = text;
-        needed.push_back(setting);
+    return it->second ? &*it->second : nullptr;
+}
+
+size_t CVylCmdExtractContext::StateSlot(const std::string& setting) {
+    const auto [it, added] = m_slots.try_emplace(setting, m_currentState.size());
+    if (added) {
+        m_currentState.emplace_back();
     }
-    return needed;
+    return it->second;
+}
+
+const CVylCmdExtractContext::KindPlan& CVylCmdExtractContext::PlanFor(int32_t kind) {
+    auto [it, added] = m_plans.try_emplace(kind);
+    KindPlan& plan = it->second;
+    if (!added) {
+        return plan;
+    }
+    const std::string name = DecimalText(kind);
+    if (const CVylColumnTable::Column* steps = m_extractTable.GetColumn(name)) {
+        plan.extract.emplace(*steps);
+    }
+    if (const CVylColumnTable::Column* settings = m_dependenceTable.GetColumn(name)) {
+        for (const std::string& setting : *settings) {
+            if (!setting.empty() && setting.front() != '%') {
+                plan.dependences.push_back({setting, OptionTemplate(setting), StateSlot(setting)});
+            }
+        }
+    }
+    for (std::string_view state : kStateOrder) {
+        std::vector<size_t>& naming = plan.emitted.emplace_back();
+        for (size_t i = 0; i < plan.dependences.size(); ++i) {
+            if (plan.dependences[i].setting == state) {
+                naming.push_back(i);
+            }
+        }
+    }
+    return plan;
+}
+
+// Runs the state templates the object depends on and marks those whose bytes
+// differ from what was sent last (or that fail, which their turn reports);
+// the current state is brought up to date on the way.
+void CVylCmdExtractContext::RunDependences(const KindPlan& plan, const CVylObject& object) {
+    m_runs.resize(plan.dependences.size());
+    for (size_t i = 0; i < plan.dependences.size(); ++i) {
+        const Dependence& dependence = plan.dependences[i];
+        StateRun& run = m_runs[i];
+        run.bytes.clear();
+        run.lengths.clear();
+        run.needed = true;
+        run.status =
+            dependence.option == nullptr
+                ? kExtractNoOptionTemplate
+                : RunCommandTemplate(*dependence.option, object, m_escape, run.bytes, &run.lengths);
+        if (run.status != kExtractOk) {
+            continue;
+        }
+        std::optional<VyByteArray>& current = m_currentState[dependence.slot];
+        if (current && *current == run.bytes) {
+            run.needed = false;
+            continue;
+        }
+        current = run.bytes;
+    }
 }
 
 int32_t CVylCmdExtractContext::ExtractObject(const CVylObject& object, VyByteArray& out,
                                              VyLengthArray* lengths) {
-    const std::vector<std::string> needed = NeededStates(object);
-    for (std::string_view setting : kStateOrder) {
-        if (std::find(needed.begin(), needed.end(), setting) == needed.end()) {
-            continue;
-        }
-        const CVylColumnTable::Column* steps = m_optionTable.GetColumn(setting);
-        if (steps == nullptr) {
-            return kExtractNoOptionTemplate;
-        }
-        const int32_t status = RunCommandTemplate(*steps, object, *m_dc, out, lengths);
-        if (status != kExtractOk) {
-            return status;
+    const KindPlan& plan = PlanFor(object.GetKind());
+    RunDependences(plan, object);
+    for (const std::vector<size_t>& naming : plan.emitted) {
+        for (size_t i : naming) {
+            const StateRun& run = m_runs[i];
+            if (!run.needed) {
+                continue;
+            }
+            if (run.status != kExtractOk) {
+                return run.status;
+            }
+            out.insert(out.end(), run.bytes.begin(), run.bytes.end());
+            if (lengths != nullptr) {
+                lengths->insert(lengths->end(), run.lengths.begin(), run.lengths.end());
+            }
+            break;
         }
     }
-    const CVylColumnTable::Column* steps = m_extractTable.GetColumn(DecimalText(object.GetKind()));
-    if (steps == nullptr) {
+    if (!plan.extract) {
         return kExtractNoExtractTemplate;
     }
-    return RunCommandTemplate(*steps, object, *m_dc, out, lengths);
+    return RunCommandTemplate(*plan.extract, object, m_escape, out, lengths);
 }
 
 void CVylCmdExtractContext::ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLengthArray* lengths) {

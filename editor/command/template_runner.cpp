@@ -1,7 +1,7 @@
 // A template is a list of steps "operation:width:argument~modifier:option";
 // each step appends bytes computed from the object, the escape step also
 // marks where one LCD command ends and the next begins.
-#include "template_runner.h"
+#include "editor/command/template_runner.h"
 
 #include <algorithm>
 #include <array>
@@ -18,35 +18,6 @@ constexpr int32_t kUnitsPerDot = 10000;
 // No layout makes more lines than this; a larger count comes from a damaged
 // record and would only flood the output.
 constexpr int32_t kMaxLoopPasses = 100000;
-
-struct Step {
-    std::string_view operation;
-    int32_t width = 0;
-    std::string_view argument;
-    std::string_view modifier;
-    std::string_view option;
-    std::string_view loopKey;
-};
-
-Step ParseStep(std::string_view cell) {
-    std::array<std::string_view, 10> fields{};
-    const std::vector<std::string_view> pieces = SplitKeepingEmpty(cell, ':');
-    for (size_t i = 0; i < pieces.size() && i < fields.size(); ++i) {
-        fields[i] = pieces[i];
-    }
-    Step step;
-    step.operation = fields[0];
-    step.loopKey = fields[1];
-    step.width = AtoiValue(fields[1]);
-    step.argument = fields[2];
-    const size_t tilde = step.argument.rfind('~');
-    if (tilde != std::string_view::npos) {
-        step.modifier = tilde == 0 ? std::string_view() : step.argument.substr(tilde);
-        step.argument = step.argument.substr(0, tilde);
-    }
-    step.option = fields[3];
-    return step;
-}
 
 // Two bytes, low first. Values beyond a signed word are saturated: wrapped,
 // an object far off the screen would be drawn on it.
@@ -78,62 +49,139 @@ int64_t HexValue(std::string_view text) {
     return value;
 }
 
-std::optional<int64_t> RegionValue(const CVylObject& object, std::string_view name) {
-    VyRect r = object.GetRegion();
-    // A text and a picture are placed by their top left corner, whichever
-    // way they were drawn.
-    if (object.GetKind() == kObjText || object.GetKind() == kObjBitmap) {
-        r = r.Normalized();
-    }
-    const VyRect n = r.Normalized();
-    if (name == "left")
-        return r.left;
-    if (name == "top")
-        return r.top;
-    if (name == "right")
-        return r.right;
-    if (name == "bottom")
-        return r.bottom;
-    if (name == "center_x")
-        return (static_cast<int64_t>(r.left) + r.right) / 2;
-    if (name == "center_y")
-        return (static_cast<int64_t>(r.top) + r.bottom) / 2;
-    if (name == "half_width")
-        return n.Width() / 2;
-    if (name == "half_height")
-        return n.Height() / 2;
-    return std::nullopt;
+constexpr std::array<std::string_view, 8> kRegionNames = {
+    "left", "top", "right", "bottom", "center_x", "center_y", "half_width", "half_height"};
+
+int32_t RegionIndex(std::string_view name) {
+    const auto it = std::find(kRegionNames.begin(), kRegionNames.end(), name);
+    return it == kRegionNames.end() ? -1 : static_cast<int32_t>(it - kRegionNames.begin());
 }
 
+// The region as the commands place it: a text and a picture by their top
+// left corner, whichever way they were drawn.
+VyRect PlacedRegion(const CVylObject& object) {
+    const VyRect r = object.GetRegion();
+    const int32_t kind = object.GetKind();
+    return kind == kObjText || kind == kObjBitmap ? r.Normalized() : r;
+}
+
+int64_t RegionValue(const VyRect& r, int32_t which) {
+    const VyRect n = r.Normalized();
+    switch (which) {
+        case 0:
+            return r.left;
+        case 1:
+            return r.top;
+        case 2:
+            return r.right;
+        case 3:
+            return r.bottom;
+        case 4:
+            return (static_cast<int64_t>(r.left) + r.right) / 2;
+        case 5:
+            return (static_cast<int64_t>(r.top) + r.bottom) / 2;
+        case 6:
+            return n.Width() / 2;
+        default:
+            return n.Height() / 2;
+    }
+}
+
+using Op = CVylCommandTemplate::Op;
+using Step = CVylCommandTemplate::Step;
+
+Op OperationOf(std::string_view name) {
+    static constexpr std::pair<std::string_view, Op> kOperations[] = {
+        {"loop_start", Op::kLoopStart},
+        {"loop_end", Op::kLoopEnd},
+        {"esc", Op::kEscape},
+        {"st", Op::kString},
+        {"hx", Op::kHex},
+        {"sv", Op::kStringValue},
+        {"sp", Op::kStringPerLine},
+        {"rs", Op::kRegion},
+        {"iv", Op::kIntegerValue},
+        {"ip", Op::kIntegerPerLine},
+        {"ic", Op::kIntegerConstant},
+        {"bv", Op::kBytesValue},
+    };
+    for (const auto& [text, op] : kOperations) {
+        if (text == name) {
+            return op;
+        }
+    }
+    return Op::kNone;
+}
+
+// A step is "operation:width:argument~modifier:option"; an empty cell or an
+// unknown operation does nothing, but keeps its place for the loops.
+Step ParseStep(std::string_view cell) {
+    Step step;
+    if (cell.empty()) {
+        return step;
+    }
+    std::array<std::string_view, 4> fields{};
+    const std::vector<std::string_view> pieces = SplitKeepingEmpty(cell, ':');
+    for (size_t i = 0; i < pieces.size() && i < fields.size(); ++i) {
+        fields[i] = pieces[i];
+    }
+    step.op = OperationOf(fields[0]);
+    step.loopKey = fields[1];
+    step.width = AtoiValue(fields[1]);
+    std::string_view argument = fields[2];
+    std::string_view modifier;
+    const size_t tilde = argument.rfind('~');
+    if (tilde != std::string_view::npos) {
+        modifier = tilde == 0 ? std::string_view() : argument.substr(tilde);
+        argument = argument.substr(0, tilde);
+    }
+    step.argument = argument;
+    step.fitBitmap = modifier == "~fit_bmp";
+    step.cancelIfEmpty = fields[3] == "cancel_if_this_is_zero_length";
+    if (step.op == Op::kHex) {
+        step.constant = HexValue(argument) & 0xFF;
+    } else if (step.op == Op::kIntegerConstant) {
+        step.constant = AtoiValue(argument);
+    } else if (step.op == Op::kRegion) {
+        step.region = RegionIndex(argument);
+    }
+    return step;
+}
+
+// Writes straight into the output; a failure or a cancel takes back what
+// the run wrote.
 class TemplateRun {
   public:
-    TemplateRun(const CVylObject& object, const CFxAssignGroupEx& params)
-        : m_object(object), m_escape(static_cast<uint8_t>(params.GetInt("escape_code", 0))) {}
+    TemplateRun(const CVylObject& object, uint8_t escape, VyByteArray& bytes,
+                VyLengthArray* lengths)
+        : m_object(object),
+          m_escape(escape),
+          m_bytes(bytes),
+          m_lengths(lengths),
+          m_start(bytes.size()),
+          m_lengthsStart(lengths != nullptr ? lengths->size() : 0),
+          m_mark(bytes.size()) {}
 
-    int32_t Run(const std::vector<std::string>& steps) {
+    int32_t Run(const std::vector<Step>& steps) {
         for (size_t i = 0; i < steps.size(); ++i) {
-            if (steps[i].empty()) {
-                continue;
-            }
-            const Step step = ParseStep(steps[i]);
-            if (step.operation == "loop_start") {
+            const Step& step = steps[i];
+            if (step.op == Op::kLoopStart) {
                 m_passes = std::min(AtoiValue(Text(step.loopKey)), kMaxLoopPasses);
                 m_loopStart = i;
                 m_loopIndex = 0;
-            } else if (step.operation == "loop_end") {
+            } else if (step.op == Op::kLoopEnd) {
                 if (++m_loopIndex < m_passes && m_loopStart) {
                     i = *m_loopStart;
                 }
-            } else {
+            } else if (step.op != Op::kNone) {
                 const int32_t status = Perform(step);
                 if (status != kExtractOk) {
+                    TakeBack();
                     return status;
                 }
                 if (m_cancelled) {
-                    m_bytes.clear();
-                    m_lengths.clear();
-                    m_mark = 0;
-                    break;
+                    TakeBack();
+                    return kExtractOk;
                 }
             }
         }
@@ -141,22 +189,39 @@ class TemplateRun {
         return kExtractOk;
     }
 
-    const VyByteArray& Bytes() const { return m_bytes; }
-    const VyLengthArray& Lengths() const { return m_lengths; }
-
   private:
-    std::string Text(std::string_view key) const { return m_object.Unique().GetString(key); }
-    std::string IndexedKey(std::string_view key) const {
-        return std::string(key) + DecimalText(m_loopIndex);
-    }
-
-    void CloseCommand() {
-        if (m_bytes.size() != m_mark) {
-            m_lengths.push_back(static_cast<uint32_t>(m_bytes.size() - m_mark));
+    void TakeBack() {
+        m_bytes.resize(m_start);
+        if (m_lengths != nullptr) {
+            m_lengths->resize(m_lengthsStart);
         }
     }
 
-    void AppendText(const std::string& text) {
+    // A text attribute, read in place; "" when absent or not a text.
+    std::string_view Text(std::string_view key) const {
+        const CFxAssignEntry* entry = m_object.Unique().Find(key);
+        return entry != nullptr && entry->GetKind() == CFxAssignEntry::kText ? entry->Text()
+                                                                             : std::string_view();
+    }
+    std::string_view IndexedKey(std::string_view key) {
+        m_key.assign(key);
+        m_key += DecimalText(m_loopIndex);
+        return m_key;
+    }
+    const VyRect& Region() {
+        if (!m_region) {
+            m_region = PlacedRegion(m_object);
+        }
+        return *m_region;
+    }
+
+    void CloseCommand() {
+        if (m_bytes.size() != m_mark && m_lengths != nullptr) {
+            m_lengths->push_back(static_cast<uint32_t>(m_bytes.size() - m_mark));
+        }
+    }
+
+    void AppendText(std::string_view text) {
         m_bytes.insert(m_bytes.end(), text.begin(), text.end());
     }
 
@@ -180,53 +245,65 @@ class TemplateRun {
         if (stored.size() != static_cast<size_t>(entry->Bytes().GetLength())) {
             return kExtractBitmapFailed;
         }
-        if (stored.empty() && step.option == "cancel_if_this_is_zero_length") {
+        if (stored.empty() && step.cancelIfEmpty) {
             m_cancelled = true;
             return kExtractOk;
         }
-        if (step.modifier == "~fit_bmp") {
+        if (step.fitBitmap) {
             AppendText(FitBitmapToRegion(stored, m_object.GetRegion()));
         } else {
-            m_bytes.insert(m_bytes.end(), stored.begin(), stored.end());
+            AppendText(stored);
         }
         return kExtractOk;
     }
 
     int32_t Perform(const Step& step) {
-        const std::string_view op = step.operation;
-        if (op == "esc") {
-            CloseCommand();
-            m_mark = m_bytes.size();
-            m_bytes.push_back(m_escape);
-        } else if (op == "st") {
-            AppendText(std::string(step.argument));
-        } else if (op == "hx") {
-            m_bytes.push_back(static_cast<uint8_t>(HexValue(step.argument) & 0xFF));
-        } else if (op == "sv") {
-            AppendText(Text(step.argument));
-        } else if (op == "sp") {
-            AppendText(Text(IndexedKey(step.argument)));
-        } else if (op == "rs") {
-            if (const std::optional<int64_t> value = RegionValue(m_object, step.argument)) {
-                AppendWord(m_bytes, *value / kUnitsPerDot);
-            }
-        } else if (op == "iv") {
-            return AppendInteger(step.width, AtoiValue(Text(step.argument)));
-        } else if (op == "ip") {
-            return AppendInteger(step.width, AtoiValue(Text(IndexedKey(step.argument))));
-        } else if (op == "ic") {
-            return AppendInteger(step.width, AtoiValue(step.argument));
-        } else if (op == "bv") {
-            return AppendBytesAttr(step);
+        switch (step.op) {
+            case Op::kEscape:
+                CloseCommand();
+                m_mark = m_bytes.size();
+                m_bytes.push_back(m_escape);
+                break;
+            case Op::kString:
+                AppendText(step.argument);
+                break;
+            case Op::kHex:
+                m_bytes.push_back(static_cast<uint8_t>(step.constant));
+                break;
+            case Op::kStringValue:
+                AppendText(Text(step.argument));
+                break;
+            case Op::kStringPerLine:
+                AppendText(Text(IndexedKey(step.argument)));
+                break;
+            case Op::kRegion:
+                if (step.region >= 0) {
+                    AppendWord(m_bytes, RegionValue(Region(), step.region) / kUnitsPerDot);
+                }
+                break;
+            case Op::kIntegerValue:
+                return AppendInteger(step.width, AtoiValue(Text(step.argument)));
+            case Op::kIntegerPerLine:
+                return AppendInteger(step.width, AtoiValue(Text(IndexedKey(step.argument))));
+            case Op::kIntegerConstant:
+                return AppendInteger(step.width, step.constant);
+            case Op::kBytesValue:
+                return AppendBytesAttr(step);
+            default:
+                break;
         }
         return kExtractOk;
     }
 
     const CVylObject& m_object;
     uint8_t m_escape;
-    VyByteArray m_bytes;
-    VyLengthArray m_lengths;
-    size_t m_mark = 0;
+    VyByteArray& m_bytes;
+    VyLengthArray* m_lengths;
+    size_t m_start;
+    size_t m_lengthsStart;
+    size_t m_mark;
+    std::optional<VyRect> m_region;
+    std::string m_key;
     int32_t m_loopIndex = 0;
     int32_t m_passes = 0;
     std::optional<size_t> m_loopStart;
@@ -235,17 +312,22 @@ class TemplateRun {
 
 }  // namespace
 
+CVylCommandTemplate::CVylCommandTemplate(const std::vector<std::string>& steps) {
+    m_steps.reserve(steps.size());
+    for (const std::string& cell : steps) {
+        m_steps.push_back(ParseStep(cell));
+    }
+}
+
+int32_t RunCommandTemplate(const CVylCommandTemplate& steps, const CVylObject& object,
+                           uint8_t escape, VyByteArray& bytes, VyLengthArray* lengths) {
+    return TemplateRun(object, escape, bytes, lengths).Run(steps.Steps());
+}
+
 int32_t RunCommandTemplate(const std::vector<std::string>& steps, const CVylObject& object,
                            const CFxAssignGroupEx& params, VyByteArray& bytes,
                            VyLengthArray* lengths) {
-    TemplateRun run(object, params);
-    const int32_t status = run.Run(steps);
-    if (status != kExtractOk) {
-        return status;
-    }
-    bytes.insert(bytes.end(), run.Bytes().begin(), run.Bytes().end());
-    if (lengths != nullptr) {
-        lengths->insert(lengths->end(), run.Lengths().begin(), run.Lengths().end());
-    }
-    return kExtractOk;
+    return RunCommandTemplate(CVylCommandTemplate(steps), object,
+                              static_cast<uint8_t>(params.GetInt("escape_code", 0)), bytes,
+                              lengths);
 }

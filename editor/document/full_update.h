@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "editor/command/template_runner.h"
+#include "editor/command/command_bytes.h"
+#include "editor/command/extract_status.h"
 #include "editor/document/object_group.h"
 #include "editor/model/device_context.h"
 #include "editor/vyedit_export.h"

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "editor/command/template_runner.h"
+#include "editor/command/command_bytes.h"
 
 // Backlight: item 1 OFF, 2 ON.
 VyByteArray BacklightCommand(int32_t item);

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/command/template_runner.h"
+#include "editor/command/command_bytes.h"
 #include "editor/link/link_config.h"
 #include "editor/link/link_credits.h"
 #include "editor/link/serial_control.h"

@@ -47,6 +47,23 @@ uint64_t Seed() {
     return seed;
 }
 
+// Keys are short: compared with a few word loads rather than a library call.
+bool SameKey(std::string_view a, std::string_view b) {
+    const size_t size = a.size();
+    if (size != b.size()) {
+        return false;
+    }
+    if (size >= 8 && size <= 16) {
+        return Load64(a.data()) == Load64(b.data()) &&
+               Load64(a.data() + size - 8) == Load64(b.data() + size - 8);
+    }
+    if (size >= 4 && size < 8) {
+        return Load32(a.data()) == Load32(b.data()) &&
+               Load32(a.data() + size - 4) == Load32(b.data() + size - 4);
+    }
+    return a == b;
+}
+
 // A small tree's summary of its keys: one bit per key, from hash bits the
 // index does not use first.
 uint64_t BloomBit(uint32_t hash) {
@@ -231,7 +248,7 @@ const CFxAssignEntry* CFxAssignGroupEx::FindHashed(std::string_view key, uint32_
             return nullptr;
         }
         for (const CFxAssignEntry& entry : m_entries) {
-            if (entry.m_hash == hash && entry.Key() == key) {
+            if (entry.m_hash == hash && SameKey(entry.Key(), key)) {
                 return &entry;
             }
         }
@@ -240,7 +257,7 @@ const CFxAssignEntry* CFxAssignGroupEx::FindHashed(std::string_view key, uint32_
     const size_t mask = m_slots.size() - 1;
     for (size_t slot = hash & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
         const CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
-        if (entry.m_hash == hash && entry.Key() == key) {
+        if (entry.m_hash == hash && SameKey(entry.Key(), key)) {
             return &entry;
         }
     }
@@ -270,7 +287,7 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
     size_t slot = hash & mask;
     for (; m_slots[slot] != 0; slot = (slot + 1) & mask) {
         CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
-        if (entry.m_hash == hash && entry.Key() == key) {
+        if (entry.m_hash == hash && SameKey(entry.Key(), key)) {
             return entry;
         }
     }

@@ -88,8 +88,10 @@ TEST(DrawingRead, ProjectsReadAsTheirReplay) {
         tree.SetBytes("a0", first);
     }));
     ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.Remove("a9"); }));
-    ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("action_count", 3); }));
-    ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("action_count", -2); }));
+    ExpectSameAsWholeRead(
+        Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("action_count", 3); }));
+    ExpectSameAsWholeRead(
+        Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("action_count", -2); }));
     ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("a4", 1); }));
     ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("ctoc", -1); }));
 }
@@ -108,7 +110,8 @@ TEST(DrawingRead, AStoppedReplayAndANewerEditor) {
     EXPECT_FALSE(read.complete);
     EXPECT_EQ(group.GetZOrderList().size(), 1u);
 
-    const CRevolver newer = Changed(ProjectBytes(1), [](CFxAssignGroupEx& tree) { tree.SetInt("min_ver", 500); });
+    const CRevolver newer =
+        Changed(ProjectBytes(1), [](CFxAssignGroupEx& tree) { tree.SetInt("min_ver", 500); });
     EXPECT_FALSE(ReadDrawingFromBytes(newer, group, read));
     EXPECT_EQ(read.required, 500);
     const CRevolver cut = CRevolver::FromBytes(ProjectBytes(3).View().substr(0, 200));

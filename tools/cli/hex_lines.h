@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/command/template_runner.h"
+#include "editor/command/command_bytes.h"
 
 // Splits bytes at the given command lengths; bytes the lengths do not cover
 // form one last line.
