@@ -1,4 +1,4 @@
-#include "bench_application.h"
+#include "bench/bench_application.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "bench_drawings.h"
+#include "bench/bench_drawings.h"
 
 #include "editor/image/bmp_codec.h"
 

@@ -1,4 +1,4 @@
-#include "bench_histories.h"
+#include "bench/bench_histories.h"
 
 #include <string>
 

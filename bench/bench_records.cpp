@@ -1,4 +1,4 @@
-#include "bench_records.h"
+#include "bench/bench_records.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // of the bundled sample.
 #include <benchmark/benchmark.h>
 
-#include "bench_drawings.h"
+#include "bench/bench_drawings.h"
 #include "editor/document/full_update.h"
 
 namespace {

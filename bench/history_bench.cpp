@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "bench_histories.h"
+#include "bench/bench_histories.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <thread>
 
 #include "bench/bench_application.h"
-#include "bench_drawings.h"
+#include "bench/bench_drawings.h"
 #include "editor/document/full_update.h"
 #include "editor/link/link_dispatch.h"
 #include "editor/link/polled_serial_control.h"

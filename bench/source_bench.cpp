@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/source/source_generator.h"
-#include "bench_drawings.h"
+#include "bench/bench_drawings.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // and the object group's own record both ways.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_drawings.h"
 #include "bench/bench_records.h"
-#include "bench_drawings.h"
 
 namespace {
 

@@ -5,23 +5,57 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "editor/document/drawing_read.h"
 #include "editor/document/edit_history.h"
 #include "editor/document/full_update.h"
 #include "fuzz/fuzz_device.h"
+
+namespace {
+
+CRevolver Encoded(const CVylObjectGroup& group) {
+    CRevolver bytes;
+    group.ObjGroupToRevolver(bytes);
+    return bytes;
+}
+
+// The drawing-only read gives what reading everything and replaying gives.
+void CompareDrawingRead(const CRevolver& in, int historyRead, const CVylObjectGroup& replayed,
+                        bool complete) {
+    CVylObjectGroup streamed;
+    VyDrawingRead read;
+    const int streamedRead = ReadDrawingFromBytes(in, streamed, read);
+    if (!read.isProject) {
+        CVylObjectGroup group;
+        if (streamedRead != group.ObjGroupFromRevolver(in) ||
+            (streamedRead && !(Encoded(streamed) == Encoded(group)))) {
+            std::abort();
+        }
+        return;
+    }
+    if (streamedRead != historyRead ||
+        (streamedRead &&
+         (read.complete != complete || !(Encoded(streamed) == Encoded(replayed))))) {
+        std::abort();
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const CRevolver in =
         CRevolver::FromBytes(std::string_view(reinterpret_cast<const char*>(data), size));
     CVylEditActionGroup history;
     int32_t required = 0;
-    if (!history.EdtActionGrpFromRevolver(in, &required)) {
+    const int historyRead = history.EdtActionGrpFromRevolver(in, &required);
+    CVylObjectGroup group;
+    const bool complete = historyRead && group.CreateObjectGroupFromEditActionGroup(history) != 0;
+    CompareDrawingRead(in, historyRead, group, complete);
+    if (!historyRead) {
         if (history.GetCount() != 0) {
             std::abort();  // a refused file leaves no actions behind
         }
         return 0;
     }
-    CVylObjectGroup group;
-    group.CreateObjectGroupFromEditActionGroup(history);
     history.GetEditActionGroupExp(true);
 
     // What a file says is normalised by one reading: writing what was read

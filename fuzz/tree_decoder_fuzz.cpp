@@ -14,8 +14,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CFxKeyTable table;
     table.Add("obj_uid", 1);
     table.Add("text_content", 2);
+    const CFxKeyTable* keys = size % 2 == 0 ? &table : nullptr;
     CFxAssignGroupEx tree;
-    tree.FromRevolver(in, size % 2 == 0 ? &table : nullptr);
+    const int decoded = tree.FromRevolver(in, keys);
+
+    // Visiting the entries gives what decoding them gives.
+    CFxAssignGroupEx visited;
+    const int walked = CFxAssignGroupEx::VisitEncoded(
+        in,
+        [&](const CFxEntryView& entry) {
+            if (entry.kind == CFxAssignEntry::kInteger) {
+                visited.SetInt(entry.key, entry.integer);
+            } else if (entry.kind == CFxAssignEntry::kText) {
+                visited.SetString(entry.key, entry.text);
+            } else {
+                visited.SetBytes(entry.key, in.Slice(entry.offset, entry.size));
+            }
+        },
+        keys);
+    CRevolver fromTree;
+    CRevolver fromVisit;
+    if (walked != decoded || tree.ToRevolver(fromTree) != visited.ToRevolver(fromVisit) ||
+        !(fromTree == fromVisit)) {
+        std::abort();
+    }
 
     CRevolver again;
     if (!tree.ToRevolver(again)) {

@@ -1,4 +1,4 @@
-#include "project_document.h"
+#include "app/document/project_document.h"
 
 #include <filesystem>
 #include <system_error>
@@ -26,7 +26,7 @@ constexpr std::string_view kCannotSave =
 
 }  // namespace
 
-VyDocumentResult CVysProjectDocument::Save(const std::string& path) {
+VyDocumentResult CVYSProjectDocument::Save(const std::string& path) {
     if (!m_history.EditActionGroupToFile(path)) {
         return {false, std::string(kCannotSave)};
     }
@@ -36,7 +36,7 @@ VyDocumentResult CVysProjectDocument::Save(const std::string& path) {
     return {true, {}};
 }
 
-VyDocumentResult CVysProjectDocument::Open(const std::string& path) {
+VyDocumentResult CVYSProjectDocument::Open(const std::string& path) {
     // Read aside: a file that fails leaves the work, its undo position and
     // its counters exactly as they were.
     CVylEditActionGroup loaded;
@@ -54,13 +54,13 @@ VyDocumentResult CVysProjectDocument::Open(const std::string& path) {
     return {false, std::string(kInvalidFile)};
 }
 
-void CVysProjectDocument::New() {
+void CVYSProjectDocument::New() {
     m_history.ResetAllEditActionGroup();
     m_modified = false;
     m_path.clear();
 }
 
-bool CVysProjectDocument::WriteBackup() const {
+bool CVYSProjectDocument::WriteBackup() const {
     if (!m_modified) {
         return false;
     }
@@ -69,7 +69,7 @@ bool CVysProjectDocument::WriteBackup() const {
     return m_history.EditActionGroupToFile(m_backupPath) != 0;
 }
 
-VyDocumentResult CVysProjectDocument::RestoreBackup() {
+VyDocumentResult CVYSProjectDocument::RestoreBackup() {
     std::error_code error;
     CVylEditActionGroup loaded;
     if (!std::filesystem::exists(m_backupPath, error) ||
@@ -81,7 +81,7 @@ VyDocumentResult CVysProjectDocument::RestoreBackup() {
     return {true, std::string(kRecovered)};
 }
 
-void CVysProjectDocument::DiscardBackup() const {
+void CVYSProjectDocument::DiscardBackup() const {
     std::error_code error;
     std::filesystem::remove(m_backupPath, error);
 }

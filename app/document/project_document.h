@@ -12,9 +12,9 @@ struct VyDocumentResult {
     std::string message;  // notice for the user (system code page); empty when none
 };
 
-class CVysProjectDocument {
+class CVYSProjectDocument {
   public:
-    CVysProjectDocument(CVylEditActionGroup& history, std::string backupPath)
+    CVYSProjectDocument(CVylEditActionGroup& history, std::string backupPath)
         : m_history(history), m_backupPath(std::move(backupPath)) {}
 
     bool IsModified() const { return m_modified; }

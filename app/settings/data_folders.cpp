@@ -1,4 +1,4 @@
-#include "data_folders.h"
+#include "app/settings/data_folders.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

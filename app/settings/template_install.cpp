@@ -1,4 +1,4 @@
-#include "template_install.h"
+#include "app/settings/template_install.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "window_state.h"
+#include "app/settings/window_state.h"
 
 #include <algorithm>
 

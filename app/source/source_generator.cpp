@@ -1,4 +1,4 @@
-#include "source_generator.h"
+#include "app/source/source_generator.h"
 
 #include <vector>
 

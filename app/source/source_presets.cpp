@@ -1,4 +1,4 @@
-#include "source_presets.h"
+#include "app/source/source_presets.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "source_settings.h"
+#include "app/source/source_settings.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "lcd_screen_dock.h"
+#include "app/studio/lcd_screen_dock.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/studio/main_window.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,4 +1,4 @@
-#include "message_line.h"
+#include "app/studio/message_line.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "source_dialog.h"
+#include "app/studio/source_dialog.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "studio_document.h"
+#include "app/studio/studio_document.h"
 
 #include <QFileInfo>
 
@@ -33,7 +33,7 @@ CVYSDoc::~CVYSDoc() = default;
 void CVYSDoc::Attach(CVylCanvas* canvas) {
     m_canvas = canvas;
     m_document =
-        std::make_unique<CVysProjectDocument>(canvas->Core().History(), m_folders.AutoBackupPath());
+        std::make_unique<CVYSProjectDocument>(canvas->Core().History(), m_folders.AutoBackupPath());
 }
 
 bool CVYSDoc::IsModified() const {

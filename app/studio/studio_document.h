@@ -63,6 +63,6 @@ class CVYSDoc : public QObject {
     const CVYSDataFolders& m_folders;
     QWidget* m_window;
     CVylCanvas* m_canvas = nullptr;
-    std::unique_ptr<CVysProjectDocument> m_document;
+    std::unique_ptr<CVYSProjectDocument> m_document;
     QStringList m_recent;
 };

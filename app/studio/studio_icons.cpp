@@ -1,4 +1,4 @@
-#include "studio_icons.h"
+#include "app/studio/studio_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "studio_language.h"
+#include "app/studio/studio_language.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

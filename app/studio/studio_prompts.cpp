@@ -1,4 +1,4 @@
-#include "studio_prompts.h"
+#include "app/studio/studio_prompts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

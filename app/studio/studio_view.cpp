@@ -1,4 +1,4 @@
-#include "studio_view.h"
+#include "app/studio/studio_view.h"
 
 #include <QFileInfo>
 #include <algorithm>

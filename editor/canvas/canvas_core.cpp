@@ -1,4 +1,4 @@
-#include "canvas_core.h"
+#include "editor/canvas/canvas_core.h"
 
 #include <utility>
 

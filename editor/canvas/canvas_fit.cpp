@@ -1,4 +1,4 @@
-#include "canvas_fit.h"
+#include "editor/canvas/canvas_fit.h"
 
 #include <cmath>
 #include <limits>

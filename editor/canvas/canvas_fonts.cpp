@@ -1,4 +1,4 @@
-#include "canvas_fonts.h"
+#include "editor/canvas/canvas_fonts.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

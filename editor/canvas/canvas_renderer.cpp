@@ -1,4 +1,4 @@
-#include "canvas_renderer.h"
+#include "editor/canvas/canvas_renderer.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "canvas_widget.h"
+#include "editor/canvas/canvas_widget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

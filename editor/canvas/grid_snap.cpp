@@ -1,4 +1,4 @@
-#include "grid_snap.h"
+#include "editor/canvas/grid_snap.h"
 
 #include <algorithm>
 #include <cstdint>

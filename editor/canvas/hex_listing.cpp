@@ -1,4 +1,4 @@
-#include "hex_listing.h"
+#include "editor/canvas/hex_listing.h"
 
 #include <algorithm>
 

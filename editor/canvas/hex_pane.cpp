@@ -1,4 +1,4 @@
-#include "hex_pane.h"
+#include "editor/canvas/hex_pane.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

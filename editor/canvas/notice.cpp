@@ -1,4 +1,4 @@
-#include "notice.h"
+#include "editor/canvas/notice.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "object_painter.h"
+#include "editor/canvas/object_painter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "paint_cache.h"
+#include "editor/canvas/paint_cache.h"
 
 #include "editor/image/bmp_codec.h"
 #include "editor/image/image_decoder.h"

@@ -1,4 +1,4 @@
-#include "ui_text.h"
+#include "editor/canvas/ui_text.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

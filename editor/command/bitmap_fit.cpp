@@ -1,4 +1,4 @@
-#include "bitmap_fit.h"
+#include "editor/command/bitmap_fit.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "extract_status.h"
+#include "editor/command/extract_status.h"
 
 const char* ExtractStatusText(int32_t status) {
     switch (status) {

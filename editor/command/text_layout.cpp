@@ -1,4 +1,4 @@
-#include "text_layout.h"
+#include "editor/command/text_layout.h"
 
 #include "editor/tree/decimal_text.h"
 

@@ -1,4 +1,4 @@
-#include "edit_pacing.h"
+#include "editor/document/edit_pacing.h"
 
 #include <chrono>
 

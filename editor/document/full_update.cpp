@@ -1,4 +1,4 @@
-#include "full_update.h"
+#include "editor/document/full_update.h"
 
 #include "editor/command/extract_context.h"
 

@@ -1,4 +1,4 @@
-#include "grid_system.h"
+#include "editor/document/grid_system.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "handle_code.h"
+#include "editor/document/handle_code.h"
 
 #include <array>
 #include <cstdlib>

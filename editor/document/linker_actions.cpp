@@ -1,4 +1,4 @@
-#include "linker_actions.h"
+#include "editor/document/linker_actions.h"
 
 #include <array>
 #include <cmath>

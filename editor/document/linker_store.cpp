@@ -1,4 +1,4 @@
-#include "linker_store.h"
+#include "editor/document/linker_store.h"
 
 #include "editor/tree/decimal_text.h"
 

@@ -1,4 +1,4 @@
-#include "object_group.h"
+#include "editor/document/object_group.h"
 
 #include <algorithm>
 #include <climits>

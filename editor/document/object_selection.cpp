@@ -1,4 +1,4 @@
-#include "object_selection.h"
+#include "editor/document/object_selection.h"
 
 #include "editor/document/object_group.h"
 #include "editor/tree/decimal_text.h"

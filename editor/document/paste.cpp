@@ -1,4 +1,4 @@
-#include "paste.h"
+#include "editor/document/paste.h"
 
 VyUidSet PasteFromObjectGroup(CVylEditActionGroup& history, const CVylObjectGroup& source) {
     VyUidSet pasted;

@@ -1,4 +1,4 @@
-#include "profile_file.h"
+#include "editor/document/profile_file.h"
 
 #include <sys/stat.h>
 

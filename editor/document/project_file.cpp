@@ -123,7 +123,8 @@ int CVylEditActionGroup::EdtActionGrpFromTree(const CFxAssignGroupEx& tree,
     }
     m_objectCounter = header.objectCounter;
     m_linkerCounter = header.linkerCounter;
-    m_actions.reserve(static_cast<size_t>(std::max(header.count, 0)));
+    // The count comes from the file: no more room than the file has entries.
+    m_actions.reserve(std::min(static_cast<size_t>(std::max(header.count, 0)), tree.Count()));
     const bool read = ForEachAction(tree, header.count, [this](CVylEditAction& action) {
         m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
     });

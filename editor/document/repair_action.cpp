@@ -1,4 +1,4 @@
-#include "repair_action.h"
+#include "editor/document/repair_action.h"
 
 #include "editor/tree/decimal_text.h"
 #include "editor/tree/value_tree.h"

@@ -1,4 +1,4 @@
-#include "template_files.h"
+#include "editor/document/template_files.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "attribute_panel.h"
+#include "editor/frame/attribute_panel.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "bitmap_panel.h"
+#include "editor/frame/bitmap_panel.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "editor_frame.h"
+#include "editor/frame/editor_frame.h"
 
 #include <QAction>
 #include <QActionGroup>

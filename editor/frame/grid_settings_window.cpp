@@ -1,4 +1,4 @@
-#include "grid_settings_window.h"
+#include "editor/frame/grid_settings_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "lcd_options_dialog.h"
+#include "editor/frame/lcd_options_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>

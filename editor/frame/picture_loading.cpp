@@ -1,4 +1,4 @@
-#include "picture_loading.h"
+#include "editor/frame/picture_loading.h"
 
 #include "editor/image/bmp_codec.h"
 #include "editor/image/image_decoder.h"

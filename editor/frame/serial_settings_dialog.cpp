@@ -1,4 +1,4 @@
-#include "serial_settings_dialog.h"
+#include "editor/frame/serial_settings_dialog.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,4 +1,4 @@
-#include "shape_panel.h"
+#include "editor/frame/shape_panel.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

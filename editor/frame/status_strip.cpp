@@ -1,4 +1,4 @@
-#include "status_strip.h"
+#include "editor/frame/status_strip.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

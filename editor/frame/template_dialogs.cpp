@@ -1,4 +1,4 @@
-#include "template_dialogs.h"
+#include "editor/frame/template_dialogs.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "text_panel.h"
+#include "editor/frame/text_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "tool_icons.h"
+#include "editor/frame/tool_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

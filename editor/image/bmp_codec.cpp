@@ -1,4 +1,4 @@
-#include "bmp_codec.h"
+#include "editor/image/bmp_codec.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "image_decoder.h"
+#include "editor/image/image_decoder.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "pcx_decoder.h"
+#include "editor/image/pcx_decoder.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "raster.h"
+#include "editor/image/raster.h"
 
 uint32_t VyRaster::ColorAt(int32_t x, int32_t y) const {
     const uint32_t value = At(x, y);

@@ -1,4 +1,4 @@
-#include "raster_ops.h"
+#include "editor/image/raster_ops.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "lcd_option_commands.h"
+#include "editor/link/lcd_option_commands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "lcd_update_scheduler.h"
+#include "editor/link/lcd_update_scheduler.h"
 
 #include "editor/document/full_update.h"
 

@@ -1,4 +1,4 @@
-#include "link_config.h"
+#include "editor/link/link_config.h"
 
 #include "editor/tree/decimal_text.h"
 

@@ -1,4 +1,4 @@
-#include "link_credits.h"
+#include "editor/link/link_credits.h"
 
 namespace {
 

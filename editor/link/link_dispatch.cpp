@@ -1,4 +1,4 @@
-#include "link_dispatch.h"
+#include "editor/link/link_dispatch.h"
 
 #include <algorithm>
 #include <atomic>

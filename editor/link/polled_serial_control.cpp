@@ -1,4 +1,4 @@
-#include "polled_serial_control.h"
+#include "editor/link/polled_serial_control.h"
 
 #include <poll.h>
 

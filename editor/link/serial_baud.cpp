@@ -1,4 +1,4 @@
-#include "serial_baud.h"
+#include "editor/link/serial_baud.h"
 
 #include <asm/termbits.h>
 #include <sys/ioctl.h>

@@ -1,4 +1,4 @@
-#include "serial_link.h"
+#include "editor/link/serial_link.h"
 
 #include <chrono>
 #include <mutex>

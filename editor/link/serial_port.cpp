@@ -1,4 +1,4 @@
-#include "serial_port.h"
+#include "editor/link/serial_port.h"
 
 #include <fcntl.h>
 #include <poll.h>

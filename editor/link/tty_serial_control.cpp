@@ -1,4 +1,4 @@
-#include "tty_serial_control.h"
+#include "editor/link/tty_serial_control.h"
 
 #include <QSocketNotifier>
 

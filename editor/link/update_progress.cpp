@@ -1,4 +1,4 @@
-#include "update_progress.h"
+#include "editor/link/update_progress.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "virtual_serial_control.h"
+#include "editor/link/virtual_serial_control.h"
 
 #include <QMetaObject>
 #include <QObject>

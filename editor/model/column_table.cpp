@@ -1,4 +1,4 @@
-#include "column_table.h"
+#include "editor/model/column_table.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "device_context.h"
+#include "editor/model/device_context.h"
 
 #include "editor/model/vyb3224_tables.h"
 #include "editor/tree/decimal_text.h"

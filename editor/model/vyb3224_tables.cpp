@@ -1,4 +1,4 @@
-#include "vyb3224_tables.h"
+#include "editor/model/vyb3224_tables.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "code_page.h"
+#include "editor/tree/code_page.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "decimal_text.h"
+#include "editor/tree/decimal_text.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "frame_png.h"
+#include "editor/virtual_lcd/frame_png.h"
 
 #include <QByteArray>
 #include <QFile>

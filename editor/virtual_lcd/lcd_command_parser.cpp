@@ -1,4 +1,4 @@
-#include "lcd_command_parser.h"
+#include "editor/virtual_lcd/lcd_command_parser.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "lcd_frame.h"
+#include "editor/virtual_lcd/lcd_frame.h"
 
 #include <algorithm>
 #include <cstddef>

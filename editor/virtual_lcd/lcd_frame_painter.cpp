@@ -1,4 +1,4 @@
-#include "lcd_frame_painter.h"
+#include "editor/virtual_lcd/lcd_frame_painter.h"
 
 #include <algorithm>
 #include <cmath>

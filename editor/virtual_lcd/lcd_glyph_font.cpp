@@ -1,4 +1,4 @@
-#include "lcd_glyph_font.h"
+#include "editor/virtual_lcd/lcd_glyph_font.h"
 
 namespace {
 

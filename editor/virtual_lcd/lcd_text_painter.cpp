@@ -1,4 +1,4 @@
-#include "lcd_text_painter.h"
+#include "editor/virtual_lcd/lcd_text_painter.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "lcd_unifont.h"
+#include "editor/virtual_lcd/lcd_unifont.h"
 
 #include <cstdlib>
 #include <fstream>

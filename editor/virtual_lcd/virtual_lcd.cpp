@@ -1,4 +1,4 @@
-#include "virtual_lcd.h"
+#include "editor/virtual_lcd/virtual_lcd.h"
 
 #include <vector>
 

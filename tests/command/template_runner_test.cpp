@@ -119,3 +119,28 @@ TEST_F(TemplateRunner, EmptyAndShortSteps) {
 }
 
 }  // namespace
+
+namespace {
+
+// A parsed template is run for object after object: nothing of one run may
+// stay for the next, and a failed run leaves what was already there.
+TEST_F(TemplateRunner, AParsedTemplateServesObjectAfterObject) {
+    const CVylCommandTemplate box(KindTemplate(2));
+    bytes = Hex("AA");
+    lengths = {1};
+    ASSERT_EQ(
+        RunCommandTemplate(box, MakeObject(1, kObjBox, 10, 20, 100, 50), 0x1B, bytes, &lengths),
+        kExtractOk);
+    ASSERT_EQ(RunCommandTemplate(box, MakeObject(2, kObjBox, 1, 2, 3, 4), 0x1B, bytes, &lengths),
+              kExtractOk);
+    EXPECT_EQ(bytes, Hex("AA 1B 42 58 0A 00 14 00 64 00 32 00 1B 42 58 01 00 02 00 03 00 04 00"));
+    EXPECT_EQ(lengths, (VyLengthArray{1, 11, 11}));
+
+    const CVylCommandTemplate bad(Steps("esc|hx:*:41|ic:3:7"));
+    EXPECT_EQ(RunCommandTemplate(bad, MakeObject(3, kObjBox, 0, 0, 1, 1), 0x1B, bytes, &lengths),
+              kExtractBadWidth);
+    EXPECT_EQ(bytes.size(), 23u);
+    EXPECT_EQ(lengths, (VyLengthArray{1, 11, 11}));
+}
+
+}  // namespace

@@ -1,4 +1,4 @@
-#include "pty_pair.h"
+#include "tests/support/pty_pair.h"
 
 #include <poll.h>
 #include <unistd.h>

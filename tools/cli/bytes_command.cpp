@@ -1,4 +1,4 @@
-#include "bytes_command.h"
+#include "tools/cli/bytes_command.h"
 
 #include "tools/cli/drawing_file.h"
 #include "tools/cli/hex_lines.h"

@@ -1,4 +1,4 @@
-#include "dump_command.h"
+#include "tools/cli/dump_command.h"
 
 #include "tools/cli/drawing_file.h"
 

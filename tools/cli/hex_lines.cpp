@@ -1,4 +1,4 @@
-#include "hex_lines.h"
+#include "tools/cli/hex_lines.h"
 
 #include "editor/tree/decimal_text.h"
 

@@ -1,4 +1,4 @@
-#include "lcd_command.h"
+#include "tools/cli/lcd_command.h"
 
 #include "editor/virtual_lcd/frame_png.h"
 #include "editor/virtual_lcd/virtual_lcd.h"

@@ -1,4 +1,4 @@
-#include "render_command.h"
+#include "tools/cli/render_command.h"
 
 #include <QGuiApplication>
 #include <QImage>

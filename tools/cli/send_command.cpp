@@ -1,4 +1,4 @@
-#include "send_command.h"
+#include "tools/cli/send_command.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "source_command.h"
+#include "tools/cli/source_command.h"
 
 #include "app/source/source_generator.h"
 #include "editor/tree/code_page.h"

@@ -1,4 +1,4 @@
-#include "lcd_simulator.h"
+#include "tools/lcdsim/lcd_simulator.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -16,7 +16,7 @@ class ProjectDocument : public ::testing::Test {
   protected:
     void SetUp() override { m_backup = m_folder.File("bin/auto_backup.vyd"); }
 
-    void Edit(CVysProjectDocument& document, int32_t uid) {
+    void Edit(CVYSProjectDocument& document, int32_t uid) {
         m_history.AddEditAction(CVylEditAction::Create(uid, 2, {0, 0, 10000, 10000}, {}));
         document.SetModified(true);
     }
@@ -27,7 +27,7 @@ class ProjectDocument : public ::testing::Test {
 };
 
 TEST_F(ProjectDocument, OnlyASuccessfulSaveClearsTheModifiedFlagAndTheBackup) {
-    CVysProjectDocument document(m_history, m_backup);
+    CVYSProjectDocument document(m_history, m_backup);
     Edit(document, 0);
     ASSERT_TRUE(document.WriteBackup());
     ASSERT_TRUE(fs::exists(m_backup));
@@ -48,7 +48,7 @@ TEST_F(ProjectDocument, OnlyASuccessfulSaveClearsTheModifiedFlagAndTheBackup) {
 }
 
 TEST_F(ProjectDocument, AFailedOpenKeepsThePreviousWork) {
-    CVysProjectDocument document(m_history, m_backup);
+    CVYSProjectDocument document(m_history, m_backup);
     Edit(document, 0);
     Edit(document, 1);
     CFxAssignGroupEx newer;
@@ -94,12 +94,12 @@ TEST_F(ProjectDocument, AFailedOpenKeepsThePreviousWork) {
 
 TEST_F(ProjectDocument, TheBackupRecoversUnsavedWork) {
     {
-        CVysProjectDocument before(m_history, m_backup);
+        CVYSProjectDocument before(m_history, m_backup);
         Edit(before, 0);
         ASSERT_TRUE(before.WriteBackup());
     }
     CVylEditActionGroup restarted;
-    CVysProjectDocument after(restarted, m_backup);
+    CVYSProjectDocument after(restarted, m_backup);
     const VyDocumentResult result = after.RestoreBackup();
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.message, Utf8ToCp949("비정상 종료로 인해 저장되지 않았던 작업을 복구합니다."));
