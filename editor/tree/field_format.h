@@ -31,6 +31,22 @@ inline int64_t Size(std::string_view key, int32_t index, CFxAssignEntry::Kind ki
     return 1 + keySize + payload + (payload < 256 ? 1 : 4);
 }
 
+inline int64_t PayloadSize(const CFxAssignEntry& entry) {
+    switch (entry.GetKind()) {
+        case CFxAssignEntry::kInteger:
+            return 4;
+        case CFxAssignEntry::kText:
+            return static_cast<int64_t>(entry.Text().size());
+        default:
+            return entry.Bytes().GetLength();
+    }
+}
+
+// An entry's encoded size, its key written by name.
+inline int64_t EntrySize(const CFxAssignEntry& entry) {
+    return Size(entry.Key(), -1, entry.GetKind(), PayloadSize(entry));
+}
+
 inline uint8_t* WriteLittleEndian(uint8_t* at, uint32_t value, int width) {
     for (int i = 0; i < width; ++i) {
         *at++ = static_cast<uint8_t>(value >> (8 * i));

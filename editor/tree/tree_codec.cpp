@@ -25,17 +25,6 @@ int32_t KeyIndex(const CFxAssignEntry& entry, const CFxKeyTable* table) {
     return index ? *index : -1;
 }
 
-int64_t PayloadSize(const CFxAssignEntry& entry) {
-    switch (entry.GetKind()) {
-        case CFxAssignEntry::kInteger:
-            return 4;
-        case CFxAssignEntry::kText:
-            return static_cast<int64_t>(entry.Text().size());
-        default:
-            return entry.Bytes().GetLength();
-    }
-}
-
 uint8_t* WriteEntry(uint8_t* at, const CFxAssignEntry& entry, int32_t index) {
     const auto payload = static_cast<uint32_t>(PayloadSize(entry));
     at = WriteHead(at, entry.Key(), index, entry.GetKind(), payload);
@@ -322,17 +311,11 @@ class EntryReader {
 }  // namespace
 
 int64_t CFxAssignGroupEx::EncodedSize(const CFxKeyTable* table, CFxEntryFilter filter) const {
-    int64_t size = 0;
-    // The common case, every key written by name, without a test per entry.
+    // The common case, every key written by name: the tree keeps the size.
     if (table == nullptr && filter.IsEmpty()) {
-        for (const CFxAssignEntry& entry : m_entries) {
-            if (entry.Key().empty()) {
-                return -1;
-            }
-            size += Size(entry.Key(), -1, entry.GetKind(), PayloadSize(entry));
-        }
-        return size;
+        return m_emptyKeys != 0 ? -1 : m_encodedSize;
     }
+    int64_t size = 0;
     for (const CFxAssignEntry& entry : m_entries) {
         if (!filter.Passes(entry.Key())) {
             continue;

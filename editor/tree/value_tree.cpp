@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "editor/tree/decimal_text.h"
+#include "editor/tree/field_format.h"
 
 namespace {
 
@@ -112,7 +113,9 @@ CFxAssignGroupEx::CFxAssignGroupEx(const CFxAssignGroupEx& other)
       m_slots(other.m_slots),
       m_bloom(other.m_bloom),
       m_liveTextBytes(other.m_liveTextBytes),
-      m_source(other.m_source) {
+      m_source(other.m_source),
+      m_encodedSize(other.m_encodedSize),
+      m_emptyKeys(other.m_emptyKeys) {
     Restore(false);
 }
 
@@ -127,6 +130,8 @@ CFxAssignGroupEx& CFxAssignGroupEx::operator=(const CFxAssignGroupEx& other) {
         m_bloom = other.m_bloom;
         m_liveTextBytes = other.m_liveTextBytes;
         m_source = other.m_source;
+        m_encodedSize = other.m_encodedSize;
+        m_emptyKeys = other.m_emptyKeys;
         Restore(false);
     }
     return *this;
@@ -140,6 +145,8 @@ CFxAssignGroupEx& CFxAssignGroupEx::operator=(CFxAssignGroupEx&& other) noexcept
         m_texts = std::move(other.m_texts);
         m_liveTextBytes = other.m_liveTextBytes;
         m_source = std::move(other.m_source);
+        m_encodedSize = other.m_encodedSize;
+        m_emptyKeys = other.m_emptyKeys;
         other.RemoveAll();
     }
     return *this;
@@ -279,6 +286,7 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
             return const_cast<CFxAssignEntry&>(*entry);
         }
         Append(key, keyInSource, hash, kind);
+        Account(m_entries.back(), 1);
         AddToIndex(static_cast<uint32_t>(m_entries.size() - 1));
         return m_entries.back();
     }
@@ -292,8 +300,17 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
         }
     }
     Append(key, keyInSource, hash, kind);
+    Account(m_entries.back(), 1);
     m_slots[slot] = static_cast<uint32_t>(m_entries.size());
     return m_entries.back();
+}
+
+[[gnu::always_inline]] inline void CFxAssignGroupEx::Account(const CFxAssignEntry& entry,
+                                                             int sign) {
+    m_encodedSize += sign * vy_field::EntrySize(entry);
+    if (entry.Key().empty()) {
+        m_emptyKeys = sign > 0 ? m_emptyKeys + 1 : m_emptyKeys - 1;
+    }
 }
 
 void CFxAssignGroupEx::Append(std::string_view key, bool keyInSource, uint32_t hash,
@@ -315,34 +332,54 @@ void CFxAssignGroupEx::SetDecodedText(CFxAssignEntry& entry, std::string_view te
         AssignText(entry, text);
         return;
     }
+    Account(entry, -1);
     entry.m_text = text.data();
     entry.m_textLength = static_cast<uint32_t>(text.size());
+    Account(entry, 1);
 }
 
 void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
     for (const Decoded* decoded = entries; decoded != entries + count; ++decoded) {
         const std::string_view key(decoded->key, decoded->keyLength);
         const uint32_t hash = HashKey(key);
-        CFxAssignEntry* entry = nullptr;
         // The common case, a small tree and a key it surely does not hold yet,
-        // goes without a search.
+        // goes without a search, its size counted once its value is in.
         if (m_slots.empty() && m_entries.size() < kIndexThreshold &&
             (m_bloom & BloomBit(hash)) == 0) {
             Append(key, decoded->keyInSource, hash, decoded->kind);
             m_bloom |= BloomBit(hash);
-            entry = &m_entries.back();
-        } else {
-            entry = &ObtainHashed(key, hash, decoded->keyInSource, decoded->kind);
+            CFxAssignEntry& entry = m_entries.back();
+            switch (decoded->kind) {
+                case CFxAssignEntry::kInteger:
+                    entry.m_integer = decoded->value;
+                    break;
+                case CFxAssignEntry::kText:
+                    entry.m_text = decoded->text;
+                    entry.m_textLength = static_cast<uint32_t>(decoded->textLength);
+                    break;
+                default:
+                    entry.m_bytes = m_source.Borrow(decoded->value, decoded->size);
+                    break;
+            }
+            // A decoded key is never empty, and the value's size is at hand.
+            const int64_t payload = decoded->kind == CFxAssignEntry::kText
+                                        ? static_cast<int64_t>(decoded->textLength)
+                                        : decoded->size;
+            m_encodedSize += vy_field::Size(key, -1, decoded->kind, payload);
+            continue;
         }
+        CFxAssignEntry& entry = ObtainHashed(key, hash, decoded->keyInSource, decoded->kind);
         switch (decoded->kind) {
             case CFxAssignEntry::kInteger:
-                entry->m_integer = decoded->value;
+                entry.m_integer = decoded->value;
                 break;
             case CFxAssignEntry::kText:
-                SetDecodedText(*entry, {decoded->text, decoded->textLength});
+                SetDecodedText(entry, {decoded->text, decoded->textLength});
                 break;
             default:
-                entry->m_bytes = m_source.Borrow(decoded->value, decoded->size);
+                Account(entry, -1);
+                entry.m_bytes = m_source.Borrow(decoded->value, decoded->size);
+                Account(entry, 1);
                 break;
         }
     }
@@ -350,6 +387,7 @@ void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
 
 void CFxAssignGroupEx::AssignText(CFxAssignEntry& entry, std::string_view text) {
     RequireLength(text);
+    Account(entry, -1);
     if (entry.m_textOwned && text.size() <= entry.m_textLength) {
         if (!text.empty()) {
             // The text may be a piece of the one it replaces.
@@ -365,6 +403,7 @@ void CFxAssignGroupEx::AssignText(CFxAssignEntry& entry, std::string_view text) 
     }
     m_liveTextBytes += text.size();
     entry.m_textLength = static_cast<uint32_t>(text.size());
+    Account(entry, 1);
     CompactIfWasteful();
 }
 
@@ -435,17 +474,21 @@ void CFxAssignGroupEx::SetIntAsText(std::string_view key, int32_t value) {
 }
 
 void CFxAssignGroupEx::SetBytes(std::string_view key, const CRevolver& bytes) {
-    Obtain(key, CFxAssignEntry::kBytes).m_bytes = bytes;
+    SetBytes(key, CRevolver(bytes));
 }
 
 void CFxAssignGroupEx::SetBytes(std::string_view key, CRevolver&& bytes) {
-    Obtain(key, CFxAssignEntry::kBytes).m_bytes = std::move(bytes);
+    CFxAssignEntry& entry = Obtain(key, CFxAssignEntry::kBytes);
+    Account(entry, -1);
+    entry.m_bytes = std::move(bytes);
+    Account(entry, 1);
 }
 
 void CFxAssignGroupEx::Remove(std::string_view key) {
     const CFxAssignEntry* entry = Find(key);
     if (entry != nullptr) {
         m_liveTextBytes -= entry->OwnedBytes();
+        Account(*entry, -1);
         m_entries.erase(m_entries.begin() + (entry - m_entries.data()));
         Reindex(m_entries.size());
         CompactIfWasteful();
@@ -458,6 +501,7 @@ void CFxAssignGroupEx::RemoveWithPrefix(std::string_view prefix) {
             return false;
         }
         m_liveTextBytes -= entry.OwnedBytes();
+        Account(entry, -1);
         return true;
     });
     if (removed != 0) {
@@ -473,4 +517,6 @@ void CFxAssignGroupEx::RemoveAll() {
     m_texts.Clear();
     m_liveTextBytes = 0;
     m_source.Clear();
+    m_encodedSize = 0;
+    m_emptyKeys = 0;
 }

@@ -181,6 +181,9 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     void SetDecodedText(CFxAssignEntry& entry, std::string_view text);
     void UseSource(const CRevolver& source);
     void Append(std::string_view key, bool keyInSource, uint32_t hash, CFxAssignEntry::Kind kind);
+    // Adds (sign 1) or takes back (-1) an entry's share of the encoded size;
+    // taken back before its value changes, added again after.
+    void Account(const CFxAssignEntry& entry, int sign);
     void AddToIndex(uint32_t position);
     void Place(uint32_t position);
     void Reindex(size_t expected);
@@ -196,4 +199,6 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     CFxTextArena m_texts;
     size_t m_liveTextBytes = 0;  // of the keys and texts in m_texts
     CRevolver m_source;          // the decoded bytes that entries read in place
+    int64_t m_encodedSize = 0;   // of all entries, keys written by name
+    size_t m_emptyKeys = 0;      // entries that cannot be written
 };

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/tree/tree_writer.h"
+
 namespace {
 
 TEST(ValueTree, GettersFollowTheStoredKind) {
@@ -84,6 +86,65 @@ TEST(ValueTree, AssignmentIsADeepCopy) {
     EXPECT_EQ(bytes.View(), "bytes");
     target = CFxAssignGroupEx();
     EXPECT_EQ(target.Count(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+bool PassesAll(std::string_view) {
+    return true;
+}
+
+// The encoded size a tree keeps up to date must be the one a count over its
+// entries gives, through every kind of change.
+TEST(ValueTree, KeptEncodedSizeFollowsEveryChange) {
+    CFxAssignGroupEx tree;
+    CRevolver kept;
+    CRevolver counted;
+    const auto expectSame = [&](const char* step) {
+        ASSERT_TRUE(tree.ToRevolver(kept)) << step;
+        ASSERT_TRUE(CFxTreeWriter::Encode(counted, [&](CFxTreeWriter& writer) {
+            writer.Record("r", [&](CFxTreeWriter& record) {
+                record.Tree("t", tree, {nullptr, PassesAll});
+            });
+        })) << step;
+        CFxAssignGroupEx outer;
+        ASSERT_TRUE(outer.FromRevolver(counted));
+        EXPECT_EQ(outer.FindBytes("r") != nullptr, true);
+        CFxAssignGroupEx inner;
+        ASSERT_TRUE(inner.FromRevolver(*outer.FindBytes("r")));
+        EXPECT_EQ(*inner.FindBytes("t"), kept) << step;
+    };
+    tree.SetInt("n", 1);
+    tree.SetString("text", std::string(300, 'x'));
+    tree.SetBytes("raw", CRevolver::FromBytes(std::string(255, 'b')));
+    expectSame("set");
+    tree.SetString("text", "short");
+    tree.SetBytes("raw", CRevolver::FromBytes(std::string(256, 'c')));
+    tree.SetString("n", "a text on an integer");
+    tree.SetInt("text", 9);
+    tree.SetString(std::string(300, 'k'), "a key past 255 bytes");
+    expectSame("changed");
+    CRevolver bytes;
+    ASSERT_TRUE(tree.ToRevolver(bytes));
+    tree.FromRevolver(bytes);
+    tree.Remove("raw");
+    tree.RemoveWithPrefix("k");
+    expectSame("merged and removed");
+    tree.SetInt("", 3);
+    EXPECT_FALSE(tree.ToRevolver(kept));
+    tree.Remove("");
+    expectSame("empty key gone");
+    const CFxAssignGroupEx copy = tree;
+    tree.RemoveAll();
+    EXPECT_TRUE(tree.ToRevolver(kept));
+    EXPECT_EQ(kept.GetLength(), 0);
+    CRevolver copied;
+    ASSERT_TRUE(copy.ToRevolver(copied));
+    CFxAssignGroupEx back;
+    ASSERT_TRUE(back.FromRevolver(copied));
+    EXPECT_EQ(back.Count(), copy.Count());
 }
 
 }  // namespace
