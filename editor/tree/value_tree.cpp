@@ -342,10 +342,11 @@ void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
     for (const Decoded* decoded = entries; decoded != entries + count; ++decoded) {
         const std::string_view key(decoded->key, decoded->keyLength);
         const uint32_t hash = HashKey(key);
-        // The common case, a small tree and a key it surely does not hold yet,
-        // goes without a search, its size counted once its value is in.
+        // The common case, a small tree and a key it does not hold yet (most
+        // often known from its summary alone), is appended in place, its
+        // size counted once its value is in.
         if (m_slots.empty() && m_entries.size() < kIndexThreshold &&
-            (m_bloom & BloomBit(hash)) == 0) {
+            ((m_bloom & BloomBit(hash)) == 0 || FindHashed(key, hash) == nullptr)) {
             Append(key, decoded->keyInSource, hash, decoded->kind);
             m_bloom |= BloomBit(hash);
             CFxAssignEntry& entry = m_entries.back();
