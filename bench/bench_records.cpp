@@ -108,17 +108,16 @@ int DecodeTreeGroup(const CRevolver& in, const std::vector<std::string>& keys, T
     group.order = top.GetString("uid_z");
     group.common.resize(static_cast<size_t>(std::max(group.count, 0)));
     group.unique.resize(group.common.size());
+    // As an object record is read: its two values found without a tree.
+    constexpr std::string_view kParts[] = {"ca", "ua"};
     for (size_t i = 0; i < group.common.size(); ++i) {
-        const CFxAssignEntry* bytes = top.Find(keys[i]);
-        CFxAssignGroupEx record;
-        if (bytes == nullptr || !record.FromRevolver(bytes->Bytes())) {
-            return 0;
-        }
-        const CFxAssignEntry* common = record.Find("ca");
-        const CFxAssignEntry* unique = record.Find("ua");
-        if (common == nullptr || unique == nullptr ||
-            !group.common[i].FromRevolver(common->Bytes()) ||
-            !group.unique[i].FromRevolver(unique->Bytes())) {
+        const CRevolver* bytes = top.FindBytes(keys[i]);
+        CRevolver parts[2];
+        bool found[2] = {};
+        if (bytes == nullptr ||
+            !CFxAssignGroupEx::FindEncodedBytes(*bytes, kParts, 2, parts, found) || !found[0] ||
+            !found[1] || !group.common[i].FromRevolver(std::move(parts[0])) ||
+            !group.unique[i].FromRevolver(std::move(parts[1]))) {
             return 0;
         }
     }

@@ -45,15 +45,16 @@ int CVylObject::ToRecord(CRevolver& out) const {
 }
 
 int CVylObject::FromRecord(const CRevolver& in) {
-    CFxAssignGroupEx record;
-    if (!record.FromRevolver(in)) {
+    // The record's two values are read without building its tree.
+    constexpr std::string_view kKeys[] = {kKeyRecordCommon, kKeyRecordUnique};
+    CRevolver values[2];
+    bool found[2] = {};
+    if (!CFxAssignGroupEx::FindEncodedBytes(in, kKeys, 2, values, found) || !found[0] ||
+        !found[1]) {
         return 0;
     }
-    const CFxAssignEntry* common = record.Find(kKeyRecordCommon);
-    const CFxAssignEntry* unique = record.Find(kKeyRecordUnique);
-    if (common == nullptr || unique == nullptr || common->GetKind() != CFxAssignEntry::kBytes ||
-        unique->GetKind() != CFxAssignEntry::kBytes) {
-        return 0;
-    }
-    return m_common.FromRevolver(common->Bytes()) && m_unique.FromRevolver(unique->Bytes()) ? 1 : 0;
+    return m_common.FromRevolver(std::move(values[0])) &&
+                   m_unique.FromRevolver(std::move(values[1]))
+               ? 1
+               : 0;
 }

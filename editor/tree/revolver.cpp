@@ -39,20 +39,6 @@ CRevolver& CRevolver::operator=(const CRevolver& other) {
     return *this;
 }
 
-CRevolver& CRevolver::operator=(CRevolver&& other) noexcept {
-    if (this != &other) {
-        Release();
-        m_block = other.m_block;
-        m_offset = other.m_offset;
-        m_capacity = other.m_capacity;
-        m_length = other.m_length;
-        m_step = other.m_step;
-        other.m_block = nullptr;
-        other.m_offset = other.m_capacity = other.m_length = 0;
-    }
-    return *this;
-}
-
 void CRevolver::Adopt(Block* block) {
     Release();
     m_block = block;

@@ -25,7 +25,21 @@ class VYEDIT_EXPORT CRevolver {
         other.m_offset = other.m_capacity = other.m_length = 0;
     }
     CRevolver& operator=(const CRevolver& other);
-    CRevolver& operator=(CRevolver&& other) noexcept;
+    CRevolver& operator=(CRevolver&& other) noexcept {
+        if (this != &other) {
+            if (m_block != nullptr) {
+                Release();
+            }
+            m_block = other.m_block;
+            m_offset = other.m_offset;
+            m_capacity = other.m_capacity;
+            m_length = other.m_length;
+            m_step = other.m_step;
+            other.m_block = nullptr;
+            other.m_offset = other.m_capacity = other.m_length = 0;
+        }
+        return *this;
+    }
     ~CRevolver() {
         if (m_block != nullptr) {
             Release();

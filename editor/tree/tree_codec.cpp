@@ -368,6 +368,18 @@ int CFxAssignGroupEx::FromRevolver(const CRevolver& in, const CFxKeyTable* table
     }
     // The tree keeps the input, whatever it does to an entry that may hold it.
     UseSource(in);
+    return DecodeSource(table);
+}
+
+int CFxAssignGroupEx::FromRevolver(CRevolver&& in, const CFxKeyTable* table) {
+    if (!in.IsValid()) {
+        return 0;
+    }
+    UseSource(std::move(in));
+    return DecodeSource(table);
+}
+
+int CFxAssignGroupEx::DecodeSource(const CFxKeyTable* table) {
     CFxTreeDecoder sink(m_source, *this);
     const int result = EntryReader<CFxTreeDecoder>(m_source.View(), table, sink).Run();
     sink.Flush(static_cast<size_t>(m_source.GetLength()));
@@ -381,6 +393,37 @@ int CFxAssignGroupEx::VisitEncoded(const CRevolver& in, const CFxEntryVisitor& v
     }
     VisitSink sink(visit);
     return EntryReader<VisitSink>(in.View(), table, sink).Run();
+}
+
+int CFxAssignGroupEx::FindEncodedBytes(const CRevolver& in, const std::string_view* keys,
+                                       size_t count, CRevolver* values, bool* found) {
+    // As a decode: a key's first entry fixes its kind, its last bytes value
+    // is the one kept.
+    constexpr size_t kMaxKeys = 8;
+    bool seen[kMaxKeys] = {};
+    int32_t offsets[kMaxKeys] = {};
+    int32_t sizes[kMaxKeys] = {};
+    count = std::min(count, kMaxKeys);
+    std::fill(found, found + count, false);
+    const int result = VisitEncoded(in, [&](const CFxEntryView& entry) {
+        for (size_t i = 0; i < count; ++i) {
+            if (entry.key != keys[i]) {
+                continue;
+            }
+            if (!seen[i]) {
+                seen[i] = true;
+                found[i] = entry.kind == CFxAssignEntry::kBytes;
+            }
+            if (entry.kind == CFxAssignEntry::kBytes) {
+                offsets[i] = entry.offset;
+                sizes[i] = entry.size;
+            }
+        }
+    });
+    for (size_t i = 0; i < count; ++i) {
+        values[i] = found[i] ? in.Slice(offsets[i], sizes[i]) : CRevolver();
+    }
+    return result;
 }
 
 int CFxAssignGroupEx::SaveTreeToFile(const std::string& path) const {

@@ -183,11 +183,24 @@ void CFxAssignGroupEx::Restore(bool takeBorrowed) {
 
 // Entries may read in place from one decoded buffer only; the texts of an
 // earlier one are copied first.
-void CFxAssignGroupEx::UseSource(const CRevolver& source) {
+void CFxAssignGroupEx::ForgetBorrowedTexts() {
     if (m_source.GetLength() != 0 && !m_entries.empty()) {
         Restore(true);
     }
+}
+
+void CFxAssignGroupEx::UseSource(const CRevolver& source) {
+    ForgetBorrowedTexts();
     m_source = source;
+}
+
+void CFxAssignGroupEx::UseSource(CRevolver&& source) {
+    ForgetBorrowedTexts();
+    if (source.IsBorrowed()) {
+        m_source = source;  // a copy holds a reference of its own
+    } else {
+        m_source = std::move(source);
+    }
 }
 
 void CFxAssignGroupEx::CompactIfWasteful() {

@@ -143,11 +143,18 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     int ToRevolver(CRevolver& out, const CFxKeyTable* table = nullptr,
                    const CFxKeyFilter* filter = nullptr) const;
     int FromRevolver(const CRevolver& in, const CFxKeyTable* table = nullptr);
+    // The same, keeping the given buffer rather than a reference to it.
+    int FromRevolver(CRevolver&& in, const CFxKeyTable* table = nullptr);
     // Reads in as FromRevolver does, with the same result, but hands every
     // entry to visit in the order the bytes hold them, repeated keys
     // included, and stores nothing: for records too large to hold twice.
     static int VisitEncoded(const CRevolver& in, const CFxEntryVisitor& visit,
                             const CFxKeyTable* table = nullptr);
+    // The bytes values of count keys of an encoded record, as FromRevolver
+    // and FindBytes would give them, without building the tree: found[i]
+    // tells whether keys[i] has one. The result is FromRevolver's.
+    static int FindEncodedBytes(const CRevolver& in, const std::string_view* keys, size_t count,
+                                CRevolver* values, bool* found);
     int SaveTreeToFile(const std::string& path) const;
     int LoadTreeFromFile(const std::string& path);
 
@@ -180,6 +187,9 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
                                  CFxAssignEntry::Kind kind);
     void SetDecodedText(CFxAssignEntry& entry, std::string_view text);
     void UseSource(const CRevolver& source);
+    void UseSource(CRevolver&& source);
+    void ForgetBorrowedTexts();
+    int DecodeSource(const CFxKeyTable* table);
     void Append(std::string_view key, bool keyInSource, uint32_t hash, CFxAssignEntry::Kind kind);
     // Adds (sign 1) or takes back (-1) an entry's share of the encoded size;
     // taken back before its value changes, added again after.

@@ -116,3 +116,50 @@ TEST(SharedBytes, ManyKeysRewrittenAndRemovedStayFindable) {
 }
 
 }  // namespace
+
+namespace {
+
+// One entry's encoding; records with repeated keys are these put together.
+std::string EntryBytes(const char* key, int kind, const char* value) {
+    CFxAssignGroupEx tree;
+    if (kind == 0) {
+        tree.SetInt(key, 7);
+    } else if (kind == 1) {
+        tree.SetString(key, value);
+    } else {
+        tree.SetBytes(key, CRevolver::FromBytes(value));
+    }
+    CRevolver bytes;
+    tree.ToRevolver(bytes);
+    return bytes.ToString();
+}
+
+TEST(SharedBytes, FindingEncodedBytesAgreesWithDecoding) {
+    const std::string records[] = {
+        EntryBytes("ca", 2, "x") + EntryBytes("ua", 2, "u") + EntryBytes("ca", 2, "y"),
+        EntryBytes("ca", 0, "") + EntryBytes("ca", 2, "x") + EntryBytes("ua", 2, ""),
+        EntryBytes("ca", 2, "x") + EntryBytes("ca", 1, "t") + EntryBytes("zz", 2, "z"),
+        EntryBytes("ua", 2, "u") + std::string("\x02\x02"
+                                               "ca\xFF",
+                                               5),
+        std::string(),
+    };
+    constexpr std::string_view kKeys[] = {"ca", "ua"};
+    for (const std::string& record : records) {
+        const CRevolver in = CRevolver::FromBytes(record);
+        CFxAssignGroupEx tree;
+        const int decoded = tree.FromRevolver(in);
+        CRevolver values[2];
+        bool found[2] = {};
+        EXPECT_EQ(CFxAssignGroupEx::FindEncodedBytes(in, kKeys, 2, values, found), decoded);
+        for (int i = 0; i < 2; ++i) {
+            const CRevolver* expected = tree.FindBytes(kKeys[i]);
+            ASSERT_EQ(found[i], expected != nullptr) << i;
+            if (expected != nullptr) {
+                EXPECT_EQ(values[i], *expected);
+            }
+        }
+    }
+}
+
+}  // namespace
