@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <unordered_set>
 
 #include "editor/command/text_layout.h"
 #include "editor/document/object_selection.h"
@@ -108,10 +109,26 @@ int CVylObjectGroup::Delete(int32_t uid) {
     return 1;
 }
 
+// One pass over the stacking order, however many objects go: deleting them
+// one by one would renumber the order once for each.
 void CVylObjectGroup::DeleteMulti(const VyUidSet& uids) {
+    std::unordered_set<int32_t> removed;
+    size_t first = m_zOrder.size();
     for (int32_t uid : uids) {
-        Delete(uid);
+        if (m_objects.erase(uid) == 0) {
+            continue;
+        }
+        if (const std::optional<size_t> position = ZPosition(uid)) {
+            first = std::min(first, *position);
+            m_zPosition.erase(uid);
+            removed.insert(uid);
+        }
     }
+    if (removed.empty()) {
+        return;
+    }
+    std::erase_if(m_zOrder, [&](int32_t uid) { return removed.count(uid) != 0; });
+    ReindexFrom(first);
 }
 
 int32_t CVylObjectGroup::ChiefUid() const {

@@ -215,3 +215,26 @@ TEST(ObjectGroup, LinkerStoreFollowsItsPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+// Deleting some of many objects keeps the rest in order, each at its place.
+TEST(ObjectGroup, DeletingManyKeepsTheRestInOrder) {
+    CVylObjectGroup group;
+    for (int32_t uid = 0; uid < 20; ++uid) {
+        group.InsertOnTop(uid, MakeObject(uid, kObjBox, 0, 0, 1, 1));
+    }
+    group.DeleteMulti({0, 3, 4, 19, 42});
+    const std::vector<int32_t> order = group.GetZOrderList();
+    ASSERT_EQ(order.size(), 16u);
+    EXPECT_EQ(order.front(), 1);
+    EXPECT_EQ(order.back(), 18);
+    for (size_t i = 0; i + 1 < order.size(); ++i) {
+        EXPECT_EQ(group.GetNextZOrderUid(order[i], false), order[i + 1]);
+    }
+    EXPECT_EQ(group.GetByObjUid(3), nullptr);
+    ASSERT_TRUE(group.Delete(10));
+    EXPECT_EQ(group.GetNextZOrderUid(9, false), 11);
+}
+
+}  // namespace
