@@ -42,7 +42,10 @@ class CFxAssignEntry {
 
   private:
     friend class CFxAssignGroupEx;
-    friend class CFxTreeDecoder;
+
+    size_t OwnedBytes() const {
+        return size_t{m_keyOwned ? m_keyLength : 0} + (m_textOwned ? m_textLength : 0);
+    }
 
     // Lengths are 32-bit so that an entry fills one cache line; the tree
     // refuses longer keys and texts.
@@ -56,10 +59,6 @@ class CFxAssignEntry {
     // are read in place from the bytes the tree was decoded from.
     bool m_keyOwned = true;
     bool m_textOwned = false;
-
-    size_t OwnedBytes() const {
-        return size_t{m_keyOwned ? m_keyLength : 0} + (m_textOwned ? m_textLength : 0);
-    }
     int32_t m_integer = 0;
     CRevolver m_bytes;
 };
