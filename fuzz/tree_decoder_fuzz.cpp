@@ -21,17 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Visiting the entries gives what decoding them gives.
     CFxAssignGroupEx visited;
     const int walked = CFxAssignGroupEx::VisitEncoded(
-        in,
-        [&](const CFxEntryView& entry) {
-            if (entry.kind == CFxAssignEntry::kInteger) {
-                visited.SetInt(entry.key, entry.integer);
-            } else if (entry.kind == CFxAssignEntry::kText) {
-                visited.SetString(entry.key, entry.text);
-            } else {
-                visited.SetBytes(entry.key, in.Slice(entry.offset, entry.size));
-            }
-        },
-        keys);
+        in, [&](const CFxEntryView& entry) { visited.SetFromView(entry, in); }, keys);
     CRevolver fromTree;
     CRevolver fromVisit;
     if (walked != decoded || tree.ToRevolver(fromTree) != visited.ToRevolver(fromVisit) ||

@@ -10,20 +10,6 @@ bool LooksLikeActionKey(std::string_view key) {
            key.find_first_not_of("0123456789", 1) == std::string_view::npos;
 }
 
-void Store(CFxAssignGroupEx& tree, const CFxEntryView& entry, const CRevolver& bytes) {
-    switch (entry.kind) {
-        case CFxAssignEntry::kInteger:
-            tree.SetInt(entry.key, entry.integer);
-            break;
-        case CFxAssignEntry::kText:
-            tree.SetString(entry.key, entry.text);
-            break;
-        default:
-            tree.SetBytes(entry.key, bytes.Slice(entry.offset, entry.size));
-            break;
-    }
-}
-
 // Every entry but the actions, which must follow one another from "a0" on.
 struct Scan {
     CFxAssignGroupEx rest;
@@ -41,7 +27,7 @@ void ScanRecord(const CRevolver& bytes, Scan& scan) {
         if (LooksLikeActionKey(entry.key)) {
             scan.inOrder = false;
         }
-        Store(scan.rest, entry, bytes);
+        scan.rest.SetFromView(entry, bytes);
     });
 }
 

@@ -70,13 +70,12 @@ namespace {
 // where a file has them elsewhere.
 template <typename Take>
 bool ForEachAction(const CFxAssignGroupEx& tree, int32_t count, Take&& take) {
-    auto next = tree.begin();
+    const std::string first = ActionKey(0);
+    auto next = std::find_if(tree.begin(), tree.end(),
+                             [&](const CFxAssignEntry& entry) { return entry.Key() == first; });
     for (int32_t i = 0; i < count; ++i) {
         const std::string key = ActionKey(static_cast<size_t>(i));
         const CFxAssignEntry* entry = nullptr;
-        while (next != tree.end() && next->Key() != key && i == 0) {
-            ++next;
-        }
         if (next != tree.end() && next->Key() == key) {
             entry = &*next++;
         } else {

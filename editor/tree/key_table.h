@@ -9,6 +9,13 @@
 #include <string_view>
 #include <unordered_map>
 
+// Hashes keys as strings or views alike, so that a lookup by view makes no
+// string.
+struct CFxKeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+};
+
 class CFxKeyTable {
   public:
     void Add(std::string_view name, uint16_t index);
@@ -16,12 +23,6 @@ class CFxKeyTable {
     const std::string* NameOf(uint16_t index) const;
 
   private:
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>{}(name);
-        }
-    };
-    std::unordered_map<std::string, uint16_t, NameHash, std::equal_to<>> m_byName;
+    std::unordered_map<std::string, uint16_t, CFxKeyHash, std::equal_to<>> m_byName;
     std::unordered_map<uint16_t, std::string> m_byIndex;
 };

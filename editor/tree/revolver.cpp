@@ -74,16 +74,13 @@ CRevolver CRevolver::Borrow(int32_t offset, int32_t count) const {
     return slice;
 }
 
+// A borrowed range that takes a reference of its own.
 CRevolver CRevolver::Slice(int32_t offset, int32_t count) const {
-    CRevolver slice;
-    if (offset < 0 || count <= 0 || offset > m_length || m_length - offset < count) {
-        return slice;
+    CRevolver slice = Borrow(offset, count);
+    if (slice.m_block != nullptr) {
+        m_block->refs.fetch_add(1, std::memory_order_relaxed);
+        slice.m_step = slice.Step();
     }
-    m_block->refs.fetch_add(1, std::memory_order_relaxed);
-    slice.m_block = m_block;
-    slice.m_offset = m_offset + offset;
-    slice.m_capacity = slice.m_length = count;
-    slice.m_step = std::max(1, count / 4);
     return slice;
 }
 

@@ -150,7 +150,7 @@ namespace {
 // Hands each entry to a visitor as it is read, nothing stored.
 class VisitSink {
   public:
-    VisitSink(const CFxEntryVisitor& visit) : m_visit(visit) {}
+    explicit VisitSink(const CFxEntryVisitor& visit) : m_visit(visit) {}
 
     void Integer(std::string_view key, bool, int32_t value) {
         m_visit({key, CFxAssignEntry::kInteger, value, {}, 0, 0});
@@ -168,6 +168,10 @@ class VisitSink {
     const CFxEntryVisitor& m_visit;
 };
 
+// Reads the entries one by one into a sink, texts cut at their first zero
+// byte. The result is 1 when the input ends cleanly or is cut short inside a
+// key or a text, 0 when it is malformed; what was read before a fault stays
+// read.
 template <typename Sink>
 class EntryReader {
   public:
@@ -393,6 +397,20 @@ int CFxAssignGroupEx::VisitEncoded(const CRevolver& in, const CFxEntryVisitor& v
     }
     VisitSink sink(visit);
     return EntryReader<VisitSink>(in.View(), table, sink).Run();
+}
+
+void CFxAssignGroupEx::SetFromView(const CFxEntryView& entry, const CRevolver& in) {
+    switch (entry.kind) {
+        case CFxAssignEntry::kInteger:
+            SetInt(entry.key, entry.integer);
+            break;
+        case CFxAssignEntry::kText:
+            SetString(entry.key, entry.text);
+            break;
+        default:
+            SetBytes(entry.key, in.Slice(entry.offset, entry.size));
+            break;
+    }
 }
 
 int CFxAssignGroupEx::FindEncodedBytes(const CRevolver& in, const std::string_view* keys,

@@ -10,10 +10,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include "editor/tree/key_table.h"
 #include "editor/tree/revolver.h"
 #include "editor/tree/text_arena.h"
-
-class CFxKeyTable;
 
 // One key's value. The kind is fixed by the setter that created the entry.
 // Keys and texts are stored by the tree that holds the entry.
@@ -61,11 +60,6 @@ class CFxAssignEntry {
     bool m_textOwned = false;
     int32_t m_integer = 0;
     CRevolver m_bytes;
-};
-
-struct CFxKeyHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
 };
 
 // Key names that an encode writes; an absent filter writes every key.
@@ -149,6 +143,8 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     // included, and stores nothing: for records too large to hold twice.
     static int VisitEncoded(const CRevolver& in, const CFxEntryVisitor& visit,
                             const CFxKeyTable* table = nullptr);
+    // Sets an entry that VisitEncoded met in in, as decoding would.
+    void SetFromView(const CFxEntryView& entry, const CRevolver& in);
     // The bytes values of count keys of an encoded record, as FromRevolver
     // and FindBytes would give them, without building the tree: found[i]
     // tells whether keys[i] has one. The result is FromRevolver's.
