@@ -8,24 +8,17 @@
 
 #include "editor/tree/atomic_file.h"
 
-// The stored bytes follow the header in one allocation; every buffer that
-// shows them holds one reference.
-struct CRevolver::Block {
-    std::atomic<int32_t> refs{1};
+CRevolver::Block* CRevolver::Block::Allocate(int32_t size) {
+    void* memory = ::operator new(sizeof(Block) + static_cast<size_t>(size));
+    return new (memory) Block;
+}
 
-    uint8_t* Bytes() { return reinterpret_cast<uint8_t*>(this + 1); }
-
-    static Block* Allocate(int32_t size) {
-        void* memory = ::operator new(sizeof(Block) + static_cast<size_t>(size));
-        return new (memory) Block;
+void CRevolver::Block::Unref(Block* block) {
+    if (block != nullptr && block->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        block->~Block();
+        ::operator delete(block);
     }
-    static void Unref(Block* block) {
-        if (block != nullptr && block->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-            block->~Block();
-            ::operator delete(block);
-        }
-    }
-};
+}
 
 CRevolver::CRevolver(const CRevolver& other) {
     *this = other;
@@ -44,34 +37,9 @@ void CRevolver::Adopt(Block* block) {
     m_block = block;
 }
 
-void CRevolver::Release() {
-    if (!IsBorrowed()) {
-        Block::Unref(m_block);
-    }
-    m_block = nullptr;
-    m_offset = 0;
-    m_step = Step();
-}
-
-uint8_t* CRevolver::Data() const {
-    return m_block == nullptr ? nullptr : m_block->Bytes() + m_offset;
-}
-
 bool CRevolver::IsSole() const {
     return m_block != nullptr && !IsBorrowed() &&
            m_block->refs.load(std::memory_order_acquire) == 1;
-}
-
-CRevolver CRevolver::Borrow(int32_t offset, int32_t count) const {
-    CRevolver slice;
-    if (offset < 0 || count <= 0 || offset > m_length || m_length - offset < count) {
-        return slice;
-    }
-    slice.m_block = m_block;
-    slice.m_offset = m_offset + offset;
-    slice.m_capacity = slice.m_length = count;
-    slice.m_step = -std::max(1, count / 4);
-    return slice;
 }
 
 // A borrowed range that takes a reference of its own.
@@ -95,10 +63,6 @@ CRevolver CRevolver::FromBytes(std::string_view bytes) {
 
 int32_t CRevolver::ToLength(size_t size) {
     return size > static_cast<size_t>(INT32_MAX) ? -1 : static_cast<int32_t>(size);
-}
-
-bool CRevolver::IsValid() const {
-    return m_length >= 0 && m_length <= m_capacity;
 }
 
 int CRevolver::Reserve(int32_t capacity, int32_t step) {
@@ -208,13 +172,6 @@ int CRevolver::Read(int32_t* cursor, void* dst, int32_t count) const {
     }
     *cursor += count;
     return 1;
-}
-
-std::string_view CRevolver::View() const {
-    if (!IsValid() || m_length == 0) {
-        return {};
-    }
-    return {reinterpret_cast<const char*>(Data()), static_cast<size_t>(m_length)};
 }
 
 int CRevolver::WriteTo(std::FILE* file, bool append) const {

@@ -6,6 +6,7 @@
 
 #include "editor/vyedit_export.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -69,10 +70,15 @@ class VYEDIT_EXPORT CRevolver {
     int32_t GetLength() const { return m_length; }
     int32_t GetCapacity() const { return m_capacity; }
     int32_t GetGrowthStep() const { return Step(); }
-    bool IsValid() const;
+    bool IsValid() const { return m_length >= 0 && m_length <= m_capacity; }
 
     // Direct read access to the stored bytes (empty view for an invalid buffer).
-    std::string_view View() const;
+    std::string_view View() const {
+        if (!IsValid() || m_length == 0) {
+            return {};
+        }
+        return {reinterpret_cast<const char*>(Data()), static_cast<size_t>(m_length)};
+    }
     std::string ToString() const { return std::string(View()); }
     bool operator==(const CRevolver& other) const { return View() == other.View(); }
 
@@ -82,13 +88,31 @@ class VYEDIT_EXPORT CRevolver {
     int LoadFromFile(const std::string& path);
 
   private:
-    struct Block;
+    // The stored bytes follow the header in one allocation; every buffer
+    // that shows them holds one reference.
+    struct Block {
+        std::atomic<int32_t> refs{1};
+
+        uint8_t* Bytes() { return reinterpret_cast<uint8_t*>(this + 1); }
+        static Block* Allocate(int32_t size);
+        static void Unref(Block* block);
+    };
     friend class CFxAssignGroupEx;
 
     // A slice that holds no reference: only for a value tree's entries,
     // which the tree's own reference to the whole buffer keeps alive. Its
     // growth step is kept negative to mark it.
-    CRevolver Borrow(int32_t offset, int32_t count) const;
+    CRevolver Borrow(int32_t offset, int32_t count) const {
+        CRevolver slice;
+        if (offset < 0 || count <= 0 || offset > m_length || m_length - offset < count) {
+            return slice;
+        }
+        slice.m_block = m_block;
+        slice.m_offset = m_offset + offset;
+        slice.m_capacity = slice.m_length = count;
+        slice.m_step = -(count / 4 > 1 ? count / 4 : 1);
+        return slice;
+    }
     bool IsBorrowed() const { return m_step < 0; }
     int32_t Step() const { return m_step < 0 ? -m_step : m_step; }
 
@@ -96,8 +120,15 @@ class VYEDIT_EXPORT CRevolver {
     int Grow(int32_t len, Block** old);
     bool IsSole() const;
     void Adopt(Block* block);
-    uint8_t* Data() const;
-    void Release();
+    uint8_t* Data() const { return m_block == nullptr ? nullptr : m_block->Bytes() + m_offset; }
+    void Release() {
+        if (!IsBorrowed()) {
+            Block::Unref(m_block);
+        }
+        m_block = nullptr;
+        m_offset = 0;
+        m_step = Step();
+    }
 
     Block* m_block = nullptr;
     int32_t m_offset = 0;    // of this buffer's first byte inside m_block

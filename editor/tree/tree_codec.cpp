@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <optional>
 
 #include "editor/tree/field_format.h"
 #include "editor/tree/key_table.h"
+#include "editor/tree/short_keys.h"
 #include "editor/tree/value_tree.h"
 
 using namespace vy_field;
@@ -168,6 +168,54 @@ class VisitSink {
     const CFxEntryVisitor& m_visit;
 };
 
+// Takes the bytes values of a few keys as a decode would find them: a key's
+// first entry fixes its kind, its last bytes value is the one kept.
+class FindSink {
+  public:
+    static constexpr size_t kMaxKeys = 8;
+
+    FindSink(const CRevolver& in, const std::string_view* keys, size_t count, CRevolver* values,
+             bool* found)
+        : m_in(in), m_keys(keys), m_count(count), m_values(values), m_found(found) {
+        for (size_t i = 0; i < count; ++i) {
+            m_values[i] = CRevolver();
+            m_found[i] = false;
+        }
+    }
+
+    void Integer(std::string_view key, bool, int32_t) { Meet(key, false, 0, 0); }
+    void Text(std::string_view key, bool, std::string_view) { Meet(key, false, 0, 0); }
+    void Bytes(std::string_view key, bool, int32_t offset, int32_t size) {
+        Meet(key, true, offset, size);
+    }
+    bool IsFull() const { return false; }
+    void Flush(size_t) {}
+
+  private:
+    void Meet(std::string_view key, bool isBytes, int32_t offset, int32_t size) {
+        for (size_t i = 0; i < m_count; ++i) {
+            if (!vy_keys::SameKey(key, m_keys[i])) {
+                continue;
+            }
+            const uint8_t bit = static_cast<uint8_t>(1U << i);
+            if ((m_seen & bit) == 0) {
+                m_seen |= bit;
+                m_found[i] = isBytes;
+            }
+            if (isBytes && m_found[i]) {
+                m_values[i] = m_in.Slice(offset, size);
+            }
+        }
+    }
+
+    const CRevolver& m_in;
+    const std::string_view* m_keys;
+    size_t m_count;
+    CRevolver* m_values;
+    bool* m_found;
+    uint8_t m_seen = 0;
+};
+
 // Reads the entries one by one into a sink, texts cut at their first zero
 // byte. The result is 1 when the input ends cleanly or is cut short inside a
 // key or a text, 0 when it is malformed; what was read before a fault stays
@@ -176,136 +224,138 @@ template <typename Sink>
 class EntryReader {
   public:
     EntryReader(std::string_view bytes, const CFxKeyTable* table, Sink& sink)
-        : m_bytes(bytes), m_table(table), m_sink(sink) {}
+        : m_data(reinterpret_cast<const uint8_t*>(bytes.data())),
+          m_size(bytes.size()),
+          m_table(table),
+          m_sink(sink) {}
 
     int Run() {
-        for (;;) {
-            uint8_t flag = 0;
-            if (!Take(&flag, 1)) {
-                return 1;
-            }
+        while (m_cursor != m_size) {
+            const uint8_t flag = m_data[m_cursor++];
             std::string_view key;
-            const std::optional<int> keyStop = ReadKey(flag, &key);
-            if (keyStop) {
-                return *keyStop;
+            int stop = ReadKey(flag, &key);
+            if (stop != kGoOn) {
+                return stop;
             }
             if ((flag & kFlagExtension) && !SkipExtension()) {
                 return 0;
             }
-            const std::optional<int> valueStop =
-                (flag & kFlagInteger) ? ReadInteger(flag, key) : ReadSized(flag, key);
-            if (valueStop) {
-                return *valueStop;
+            stop = (flag & kFlagInteger) ? ReadInteger(flag, key) : ReadSized(flag, key);
+            if (stop != kGoOn) {
+                return stop;
             }
             if (m_sink.IsFull()) {
                 m_sink.Flush(m_cursor);
             }
         }
+        return 1;
     }
 
   private:
-    bool Take(void* dst, size_t count) {
-        if (Remaining() < count) {
-            return false;
-        }
-        std::memcpy(dst, m_bytes.data() + m_cursor, count);
-        m_cursor += count;
-        return true;
+    // What a step returns when the read goes on; otherwise its result.
+    static constexpr int kGoOn = -1;
+
+    std::string_view Chars(size_t length) const {
+        return {reinterpret_cast<const char*>(m_data + m_cursor), length};
     }
 
-    std::optional<int> ReadKey(uint8_t flag, std::string_view* key) {
+    uint32_t Word(size_t at) const {
+        return m_data[at] | m_data[at + 1] << 8 | m_data[at + 2] << 16 |
+               static_cast<uint32_t>(m_data[at + 3]) << 24;
+    }
+
+    int ReadKey(uint8_t flag, std::string_view* key) {
         if (flag & kFlagIndexKey) {
             if (m_table == nullptr) {
                 return 0;
             }
-            uint8_t raw[2];
-            if (!Take(raw, 2)) {
+            if (Remaining() < 2) {
                 return 1;
             }
-            const std::string* name = m_table->NameOf(static_cast<uint16_t>(raw[0] | raw[1] << 8));
+            const auto index = static_cast<uint16_t>(m_data[m_cursor] | m_data[m_cursor + 1] << 8);
+            m_cursor += 2;
+            const std::string* name = m_table->NameOf(index);
             if (name == nullptr) {
                 return 0;
             }
             *key = UpToZero(*name);
             m_keyInSource = false;
         } else {
-            uint8_t length = 0;
-            if (!Take(&length, 1) || Remaining() < length) {
+            if (Remaining() < 1) {
                 return 1;
             }
-            *key = UpToZero(m_bytes.substr(m_cursor, length));
+            const size_t length = m_data[m_cursor++];
+            if (Remaining() < length) {
+                return 1;
+            }
+            *key = UpToZero(Chars(length));
             m_keyInSource = true;
             m_cursor += length;
         }
-        if (key->empty()) {
-            return 0;
-        }
-        return std::nullopt;
+        return key->empty() ? 0 : kGoOn;
     }
 
     bool SkipExtension() {
         for (int count = 1;; ++count) {
-            uint8_t byte = 0;
-            if (count > kMaxExtensionBytes || !Take(&byte, 1)) {
+            if (count > kMaxExtensionBytes || Remaining() < 1) {
                 return false;
             }
-            if (!(byte & 0x80)) {
+            if (!(m_data[m_cursor++] & 0x80)) {
                 return true;
             }
         }
     }
 
-    std::optional<int> ReadInteger(uint8_t flag, std::string_view key) {
+    int ReadInteger(uint8_t flag, std::string_view key) {
         switch (flag & 0x03) {
             case 2:
                 return 0;
             case 3: {
-                uint8_t raw[4];
-                if (!Take(raw, 4)) {
+                if (Remaining() < 4) {
                     return 0;
                 }
-                const uint32_t value =
-                    raw[0] | raw[1] << 8 | raw[2] << 16 | static_cast<uint32_t>(raw[3]) << 24;
+                const uint32_t value = Word(m_cursor);
+                m_cursor += 4;
                 m_sink.Integer(key, m_keyInSource, static_cast<int32_t>(value));
-                return std::nullopt;
+                return kGoOn;
             }
             default:
-                return std::nullopt;
+                return kGoOn;
         }
     }
 
-    std::optional<int> ReadSized(uint8_t flag, std::string_view key) {
+    int ReadSized(uint8_t flag, std::string_view key) {
         size_t length = 0;
         if (flag & kFlagLongLength) {
-            uint8_t raw[4];
-            if (!Take(raw, 4)) {
+            if (Remaining() < 4) {
                 return 1;
             }
-            length = raw[0] | raw[1] << 8 | raw[2] << 16 | static_cast<size_t>(raw[3]) << 24;
+            length = Word(m_cursor);
+            m_cursor += 4;
         } else {
-            uint8_t raw = 0;
-            if (!Take(&raw, 1)) {
+            if (Remaining() < 1) {
                 return 1;
             }
-            length = raw;
+            length = m_data[m_cursor++];
         }
         // The remaining length is checked before anything is stored.
         if (length > Remaining()) {
             return (flag & kFlagText) ? 1 : 0;
         }
         if (flag & kFlagText) {
-            m_sink.Text(key, m_keyInSource, UpToZero(m_bytes.substr(m_cursor, length)));
+            m_sink.Text(key, m_keyInSource, UpToZero(Chars(length)));
         } else {
             m_sink.Bytes(key, m_keyInSource, static_cast<int32_t>(m_cursor),
                          static_cast<int32_t>(length));
         }
         m_cursor += length;
-        return std::nullopt;
+        return kGoOn;
     }
 
-    size_t Remaining() const { return m_bytes.size() - m_cursor; }
+    size_t Remaining() const { return m_size - m_cursor; }
 
-    std::string_view m_bytes;
+    const uint8_t* m_data;
+    size_t m_size;
     const CFxKeyTable* m_table;
     Sink& m_sink;
     size_t m_cursor = 0;
@@ -415,33 +465,8 @@ void CFxAssignGroupEx::SetFromView(const CFxEntryView& entry, const CRevolver& i
 
 int CFxAssignGroupEx::FindEncodedBytes(const CRevolver& in, const std::string_view* keys,
                                        size_t count, CRevolver* values, bool* found) {
-    // As a decode: a key's first entry fixes its kind, its last bytes value
-    // is the one kept.
-    constexpr size_t kMaxKeys = 8;
-    bool seen[kMaxKeys] = {};
-    int32_t offsets[kMaxKeys] = {};
-    int32_t sizes[kMaxKeys] = {};
-    count = std::min(count, kMaxKeys);
-    std::fill(found, found + count, false);
-    const int result = VisitEncoded(in, [&](const CFxEntryView& entry) {
-        for (size_t i = 0; i < count; ++i) {
-            if (entry.key != keys[i]) {
-                continue;
-            }
-            if (!seen[i]) {
-                seen[i] = true;
-                found[i] = entry.kind == CFxAssignEntry::kBytes;
-            }
-            if (entry.kind == CFxAssignEntry::kBytes) {
-                offsets[i] = entry.offset;
-                sizes[i] = entry.size;
-            }
-        }
-    });
-    for (size_t i = 0; i < count; ++i) {
-        values[i] = found[i] ? in.Slice(offsets[i], sizes[i]) : CRevolver();
-    }
-    return result;
+    FindSink sink(in, keys, std::min(count, FindSink::kMaxKeys), values, found);
+    return in.IsValid() ? EntryReader<FindSink>(in.View(), nullptr, sink).Run() : 0;
 }
 
 int CFxAssignGroupEx::SaveTreeToFile(const std::string& path) const {

@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "editor/tree/block_cache.h"
 #include "editor/tree/key_table.h"
 #include "editor/tree/revolver.h"
 #include "editor/tree/text_arena.h"
@@ -198,7 +199,7 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     // Most records hold a handful of keys, searched fastest in one contiguous
     // block; an open-addressing index of entry positions + 1 is kept only
     // once a tree grows beyond that.
-    std::vector<CFxAssignEntry> m_entries;
+    std::vector<CFxAssignEntry, CFxBlockAllocator<CFxAssignEntry>> m_entries;
     std::vector<uint32_t> m_slots;
     uint64_t m_bloom = 0;  // while there is no index: a bit for each key's hash
     CFxTextArena m_texts;
