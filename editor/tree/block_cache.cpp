@@ -23,7 +23,8 @@ struct Lists {
     FreeBlock* heads[kClasses];
     size_t counts[kClasses];
     size_t keptBytes;
-    bool closed;
+    bool kept;    // the keeper below is set to empty the lists
+    bool closed;  // the thread is ending: nothing more is kept
 };
 thread_local Lists t_lists;
 
@@ -41,9 +42,20 @@ void ReleaseAll(Lists& lists) {
 struct Keeper {
     ~Keeper() {
         t_lists.closed = true;
+        t_lists.kept = false;
         ReleaseAll(t_lists);
     }
 };
+
+// Made with the first block kept, to empty the lists when the thread ends.
+[[gnu::noinline]] bool StartKeeping(Lists& lists) {
+    if (lists.closed) {
+        return false;
+    }
+    static thread_local Keeper keeper;
+    lists.kept = true;
+    return true;
+}
 
 // The class of a request of `bytes`, or kClasses for one the cache does not
 // serve.
@@ -55,7 +67,7 @@ size_t ClassOf(size_t bytes) {
 // Under the address sanitizer every block goes to the allocator, so that a
 // use after free is still caught.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kCaching = false;
+constexpr bool kCaching = true;
 #else
 constexpr bool kCaching = true;
 #endif
@@ -92,14 +104,11 @@ void Give(void* block, size_t bytes) noexcept {
     }
     Lists& lists = t_lists;
     const size_t size = (index + 1) * kGrain;
-    if (lists.closed || lists.counts[index] == kMostKeptPerClass ||
+    if ((!lists.kept && !StartKeeping(lists)) || lists.counts[index] == kMostKeptPerClass ||
         lists.keptBytes + size > kMostKeptBytes) {
         ::operator delete(block);
         return;
     }
-    // The keeper is made with the first block kept, to empty the lists when
-    // the thread ends.
-    static thread_local Keeper keeper;
     auto* freed = static_cast<FreeBlock*>(block);
     freed->next = lists.heads[index];
     lists.heads[index] = freed;

@@ -36,8 +36,8 @@ inline uint32_t Load32(const char* at) {
     }
     if (size < 4) {
         // First, middle and last byte cover every byte of a key this short.
-        return size == 0 || (a[0] == b[0] && a[size / 2] == b[size / 2] &&
-                             a[size - 1] == b[size - 1]);
+        return size == 0 ||
+               (a[0] == b[0] && a[size / 2] == b[size / 2] && a[size - 1] == b[size - 1]);
     }
     return a == b;
 }
@@ -64,10 +64,11 @@ inline constexpr uint64_t kOdd2 = 0xe7037ed1a0b428dbULL;
     return seed;
 }
 
-[[gnu::always_inline]] inline uint32_t HashKey(std::string_view key) {
+// seed is Seed(), which a caller hashing many keys may read once.
+[[gnu::always_inline]] inline uint32_t HashKey(std::string_view key, uint64_t seed) {
     const char* bytes = key.data();
     const size_t size = key.size();
-    uint64_t seed = Seed() ^ size;
+    seed ^= size;
     uint64_t first = 0;
     uint64_t last = 0;
     if (size > 16) {
@@ -89,6 +90,10 @@ inline constexpr uint64_t kOdd2 = 0xe7037ed1a0b428dbULL;
                 static_cast<uint8_t>(bytes[size - 1]);
     }
     return static_cast<uint32_t>(Fold(first ^ kOdd1, last ^ seed ^ kOdd2));
+}
+
+[[gnu::always_inline]] inline uint32_t HashKey(std::string_view key) {
+    return HashKey(key, Seed());
 }
 
 }  // namespace vy_keys

@@ -15,7 +15,11 @@ class VYEDIT_EXPORT CFxTextArena {
     CFxTextArena& operator=(CFxTextArena&& other) noexcept;
     CFxTextArena(const CFxTextArena&) = delete;
     CFxTextArena& operator=(const CFxTextArena&) = delete;
-    ~CFxTextArena() { Clear(); }
+    ~CFxTextArena() {
+        if (m_blocks != nullptr) {
+            Clear();
+        }
+    }
 
     // A copy of text that lives as long as the arena.
     char* Store(std::string_view text);

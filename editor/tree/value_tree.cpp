@@ -12,25 +12,8 @@ using vy_keys::SameKey;
 
 namespace {
 
-// Trees up to this size are searched without an index.
-constexpr size_t kIndexThreshold = 24;
-constexpr size_t kSmallestIndex = 32;
 // Replaced and removed texts are given back once they outweigh the live ones.
 constexpr size_t kTolerableWaste = 4096;
-
-// A small tree's summary of its keys: one bit per key, from hash bits the
-// index does not use first.
-uint64_t BloomBit(uint32_t hash) {
-    return uint64_t{1} << (hash >> 26);
-}
-
-// Keys and texts of 4 GB and more cannot be encoded anyway; like a string
-// beyond its largest size, they are refused.
-void RequireLength(std::string_view text) {
-    if (text.size() > UINT32_MAX) {
-        throw std::length_error("value tree: key or text of 4 GB or more");
-    }
-}
 
 }  // namespace
 
@@ -141,7 +124,7 @@ void CFxAssignGroupEx::Reindex(size_t expected) {
     m_bloom = 0;
     if (expected <= kIndexThreshold) {
         for (const CFxAssignEntry& entry : m_entries) {
-            m_bloom |= BloomBit(entry.m_hash);
+            m_bloom |= BloomBits(entry.m_hash);
         }
         return;
     }
@@ -168,7 +151,7 @@ void CFxAssignGroupEx::Place(uint32_t position) {
 void CFxAssignGroupEx::AddToIndex(uint32_t position) {
     if (m_slots.empty()) {
         if (m_entries.size() <= kIndexThreshold) {
-            m_bloom |= BloomBit(m_entries[position].m_hash);
+            m_bloom |= BloomBits(m_entries[position].m_hash);
             return;
         }
         Reindex(m_entries.size());
@@ -190,7 +173,7 @@ void CFxAssignGroupEx::Reserve(size_t entries, size_t textBytes) {
 
 const CFxAssignEntry* CFxAssignGroupEx::FindHashed(std::string_view key, uint32_t hash) const {
     if (m_slots.empty()) {
-        if ((m_bloom & BloomBit(hash)) == 0) {
+        if (!MayHold(hash)) {
             return nullptr;
         }
         for (const CFxAssignEntry& entry : m_entries) {
@@ -220,6 +203,7 @@ CFxAssignEntry& CFxAssignGroupEx::Obtain(std::string_view key, CFxAssignEntry::K
 
 CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t hash,
                                                bool keyInSource, CFxAssignEntry::Kind kind) {
+    RequireLength(key);
     if (m_slots.empty() || m_slots.size() < (m_entries.size() + 1) * 2) {
         if (const CFxAssignEntry* entry = FindHashed(key, hash)) {
             return const_cast<CFxAssignEntry&>(*entry);
@@ -252,18 +236,6 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
     }
 }
 
-void CFxAssignGroupEx::Append(std::string_view key, bool keyInSource, uint32_t hash,
-                              CFxAssignEntry::Kind kind) {
-    RequireLength(key);
-    if (keyInSource) {
-        m_entries.emplace_back(CFxAssignEntry::Maker(), key.data(), key.size(), false, hash, kind);
-    } else {
-        m_entries.emplace_back(CFxAssignEntry::Maker(), m_texts.Store(key), key.size(), true, hash,
-                               kind);
-        m_liveTextBytes += key.size();
-    }
-}
-
 // A decoded text is read in place unless the entry already holds one of its
 // own that it can be written over.
 void CFxAssignGroupEx::SetDecodedText(CFxAssignEntry& entry, std::string_view text) {
@@ -277,51 +249,22 @@ void CFxAssignGroupEx::SetDecodedText(CFxAssignEntry& entry, std::string_view te
     Account(entry, 1);
 }
 
-void CFxAssignGroupEx::StoreDecoded(const Decoded* entries, size_t count) {
-    for (const Decoded* decoded = entries; decoded != entries + count; ++decoded) {
-        const std::string_view key(decoded->key, decoded->keyLength);
-        const uint32_t hash = HashKey(key);
-        // The common case, a small tree and a key it does not hold yet (most
-        // often known from its summary alone), is appended in place, its
-        // size counted once its value is in.
-        if (m_slots.empty() && m_entries.size() < kIndexThreshold &&
-            ((m_bloom & BloomBit(hash)) == 0 || FindHashed(key, hash) == nullptr)) {
-            Append(key, decoded->keyInSource, hash, decoded->kind);
-            m_bloom |= BloomBit(hash);
-            CFxAssignEntry& entry = m_entries.back();
-            switch (decoded->kind) {
-                case CFxAssignEntry::kInteger:
-                    entry.m_integer = decoded->value;
-                    break;
-                case CFxAssignEntry::kText:
-                    entry.m_text = decoded->text;
-                    entry.m_textLength = static_cast<uint32_t>(decoded->textLength);
-                    break;
-                default:
-                    entry.m_bytes = m_source.Borrow(decoded->value, decoded->size);
-                    break;
-            }
-            // A decoded key is never empty, and the value's size is at hand.
-            const int64_t payload = decoded->kind == CFxAssignEntry::kText
-                                        ? static_cast<int64_t>(decoded->textLength)
-                                        : decoded->size;
-            m_encodedSize += vy_field::Size(key, -1, decoded->kind, payload);
-            continue;
-        }
-        CFxAssignEntry& entry = ObtainHashed(key, hash, decoded->keyInSource, decoded->kind);
-        switch (decoded->kind) {
-            case CFxAssignEntry::kInteger:
-                entry.m_integer = decoded->value;
-                break;
-            case CFxAssignEntry::kText:
-                SetDecodedText(entry, {decoded->text, decoded->textLength});
-                break;
-            default:
-                Account(entry, -1);
-                entry.m_bytes = m_source.Borrow(decoded->value, decoded->size);
-                Account(entry, 1);
-                break;
-        }
+// A decoded entry that an index or an earlier entry of the same key may take.
+void CFxAssignGroupEx::StoreDecodedAnywhere(const Decoded& decoded) {
+    CFxAssignEntry& entry = ObtainHashed({decoded.key, decoded.keyLength}, decoded.hash,
+                                         decoded.keyInSource, decoded.kind);
+    switch (decoded.kind) {
+        case CFxAssignEntry::kInteger:
+            entry.m_integer = decoded.value;
+            break;
+        case CFxAssignEntry::kText:
+            SetDecodedText(entry, {decoded.text, decoded.textLength});
+            break;
+        default:
+            Account(entry, -1);
+            entry.m_bytes = m_source.Borrow(decoded.value, decoded.size);
+            Account(entry, 1);
+            break;
     }
 }
 

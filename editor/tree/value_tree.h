@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -155,6 +156,27 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     int LoadTreeFromFile(const std::string& path);
 
   private:
+    // Trees up to this size are searched without an index.
+    static constexpr size_t kIndexThreshold = 24;
+    static constexpr size_t kSmallestIndex = 32;
+
+    // A small tree's summary of its keys: two of 64 bits per key, from hash
+    // bits the index does not use first.
+    static uint64_t BloomBits(uint32_t hash) {
+        return uint64_t{1} << (hash >> 26) | uint64_t{1} << ((hash >> 20) & 63);
+    }
+    bool MayHold(uint32_t hash) const {
+        const uint64_t bits = BloomBits(hash);
+        return (m_bloom & bits) == bits;
+    }
+    // Keys and texts of 4 GB and more cannot be encoded anyway; like a string
+    // beyond its largest size, they are refused.
+    static void RequireLength(std::string_view text) {
+        if (text.size() > UINT32_MAX) {
+            throw std::length_error("value tree: key or text of 4 GB or more");
+        }
+    }
+
     CFxAssignEntry& Obtain(std::string_view key, CFxAssignEntry::Kind kind);
     const CFxAssignEntry* FindHashed(std::string_view key, uint32_t hash) const;
     void AssignText(CFxAssignEntry& entry, std::string_view text);
@@ -177,8 +199,10 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
         CFxAssignEntry::Kind kind;
         int32_t value;  // the integer, or the offset of the bytes
         int32_t size;
+        uint32_t hash;  // of the key
     };
-    void StoreDecoded(const Decoded* entries, size_t count);
+    void StoreDecoded(const Decoded& decoded);
+    void StoreDecodedAnywhere(const Decoded& decoded);
     CFxAssignEntry& ObtainHashed(std::string_view key, uint32_t hash, bool keyInSource,
                                  CFxAssignEntry::Kind kind);
     void SetDecodedText(CFxAssignEntry& entry, std::string_view text);
@@ -186,7 +210,17 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     void UseSource(CRevolver&& source);
     void ForgetBorrowedTexts();
     int DecodeSource(const CFxKeyTable* table);
-    void Append(std::string_view key, bool keyInSource, uint32_t hash, CFxAssignEntry::Kind kind);
+    [[gnu::always_inline]] void Append(std::string_view key, bool keyInSource, uint32_t hash,
+                                       CFxAssignEntry::Kind kind) {
+        if (keyInSource) {
+            m_entries.emplace_back(CFxAssignEntry::Maker(), key.data(), key.size(), false, hash,
+                                   kind);
+        } else {
+            m_entries.emplace_back(CFxAssignEntry::Maker(), m_texts.Store(key), key.size(), true,
+                                   hash, kind);
+            m_liveTextBytes += key.size();
+        }
+    }
     // Adds (sign 1) or takes back (-1) an entry's share of the encoded size;
     // taken back before its value changes, added again after.
     void Account(const CFxAssignEntry& entry, int sign);
@@ -201,7 +235,7 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     // once a tree grows beyond that.
     std::vector<CFxAssignEntry, CFxBlockAllocator<CFxAssignEntry>> m_entries;
     std::vector<uint32_t> m_slots;
-    uint64_t m_bloom = 0;  // while there is no index: a bit for each key's hash
+    uint64_t m_bloom = 0;  // while there is no index: bits for each key's hash
     CFxTextArena m_texts;
     size_t m_liveTextBytes = 0;  // of the keys and texts in m_texts
     CRevolver m_source;          // the decoded bytes that entries read in place
