@@ -7,19 +7,11 @@
 #include "editor/tree/short_keys.h"
 #include "editor/tree/value_tree.h"
 
-[[gnu::always_inline]] inline void CFxAssignGroupEx::StoreDecoded(const Decoded& decoded) {
+// A key the tree does not hold yet: appended in place, its size counted once
+// its value is in.
+[[gnu::always_inline]] inline void CFxAssignGroupEx::AppendDecoded(const Decoded& decoded) {
     const std::string_view key(decoded.key, decoded.keyLength);
-    const uint32_t hash = decoded.hash;
-    // The common case, a small tree and a key it does not hold yet (most
-    // often known from its summary alone), is appended in place, its size
-    // counted once its value is in.
-    if (!m_slots.empty() || m_entries.size() >= kIndexThreshold ||
-        (MayHold(hash) && FindHashed(key, hash) != nullptr)) {
-        StoreDecodedAnywhere(decoded);
-        return;
-    }
-    Append(key, decoded.keyInSource, hash, decoded.kind);
-    m_bloom |= BloomBits(hash);
+    Append(key, decoded.keyInSource, decoded.hash, decoded.kind);
     CFxAssignEntry& entry = m_entries.back();
     switch (decoded.kind) {
         case CFxAssignEntry::kInteger:
@@ -38,6 +30,41 @@
                                 ? static_cast<int64_t>(decoded.textLength)
                                 : decoded.size;
     m_encodedSize += vy_field::Size(key, -1, decoded.kind, payload);
+}
+
+// An indexed tree: one walk of the index finds the key or the slot where it
+// goes.
+void CFxAssignGroupEx::StoreDecodedIndexed(const Decoded& decoded) {
+    if (m_slots.size() < (m_entries.size() + 1) * 2) {
+        StoreDecodedAnywhere(decoded);  // the index grows first
+        return;
+    }
+    const std::string_view key(decoded.key, decoded.keyLength);
+    const size_t mask = m_slots.size() - 1;
+    size_t slot = decoded.hash & mask;
+    for (; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+        const CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
+        if (entry.m_hash == decoded.hash && vy_keys::SameKey(entry.Key(), key)) {
+            StoreDecodedAnywhere(decoded);
+            return;
+        }
+    }
+    AppendDecoded(decoded);
+    m_slots[slot] = static_cast<uint32_t>(m_entries.size());
+}
+
+[[gnu::always_inline]] inline void CFxAssignGroupEx::StoreDecoded(const Decoded& decoded) {
+    // A small tree knows most new keys from its summary alone.
+    if (!m_slots.empty()) {
+        StoreDecodedIndexed(decoded);
+    } else if (m_entries.size() >= kIndexThreshold ||
+               (MayHold(decoded.hash) &&
+                FindHashed({decoded.key, decoded.keyLength}, decoded.hash) != nullptr)) {
+        StoreDecodedAnywhere(decoded);
+    } else {
+        AppendDecoded(decoded);
+        m_bloom |= BloomBits(decoded.hash);
+    }
 }
 
 class CFxTreeDecoder {

@@ -11,7 +11,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "editor/tree/block_cache.h"
 #include "editor/tree/key_table.h"
 #include "editor/tree/revolver.h"
 #include "editor/tree/text_arena.h"
@@ -202,6 +201,8 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
         uint32_t hash;  // of the key
     };
     void StoreDecoded(const Decoded& decoded);
+    void AppendDecoded(const Decoded& decoded);
+    void StoreDecodedIndexed(const Decoded& decoded);
     void StoreDecodedAnywhere(const Decoded& decoded);
     CFxAssignEntry& ObtainHashed(std::string_view key, uint32_t hash, bool keyInSource,
                                  CFxAssignEntry::Kind kind);
@@ -233,7 +234,7 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     // Most records hold a handful of keys, searched fastest in one contiguous
     // block; an open-addressing index of entry positions + 1 is kept only
     // once a tree grows beyond that.
-    std::vector<CFxAssignEntry, CFxBlockAllocator<CFxAssignEntry>> m_entries;
+    std::vector<CFxAssignEntry> m_entries;
     std::vector<uint32_t> m_slots;
     uint64_t m_bloom = 0;  // while there is no index: bits for each key's hash
     CFxTextArena m_texts;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "editor/tree/key_table.h"
 #include "editor/tree/value_tree.h"
@@ -166,6 +167,92 @@ TEST(TreeDecoding, IntegerFamilyWithoutValueStoresNothing) {
     EXPECT_FALSE(d.tree.Has("p"));
     EXPECT_FALSE(d.tree.Has("q"));
     EXPECT_EQ(d.tree.GetInt("r", 0), 9);
+}
+
+// What a decode must leave: a key keeps the kind it had first (in the tree or
+// in the input) and the last value of that kind; keys stay in first-seen order.
+struct ModelEntry {
+    std::string key;
+    CFxAssignEntry::Kind kind;
+    std::string value;  // the text or bytes, or the integer in decimal
+};
+
+void ModelSet(std::vector<ModelEntry>& model, const ModelEntry& next) {
+    for (ModelEntry& entry : model) {
+        if (entry.key == next.key) {
+            if (entry.kind == next.kind) {
+                entry.value = next.value;
+            }
+            return;
+        }
+    }
+    model.push_back(next);
+}
+
+std::string ValueOf(const CFxAssignEntry& entry) {
+    switch (entry.GetKind()) {
+        case CFxAssignEntry::kInteger:
+            return std::to_string(entry.Integer());
+        case CFxAssignEntry::kText:
+            return std::string(entry.Text());
+        default:
+            return entry.Bytes().ToString();
+    }
+}
+
+TEST(TreeDecoding, RepeatedKeysInSmallAndLargeTrees) {
+    uint32_t state = 12345;
+    auto next = [&state](uint32_t bound) {
+        state = state * 1103515245U + 12345U;
+        return (state >> 8) % bound;
+    };
+    // Key pools from a handful (summary only) to hundreds (indexed), inputs
+    // with and without a tree to decode into.
+    for (uint32_t pool : {3U, 20U, 30U, 400U}) {
+        for (bool prefilled : {false, true}) {
+            CFxAssignGroupEx tree;
+            std::vector<ModelEntry> model;
+            if (prefilled) {
+                for (uint32_t i = 0; i < pool / 2 + 1; ++i) {
+                    const std::string key = "key" + std::to_string(next(pool));
+                    tree.SetInt(key, static_cast<int32_t>(i));
+                    ModelSet(model, {key, CFxAssignEntry::kInteger, std::to_string(i)});
+                }
+            }
+            CFxAssignGroupEx input;  // only to encode one entry at a time
+            std::string bytes;
+            for (uint32_t i = 0; i < pool * 3; ++i) {
+                const std::string key = "key" + std::to_string(next(pool));
+                const auto kind = static_cast<CFxAssignEntry::Kind>(1 + next(3));
+                const std::string value = std::to_string(next(1000));
+                input.RemoveAll();
+                if (kind == CFxAssignEntry::kInteger) {
+                    input.SetInt(key, std::stoi(value));
+                } else if (kind == CFxAssignEntry::kText) {
+                    input.SetString(key, value);
+                } else {
+                    input.SetBytes(key, CRevolver::FromBytes(value));
+                }
+                bytes += Encode(input);
+                ModelSet(model, {key, kind, value});
+            }
+            ASSERT_EQ(tree.FromRevolver(CRevolver::FromBytes(bytes)), 1);
+            ASSERT_EQ(tree.Count(), model.size()) << pool;
+            size_t at = 0;
+            for (const CFxAssignEntry& entry : tree) {
+                EXPECT_EQ(entry.Key(), model[at].key) << pool << " " << at;
+                EXPECT_EQ(entry.GetKind(), model[at].kind) << model[at].key;
+                EXPECT_EQ(ValueOf(entry), model[at].value) << model[at].key;
+                EXPECT_EQ(tree.Find(model[at].key), &entry);
+                ++at;
+            }
+            // The kept encoded size sizes the next encode: a wrong one would
+            // cut or pad it.
+            const Decoded again = Decode(Encode(tree));
+            EXPECT_EQ(Encode(again.tree), Encode(tree));
+            EXPECT_EQ(again.tree.Count(), model.size());
+        }
+    }
 }
 
 TEST(TreeFiles, SaveAndLoad) {
