@@ -39,12 +39,6 @@ void CFxTextArena::AddBlock(size_t size) {
     m_left = size;
 }
 
-void CFxTextArena::Reserve(size_t bytes) {
-    if (m_left < bytes) {
-        AddBlock(bytes);
-    }
-}
-
 char* CFxTextArena::Store(std::string_view text) {
     if (text.empty()) {
         return nullptr;

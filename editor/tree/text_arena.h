@@ -24,7 +24,11 @@ class VYEDIT_EXPORT CFxTextArena {
     // A copy of text that lives as long as the arena.
     char* Store(std::string_view text);
     // Makes room so that the next bytes stored take no further allocation.
-    void Reserve(size_t bytes);
+    void Reserve(size_t bytes) {
+        if (m_left < bytes) {
+            AddBlock(bytes);
+        }
+    }
     void Clear();
     // Bytes handed out since the last Clear.
     size_t Used() const { return m_used; }

@@ -90,14 +90,6 @@ void CFxAssignGroupEx::Restore(bool takeBorrowed) {
     m_liveTextBytes = live;
 }
 
-// Entries may read in place from one decoded buffer only; the texts of an
-// earlier one are copied first.
-void CFxAssignGroupEx::ForgetBorrowedTexts() {
-    if (m_source.GetLength() != 0 && !m_entries.empty()) {
-        Restore(true);
-    }
-}
-
 void CFxAssignGroupEx::UseSource(const CRevolver& source) {
     ForgetBorrowedTexts();
     m_source = source;

@@ -209,7 +209,13 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     void SetDecodedText(CFxAssignEntry& entry, std::string_view text);
     void UseSource(const CRevolver& source);
     void UseSource(CRevolver&& source);
-    void ForgetBorrowedTexts();
+    // Entries may read in place from one decoded buffer only; the texts of
+    // an earlier one are copied first.
+    void ForgetBorrowedTexts() {
+        if (m_source.GetLength() != 0 && !m_entries.empty()) {
+            Restore(true);
+        }
+    }
     int DecodeSource(const CFxKeyTable* table);
     [[gnu::always_inline]] void Append(std::string_view key, bool keyInSource, uint32_t hash,
                                        CFxAssignEntry::Kind kind) {
