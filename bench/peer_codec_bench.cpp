@@ -135,38 +135,14 @@ void PeerDecode(benchmark::State& state, const BenchRecord& record) {
     }
 }
 
-void BM_Ours_Encode_ObjectRecord(benchmark::State& state) {
-    OursEncode(state, ObjectRecord());
-}
-void BM_Peer_Encode_ObjectRecord(benchmark::State& state) {
-    PeerEncode(state, ObjectRecord());
-}
-void BM_Ours_Decode_ObjectRecord(benchmark::State& state) {
-    OursDecode(state, ObjectRecord());
-}
-void BM_Peer_Decode_ObjectRecord(benchmark::State& state) {
-    PeerDecode(state, ObjectRecord());
-}
-void BM_Ours_Encode_LargeBytes(benchmark::State& state) {
-    OursEncode(state, LargeBytesRecord());
-}
-void BM_Peer_Encode_LargeBytes(benchmark::State& state) {
-    PeerEncode(state, LargeBytesRecord());
-}
-void BM_Ours_Decode_LargeBytes(benchmark::State& state) {
-    OursDecode(state, LargeBytesRecord());
-}
-void BM_Peer_Decode_LargeBytes(benchmark::State& state) {
-    PeerDecode(state, LargeBytesRecord());
-}
-BENCHMARK(BM_Ours_Encode_ObjectRecord);
-BENCHMARK(BM_Peer_Encode_ObjectRecord);
-BENCHMARK(BM_Ours_Decode_ObjectRecord);
-BENCHMARK(BM_Peer_Decode_ObjectRecord);
-BENCHMARK(BM_Ours_Encode_LargeBytes);
-BENCHMARK(BM_Peer_Encode_LargeBytes);
-BENCHMARK(BM_Ours_Decode_LargeBytes);
-BENCHMARK(BM_Peer_Decode_LargeBytes);
+BENCHMARK_CAPTURE(OursEncode, ObjectRecord, ObjectRecord());
+BENCHMARK_CAPTURE(PeerEncode, ObjectRecord, ObjectRecord());
+BENCHMARK_CAPTURE(OursDecode, ObjectRecord, ObjectRecord());
+BENCHMARK_CAPTURE(PeerDecode, ObjectRecord, ObjectRecord());
+BENCHMARK_CAPTURE(OursEncode, LargeBytes, LargeBytesRecord());
+BENCHMARK_CAPTURE(PeerEncode, LargeBytes, LargeBytesRecord());
+BENCHMARK_CAPTURE(OursDecode, LargeBytes, LargeBytesRecord());
+BENCHMARK_CAPTURE(PeerDecode, LargeBytes, LargeBytesRecord());
 
 // ---- the group, every level ----
 
@@ -232,9 +208,9 @@ void BM_Peer_Decode_Group1000(benchmark::State& state) {
         benchmark::DoNotOptimize(handle.get().via.map.size);
     }
 }
-BENCHMARK(BM_Ours_Encode_Group1000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Peer_Encode_Group1000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Ours_Decode_Group1000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Peer_Decode_Group1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ours_Encode_Group1000)->Name("OursEncode/Group1000")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Peer_Encode_Group1000)->Name("PeerEncode/Group1000")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ours_Decode_Group1000)->Name("OursDecode/Group1000")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Peer_Decode_Group1000)->Name("PeerDecode/Group1000")->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The compact binary form of a value tree: entries back to back, each a flag
 // byte, a key (name or 16-bit index) and a value; the buffer's end ends the tree.
 #include <algorithm>
-#include <bit>
-#include <cstring>
 
 #include "editor/tree/entry_reader.h"
 #include "editor/tree/field_format.h"

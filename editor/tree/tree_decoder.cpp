@@ -1,7 +1,5 @@
 // Decoding: the reader's entries go straight into the tree. Keys and texts
 // stay in the input, which the tree keeps.
-#include <algorithm>
-
 #include "editor/tree/entry_reader.h"
 #include "editor/tree/field_format.h"
 #include "editor/tree/short_keys.h"
@@ -32,22 +30,18 @@
     m_encodedSize += vy_field::Size(key, -1, decoded.kind, payload);
 }
 
-// An indexed tree: one walk of the index finds the key or the slot where it
-// goes.
+// An indexed tree with room for one more key: a new key is appended where
+// the walk of the index ends.
 void CFxAssignGroupEx::StoreDecodedIndexed(const Decoded& decoded) {
     if (m_slots.size() < (m_entries.size() + 1) * 2) {
         StoreDecodedAnywhere(decoded);  // the index grows first
         return;
     }
-    const std::string_view key(decoded.key, decoded.keyLength);
-    const size_t mask = m_slots.size() - 1;
-    size_t slot = decoded.hash & mask;
-    for (; m_slots[slot] != 0; slot = (slot + 1) & mask) {
-        const CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
-        if (entry.m_hash == decoded.hash && vy_keys::SameKey(entry.Key(), key)) {
-            StoreDecodedAnywhere(decoded);
-            return;
-        }
+    const CFxAssignEntry* found = nullptr;
+    const size_t slot = WalkIndex({decoded.key, decoded.keyLength}, decoded.hash, &found);
+    if (found != nullptr) {
+        StoreDecodedAnywhere(decoded);
+        return;
     }
     AppendDecoded(decoded);
     m_slots[slot] = static_cast<uint32_t>(m_entries.size());

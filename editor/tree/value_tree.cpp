@@ -12,6 +12,7 @@ using vy_keys::SameKey;
 
 namespace {
 
+constexpr size_t kSmallestIndex = 32;
 // Replaced and removed texts are given back once they outweigh the live ones.
 constexpr size_t kTolerableWaste = 4096;
 
@@ -175,14 +176,24 @@ const CFxAssignEntry* CFxAssignGroupEx::FindHashed(std::string_view key, uint32_
         }
         return nullptr;
     }
+    const CFxAssignEntry* found = nullptr;
+    WalkIndex(key, hash, &found);
+    return found;
+}
+
+size_t CFxAssignGroupEx::WalkIndex(std::string_view key, uint32_t hash,
+                                   const CFxAssignEntry** found) const {
     const size_t mask = m_slots.size() - 1;
-    for (size_t slot = hash & mask; m_slots[slot] != 0; slot = (slot + 1) & mask) {
+    size_t slot = hash & mask;
+    for (; m_slots[slot] != 0; slot = (slot + 1) & mask) {
         const CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
         if (entry.m_hash == hash && SameKey(entry.Key(), key)) {
-            return &entry;
+            *found = &entry;
+            return slot;
         }
     }
-    return nullptr;
+    *found = nullptr;
+    return slot;
 }
 
 const CFxAssignEntry* CFxAssignGroupEx::Find(std::string_view key) const {
@@ -205,14 +216,10 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
         AddToIndex(static_cast<uint32_t>(m_entries.size() - 1));
         return m_entries.back();
     }
-    // One walk of the index either finds the key or ends where it goes.
-    const size_t mask = m_slots.size() - 1;
-    size_t slot = hash & mask;
-    for (; m_slots[slot] != 0; slot = (slot + 1) & mask) {
-        CFxAssignEntry& entry = m_entries[m_slots[slot] - 1];
-        if (entry.m_hash == hash && SameKey(entry.Key(), key)) {
-            return entry;
-        }
+    const CFxAssignEntry* found = nullptr;
+    const size_t slot = WalkIndex(key, hash, &found);
+    if (found != nullptr) {
+        return const_cast<CFxAssignEntry&>(*found);
     }
     Append(key, keyInSource, hash, kind);
     Account(m_entries.back(), 1);

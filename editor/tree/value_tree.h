@@ -157,7 +157,6 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
   private:
     // Trees up to this size are searched without an index.
     static constexpr size_t kIndexThreshold = 24;
-    static constexpr size_t kSmallestIndex = 32;
 
     // A small tree's summary of its keys: two of 64 bits per key, from hash
     // bits the index does not use first.
@@ -178,6 +177,9 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
 
     CFxAssignEntry& Obtain(std::string_view key, CFxAssignEntry::Kind kind);
     const CFxAssignEntry* FindHashed(std::string_view key, uint32_t hash) const;
+    // One walk of the index: the slot that holds key, with *found set to its
+    // entry, or the free slot where it goes, with *found null.
+    size_t WalkIndex(std::string_view key, uint32_t hash, const CFxAssignEntry** found) const;
     void AssignText(CFxAssignEntry& entry, std::string_view text);
     friend class CFxTreeDecoder;
     friend class CFxTreeWriter;
