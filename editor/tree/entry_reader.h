@@ -9,6 +9,10 @@
 #include <string>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "editor/tree/field_format.h"
 #include "editor/tree/key_table.h"
 
@@ -134,6 +138,23 @@ class EntryReader {
     // What a step returns when the read goes on; otherwise its result.
     static constexpr int kGoOn = -1;
 
+    // The next length bytes up to their first zero byte. Keys and most texts
+    // are at most sixteen bytes long: with that much readable, one vector
+    // compare finds the zero, with no branch on the length.
+    [[gnu::always_inline]] std::string_view CharsUpToZero(size_t length) const {
+#if defined(__SSE2__)
+        if (length <= 16 && Remaining() >= 16) {
+            const __m128i chunk =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_data + m_cursor));
+            const auto zeros = static_cast<uint32_t>(
+                _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_setzero_si128())));
+            // The bit past the end stops the count at length.
+            return Chars(static_cast<size_t>(std::countr_zero(zeros | 1U << length)));
+        }
+#endif
+        return UpToZero(Chars(length));
+    }
+
     std::string_view Chars(size_t length) const {
         return {reinterpret_cast<const char*>(m_data + m_cursor), length};
     }
@@ -167,7 +188,7 @@ class EntryReader {
             if (Remaining() < length) {
                 return 1;
             }
-            *key = UpToZero(Chars(length));
+            *key = CharsUpToZero(length);
             m_keyInSource = true;
             m_cursor += length;
         }
@@ -225,7 +246,7 @@ class EntryReader {
             if constexpr (kSkipsTexts<Sink>) {
                 m_sink.Text(key, m_keyInSource, {});
             } else {
-                m_sink.Text(key, m_keyInSource, UpToZero(Chars(length)));
+                m_sink.Text(key, m_keyInSource, CharsUpToZero(length));
             }
         } else {
             m_sink.Bytes(key, m_keyInSource, static_cast<int32_t>(m_cursor),
@@ -235,7 +256,9 @@ class EntryReader {
         return kGoOn;
     }
 
-    size_t Remaining() const { return m_size - m_cursor; }
+    size_t Remaining() const {
+        return m_size - m_cursor;
+    }
 
     const uint8_t* m_data;
     size_t m_size;

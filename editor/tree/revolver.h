@@ -99,9 +99,10 @@ class VYEDIT_EXPORT CRevolver {
     };
     friend class CFxAssignGroupEx;
 
-    // A slice that holds no reference: only for a value tree's entries,
-    // which the tree's own reference to the whole buffer keeps alive. Its
-    // growth step is kept negative to mark it.
+    // A slice that holds no reference: for a value tree's entries, which the
+    // tree's own reference to the whole buffer keeps alive, and for slices
+    // that take theirs later (HoldBorrowed). Its growth step is kept
+    // negative to mark it.
     CRevolver Borrow(int32_t offset, int32_t count) const {
         CRevolver slice;
         if (offset < 0 || count <= 0 || offset > m_length || m_length - offset < count) {
@@ -114,6 +115,9 @@ class VYEDIT_EXPORT CRevolver {
         return slice;
     }
     bool IsBorrowed() const { return m_step < 0; }
+    // Gives borrowed slices of one buffer references of their own, counted
+    // in one step; empty and owning ones are left as they are.
+    static void HoldBorrowed(CRevolver* slices, size_t count);
     int32_t Step() const { return m_step < 0 ? -m_step : m_step; }
 
     static int32_t ToLength(size_t size);

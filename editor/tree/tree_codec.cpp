@@ -56,14 +56,16 @@ class VisitSink {
     const CFxEntryVisitor& m_visit;
 };
 
+}  // namespace
+
 // Takes the bytes values of a few keys as a decode would find them: a key's
 // first entry fixes its kind, its last bytes value is the one kept.
-class FindSink {
+class CFxAssignGroupEx::BytesFinder {
   public:
     static constexpr size_t kMaxKeys = 8;
 
-    FindSink(const CRevolver& in, const std::string_view* keys, size_t count, CRevolver* values,
-             bool* found)
+    BytesFinder(const CRevolver& in, const std::string_view* keys, size_t count, CRevolver* values,
+                bool* found)
         : m_in(in), m_keys(keys), m_count(count), m_values(values), m_found(found) {
         for (size_t i = 0; i < count; ++i) {
             m_values[i] = CRevolver();
@@ -91,8 +93,10 @@ class FindSink {
                 m_seen |= bit;
                 m_found[i] = isBytes;
             }
+            // Borrowed while the read goes on: the values found take their
+            // references together at its end.
             if (isBytes && m_found[i]) {
-                m_values[i] = m_in.Slice(offset, size);
+                m_values[i] = m_in.Borrow(offset, size);
             }
         }
     }
@@ -104,8 +108,6 @@ class FindSink {
     bool* m_found;
     uint8_t m_seen = 0;
 };
-
-}  // namespace
 
 int64_t CFxAssignGroupEx::EncodedSize(const CFxKeyTable* table, CFxEntryFilter filter) const {
     // The common case, every key written by name: the tree keeps the size.
@@ -184,8 +186,12 @@ void CFxAssignGroupEx::SetFromView(const CFxEntryView& entry, const CRevolver& i
 
 int CFxAssignGroupEx::FindEncodedBytes(const CRevolver& in, const std::string_view* keys,
                                        size_t count, CRevolver* values, bool* found) {
-    FindSink sink(in, keys, std::min(count, FindSink::kMaxKeys), values, found);
-    return in.IsValid() ? vy_read::EntryReader<FindSink>(in.View(), nullptr, sink).Run() : 0;
+    count = std::min(count, BytesFinder::kMaxKeys);
+    BytesFinder sink(in, keys, count, values, found);
+    const int result =
+        in.IsValid() ? vy_read::EntryReader<BytesFinder>(in.View(), nullptr, sink).Run() : 0;
+    CRevolver::HoldBorrowed(values, count);
+    return result;
 }
 
 int CFxAssignGroupEx::SaveTreeToFile(const std::string& path) const {

@@ -183,6 +183,7 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     void AssignText(CFxAssignEntry& entry, std::string_view text);
     friend class CFxTreeDecoder;
     friend class CFxTreeWriter;
+    class BytesFinder;  // the sink of FindEncodedBytes
 
     // The encoded size of the entries that pass, or -1 when one of them
     // cannot be written (an empty key).

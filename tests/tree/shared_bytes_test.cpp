@@ -2,6 +2,7 @@
 // seen through another, nor lose bytes when the original goes away.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -160,6 +161,27 @@ TEST(SharedBytes, FindingEncodedBytesAgreesWithDecoding) {
             }
         }
     }
+}
+
+// The values found share the record's bytes: each must hold them, so that
+// neither a write into the record nor its end reaches them.
+TEST(SharedBytes, FoundBytesHoldTheRecordOfTheirOwn) {
+    constexpr std::string_view kKeys[] = {"ca", "ua"};
+    auto in = std::make_unique<CRevolver>(CRevolver::FromBytes(
+        EntryBytes("ca", 2, "first") + EntryBytes("ua", 2, "unique") + EntryBytes("ca", 2, "last")));
+    CRevolver values[2];
+    bool found[2] = {};
+    ASSERT_EQ(CFxAssignGroupEx::FindEncodedBytes(*in, kKeys, 2, values, found), 1);
+    const int32_t length = in->GetLength();
+    uint8_t* room = in->Overwrite(length);
+    ASSERT_NE(room, nullptr);
+    std::fill(room, room + length, uint8_t{0});
+    EXPECT_EQ(values[0].View(), "last");
+    EXPECT_EQ(values[1].View(), "unique");
+    in.reset();
+    EXPECT_EQ(values[0].View(), "last");
+    values[0] = CRevolver();
+    EXPECT_EQ(values[1].View(), "unique");
 }
 
 }  // namespace

@@ -114,6 +114,32 @@ TEST(TreeDecoding, TextAndNamesStopAtZeroBytes) {
     EXPECT_EQ(Decode(Bytes({0x08, 0, 1, 'a'})).result, 0);
 }
 
+// Short keys and texts are searched for a zero byte by a path of their own
+// when enough bytes follow them: every length, every place of the zero and
+// none, with an entry behind them and at the very end of the input.
+TEST(TreeDecoding, ZeroBytesCutKeysAndTextsOfEveryShortLength) {
+    const std::string tail = Bytes({0x08, 4, 't', 'a', 'i', 'l', 20}) + std::string(20, 'q');
+    for (size_t length = 1; length <= 20; ++length) {
+        for (size_t zero = 1; zero <= length; ++zero) {  // zero == length: none
+            std::string key;
+            std::string text;
+            for (size_t i = 0; i < length; ++i) {
+                key.push_back(static_cast<char>(i == zero ? 0 : 'a' + i));
+                text.push_back(static_cast<char>(i == zero ? 0 : 'A' + i));
+            }
+            const std::string entry = Bytes({0x08, static_cast<int>(length)}) + key +
+                                      Bytes({static_cast<int>(length)}) + text;
+            for (const std::string& input : {entry, entry + tail}) {
+                const Decoded d = Decode(input);
+                SCOPED_TRACE(testing::Message() << length << " bytes, zero at " << zero);
+                EXPECT_EQ(d.result, 1);
+                EXPECT_EQ(d.tree.Count(), input.size() == entry.size() ? 1U : 2U);
+                EXPECT_EQ(d.tree.GetString(key.substr(0, zero)), text.substr(0, zero));
+            }
+        }
+    }
+}
+
 TEST(TreeDecoding, CutInputStopsWithOneAndKeepsEarlierEntries) {
     // Inside the key length, the key name, the value length and a text body.
     for (const std::string& tail :
