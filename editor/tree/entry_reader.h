@@ -15,6 +15,7 @@
 
 #include "editor/tree/field_format.h"
 #include "editor/tree/key_table.h"
+#include "editor/tree/revolver.h"
 
 namespace vy_read {
 
@@ -99,9 +100,11 @@ inline constexpr bool kSkipsTexts = requires {
 template <typename Sink>
 class EntryReader {
   public:
-    EntryReader(std::string_view bytes, const CFxKeyTable* table, Sink& sink)
-        : m_data(reinterpret_cast<const uint8_t*>(bytes.data())),
-          m_size(bytes.size()),
+    // A buffer, not plain bytes: a short key or text is searched with loads
+    // that may reach past the end into the bytes every buffer has there.
+    EntryReader(const CRevolver& in, const CFxKeyTable* table, Sink& sink)
+        : m_data(reinterpret_cast<const uint8_t*>(in.View().data())),
+          m_size(in.View().size()),
           m_table(table),
           m_sink(sink) {}
 
@@ -139,11 +142,12 @@ class EntryReader {
     static constexpr int kGoOn = -1;
 
     // The next length bytes up to their first zero byte. Keys and most texts
-    // are at most sixteen bytes long: with that much readable, one vector
-    // compare finds the zero, with no branch on the length.
+    // are at most sixteen bytes long: one vector compare finds the zero, with
+    // no branch on the length.
     [[gnu::always_inline]] std::string_view CharsUpToZero(size_t length) const {
 #if defined(__SSE2__)
-        if (length <= 16 && Remaining() >= 16) {
+        static_assert(CRevolver::kReadAhead >= 16);
+        if (length <= 16) {
             const __m128i chunk =
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_data + m_cursor));
             const auto zeros = static_cast<uint32_t>(

@@ -9,8 +9,12 @@
 #include "editor/tree/atomic_file.h"
 
 CRevolver::Block* CRevolver::Block::Allocate(int32_t size) {
-    void* memory = ::operator new(sizeof(Block) + static_cast<size_t>(size));
-    return new (memory) Block;
+    const auto bytes = static_cast<size_t>(size);
+    void* memory = ::operator new(sizeof(Block) + bytes + kReadAhead);
+    Block* block = new (memory) Block;
+    // Bytes read ahead are masked off, but are given a value all the same.
+    std::memset(block->Bytes() + bytes, 0, kReadAhead);
+    return block;
 }
 
 void CRevolver::Block::Unref(Block* block) {

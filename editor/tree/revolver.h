@@ -72,6 +72,11 @@ class VYEDIT_EXPORT CRevolver {
     int32_t GetGrowthStep() const { return Step(); }
     bool IsValid() const { return m_length >= 0 && m_length <= m_capacity; }
 
+    // Every buffer's bytes are followed by at least this many more that may
+    // be read (their values are unspecified), so that a reader can load a
+    // whole vector at any of its bytes without looking for the end first.
+    static constexpr int32_t kReadAhead = 16;
+
     // Direct read access to the stored bytes (empty view for an invalid buffer).
     std::string_view View() const {
         if (!IsValid() || m_length == 0) {

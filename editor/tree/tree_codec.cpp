@@ -167,7 +167,7 @@ int CFxAssignGroupEx::VisitEncoded(const CRevolver& in, const CFxEntryVisitor& v
         return 0;
     }
     VisitSink sink(visit);
-    return vy_read::EntryReader<VisitSink>(in.View(), table, sink).Run();
+    return vy_read::EntryReader<VisitSink>(in, table, sink).Run();
 }
 
 void CFxAssignGroupEx::SetFromView(const CFxEntryView& entry, const CRevolver& in) {
@@ -189,7 +189,7 @@ int CFxAssignGroupEx::FindEncodedBytes(const CRevolver& in, const std::string_vi
     count = std::min(count, BytesFinder::kMaxKeys);
     BytesFinder sink(in, keys, count, values, found);
     const int result =
-        in.IsValid() ? vy_read::EntryReader<BytesFinder>(in.View(), nullptr, sink).Run() : 0;
+        in.IsValid() ? vy_read::EntryReader<BytesFinder>(in, nullptr, sink).Run() : 0;
     CRevolver::HoldBorrowed(values, count);
     return result;
 }

@@ -131,17 +131,16 @@ int CFxAssignGroupEx::FromRevolver(CRevolver&& in, const CFxKeyTable* table) {
 }
 
 int CFxAssignGroupEx::DecodeSource(const CFxKeyTable* table) {
-    const std::string_view bytes = m_source.View();
-    const size_t guess = bytes.size() / kTypicalEntryBytes + 1;
+    const size_t guess = static_cast<size_t>(m_source.GetLength()) / kTypicalEntryBytes + 1;
     if (guess <= kIndexThreshold) {
         Reserve(guess, 0);
     } else {
         CountSink counter;
-        vy_read::EntryReader<CountSink>(bytes, table, counter).Run();
+        vy_read::EntryReader<CountSink>(m_source, table, counter).Run();
         Reserve(counter.Count(), 0);
     }
     CFxTreeDecoder sink(*this);
-    const int result = vy_read::EntryReader<CFxTreeDecoder>(bytes, table, sink).Run();
+    const int result = vy_read::EntryReader<CFxTreeDecoder>(m_source, table, sink).Run();
     // A small tree whose entries proved much larger than guessed gives the
     // spare room back.
     if (m_entries.capacity() > 2 * m_entries.size() + 4) {

@@ -24,6 +24,31 @@ TEST(Revolver, GrowthFollowsTheStepRule) {
     EXPECT_EQ(buffer.View(), hundred + std::string(200, 'b'));
 }
 
+// Readers load whole vectors at any byte of a buffer: past its last byte
+// there is always room, given a value. (Under the address sanitizer a
+// missing room is also reported as a read out of bounds.)
+TEST(Revolver, BytesAreFollowedByRoomToReadAhead) {
+    for (int32_t size = 1; size <= 40; ++size) {
+        const std::string bytes(static_cast<size_t>(size), 'b');
+        const CRevolver exact = CRevolver::FromBytes(bytes);
+        ASSERT_EQ(exact.GetCapacity(), size);
+        CRevolver grown;
+        ASSERT_TRUE(grown.Append(bytes));
+        const CRevolver slice = exact.Slice(size - 1, 1);
+        const CRevolver* buffers[] = {&exact, &grown, &slice};
+        for (const CRevolver* buffer : buffers) {
+            const char* end = buffer->View().data() + buffer->View().size();
+            volatile char sum = 0;
+            for (int32_t i = 0; i < CRevolver::kReadAhead; ++i) {
+                sum = static_cast<char>(sum + end[i]);
+            }
+        }
+        for (int32_t i = 0; i < CRevolver::kReadAhead; ++i) {
+            EXPECT_EQ(exact.View().data()[size + i], 0) << size << " bytes, " << i << " on";
+        }
+    }
+}
+
 TEST(Revolver, ReserveRules) {
     CRevolver buffer = CRevolver::FromBytes("abc");
     EXPECT_FALSE(buffer.Reserve(0, 5));

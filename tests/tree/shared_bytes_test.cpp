@@ -167,8 +167,9 @@ TEST(SharedBytes, FindingEncodedBytesAgreesWithDecoding) {
 // neither a write into the record nor its end reaches them.
 TEST(SharedBytes, FoundBytesHoldTheRecordOfTheirOwn) {
     constexpr std::string_view kKeys[] = {"ca", "ua"};
-    auto in = std::make_unique<CRevolver>(CRevolver::FromBytes(
-        EntryBytes("ca", 2, "first") + EntryBytes("ua", 2, "unique") + EntryBytes("ca", 2, "last")));
+    auto in = std::make_unique<CRevolver>(CRevolver::FromBytes(EntryBytes("ca", 2, "first") +
+                                                               EntryBytes("ua", 2, "unique") +
+                                                               EntryBytes("ca", 2, "last")));
     CRevolver values[2];
     bool found[2] = {};
     ASSERT_EQ(CFxAssignGroupEx::FindEncodedBytes(*in, kKeys, 2, values, found), 1);

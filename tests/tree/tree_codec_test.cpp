@@ -114,9 +114,9 @@ TEST(TreeDecoding, TextAndNamesStopAtZeroBytes) {
     EXPECT_EQ(Decode(Bytes({0x08, 0, 1, 'a'})).result, 0);
 }
 
-// Short keys and texts are searched for a zero byte by a path of their own
-// when enough bytes follow them: every length, every place of the zero and
-// none, with an entry behind them and at the very end of the input.
+// Short keys and texts are searched for a zero byte with loads that reach
+// past them: every length, every place of the zero and none, with an entry
+// behind them and at the very end of the input.
 TEST(TreeDecoding, ZeroBytesCutKeysAndTextsOfEveryShortLength) {
     const std::string tail = Bytes({0x08, 4, 't', 'a', 'i', 'l', 20}) + std::string(20, 'q');
     for (size_t length = 1; length <= 20; ++length) {
