@@ -25,21 +25,28 @@ class VYEDIT_EXPORT CFxTextArena {
     char* Store(std::string_view text);
     // Makes room so that the next bytes stored take no further allocation.
     void Reserve(size_t bytes) {
-        if (m_left < bytes) {
+        if (Left() < bytes) {
             AddBlock(bytes);
         }
     }
     void Clear();
     // Bytes handed out since the last Clear.
-    size_t Used() const { return m_used; }
+    size_t Used() const { return m_blocks == nullptr ? 0 : m_blocks->used; }
 
   private:
-    struct Block;
+    // The texts follow the header in one allocation. The newest block keeps
+    // the arena's count, so that an arena is two pointers: every tree has one.
+    struct Block {
+        Block* next;
+        char* end;    // of this block's room
+        size_t used;  // by the whole arena
+    };
 
+    size_t Left() const {
+        return m_blocks == nullptr ? 0 : static_cast<size_t>(m_blocks->end - m_cursor);
+    }
     void AddBlock(size_t size);
 
     Block* m_blocks = nullptr;  // the newest first
     char* m_cursor = nullptr;
-    size_t m_left = 0;
-    size_t m_used = 0;
 };

@@ -1,5 +1,6 @@
 #include "editor/tree/value_tree.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -204,6 +205,17 @@ CFxAssignEntry& CFxAssignGroupEx::Obtain(std::string_view key, CFxAssignEntry::K
     return ObtainHashed(key, HashKey(key), false, kind);
 }
 
+// A full tree of eight entries or more grows by a quarter rather than
+// doubling: such trees are mostly decoded or copied at their exact size and
+// then gain a key or two, and doubling would leave each of them with as much
+// spare room as it uses. Smaller ones double, as they are built key by key.
+void CFxAssignGroupEx::MakeRoom() {
+    const size_t size = m_entries.size();
+    if (size == m_entries.capacity()) {
+        m_entries.reserve(size + (size < 8 ? std::max<size_t>(1, size) : size / 4));
+    }
+}
+
 CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t hash,
                                                bool keyInSource, CFxAssignEntry::Kind kind) {
     RequireLength(key);
@@ -211,6 +223,7 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
         if (const CFxAssignEntry* entry = FindHashed(key, hash)) {
             return const_cast<CFxAssignEntry&>(*entry);
         }
+        MakeRoom();
         Append(key, keyInSource, hash, kind);
         Account(m_entries.back(), 1);
         AddToIndex(static_cast<uint32_t>(m_entries.size() - 1));
@@ -221,6 +234,7 @@ CFxAssignEntry& CFxAssignGroupEx::ObtainHashed(std::string_view key, uint32_t ha
     if (found != nullptr) {
         return const_cast<CFxAssignEntry&>(*found);
     }
+    MakeRoom();
     Append(key, keyInSource, hash, kind);
     Account(m_entries.back(), 1);
     m_slots[slot] = static_cast<uint32_t>(m_entries.size());

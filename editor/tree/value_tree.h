@@ -209,6 +209,7 @@ class VYEDIT_EXPORT CFxAssignGroupEx {
     void StoreDecodedAnywhere(const Decoded& decoded);
     CFxAssignEntry& ObtainHashed(std::string_view key, uint32_t hash, bool keyInSource,
                                  CFxAssignEntry::Kind kind);
+    void MakeRoom();
     void SetDecodedText(CFxAssignEntry& entry, std::string_view text);
     void UseSource(const CRevolver& source);
     void UseSource(CRevolver&& source);

@@ -11,6 +11,6 @@ int RunBytesCommand(const std::string& path, std::ostream& out, std::ostream& er
     VyDrawingUpdate update;
     const bool extracted = BuildDrawingUpdate(path, file.group, update, err);
     // What came before a failing object is printed all the same.
-    out << FormatCommandLines(update.bytes, update.lengths);
+    WriteCommandLines(out, update.bytes, update.lengths);
     return extracted && file.complete ? 0 : 1;
 }

@@ -1,34 +1,38 @@
 #include "tools/cli/hex_lines.h"
 
+#include <string>
+
 #include "editor/tree/decimal_text.h"
 
 namespace {
 
-void AppendHexLine(std::string& out, const VyByteArray& bytes, size_t from, size_t to) {
+void WriteHexLine(std::ostream& out, std::string& line, const VyByteArray& bytes, size_t from,
+                  size_t to) {
+    line.clear();
     for (size_t i = from; i < to; ++i) {
         if (i != from) {
-            out += ' ';
+            line += ' ';
         }
-        AppendHexByte(out, bytes[i]);
+        AppendHexByte(line, bytes[i]);
     }
-    out += '\n';
+    line += '\n';
+    out << line;
 }
 
 }  // namespace
 
-std::string FormatCommandLines(const VyByteArray& bytes, const VyLengthArray& lengths) {
-    std::string out;
+void WriteCommandLines(std::ostream& out, const VyByteArray& bytes, const VyLengthArray& lengths) {
+    std::string line;
     size_t at = 0;
     for (uint32_t length : lengths) {
         if (at >= bytes.size()) {
             break;
         }
         const size_t end = std::min(bytes.size(), at + length);
-        AppendHexLine(out, bytes, at, end);
+        WriteHexLine(out, line, bytes, at, end);
         at = end;
     }
     if (at < bytes.size()) {
-        AppendHexLine(out, bytes, at, bytes.size());
+        WriteHexLine(out, line, bytes, at, bytes.size());
     }
-    return out;
 }

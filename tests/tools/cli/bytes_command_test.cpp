@@ -58,11 +58,17 @@ TEST(BytesCommand, FailedExtractionStillPrintsWhatCameBefore) {
     EXPECT_NE(run.err.find("status 2"), std::string::npos);
 }
 
+std::string CommandLines(const VyByteArray& bytes, const VyLengthArray& lengths) {
+    std::ostringstream out;
+    WriteCommandLines(out, bytes, lengths);
+    return out.str();
+}
+
 TEST(HexLines, LengthsThatDoNotAddUp) {
     const VyByteArray bytes = {0x1B, 0x41, 0x00, 0xFF, 0x10};
-    EXPECT_EQ(FormatCommandLines(bytes, {2, 1}), "1B 41\n00\nFF 10\n");
-    EXPECT_EQ(FormatCommandLines(bytes, {9}), "1B 41 00 FF 10\n");
-    EXPECT_EQ(FormatCommandLines({}, {3}), "");
+    EXPECT_EQ(CommandLines(bytes, {2, 1}), "1B 41\n00\nFF 10\n");
+    EXPECT_EQ(CommandLines(bytes, {9}), "1B 41 00 FF 10\n");
+    EXPECT_EQ(CommandLines({}, {3}), "");
 }
 
 }  // namespace
