@@ -23,8 +23,8 @@ using namespace vy_field;
 
 inline constexpr int kMaxExtensionBytes = 255;
 
-// The text up to its first zero byte. Keys and most texts are a few bytes
-// long, found sooner by a plain loop than by a library call.
+// The bytes of a word that are zero, each flagged by its top bit; above the
+// first zero, a flag may be false.
 inline uint64_t ZeroBytes(const char* at) {
     uint64_t word = 0;
     std::memcpy(&word, at, 8);
@@ -36,6 +36,8 @@ inline std::string_view Prefix(std::string_view bytes, size_t length) {
     return {bytes.data(), length};
 }
 
+// The text up to its first zero byte. Keys and most texts are a few bytes
+// long, found sooner by a plain loop than by a library call.
 [[gnu::always_inline]] inline std::string_view UpToZero(std::string_view bytes) {
     static_assert(std::endian::native == std::endian::little);
     const size_t size = bytes.size();
@@ -130,9 +132,6 @@ class EntryReader {
             stop = (flag & kFlagInteger) ? ReadInteger(flag, key) : ReadSized(flag, key);
             if (stop != kGoOn) {
                 return stop;
-            }
-            if (m_sink.IsFull()) {
-                m_sink.Flush(m_cursor);
             }
         }
         return 1;

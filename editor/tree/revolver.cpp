@@ -56,24 +56,17 @@ CRevolver CRevolver::Slice(int32_t offset, int32_t count) const {
     return slice;
 }
 
-void CRevolver::HoldBorrowed(CRevolver* slices, size_t count) {
-    Block* block = nullptr;
+void CRevolver::HoldBorrowed(CRevolver* slices, size_t count) const {
     int32_t held = 0;
     for (size_t i = 0; i < count; ++i) {
         CRevolver& slice = slices[i];
-        if (slice.m_block == nullptr || !slice.IsBorrowed()) {
-            continue;
+        if (m_block != nullptr && slice.m_block == m_block && slice.IsBorrowed()) {
+            slice.m_step = slice.Step();
+            ++held;
         }
-        if (block != nullptr && slice.m_block != block) {
-            block->refs.fetch_add(held, std::memory_order_relaxed);
-            held = 0;
-        }
-        block = slice.m_block;
-        slice.m_step = slice.Step();
-        ++held;
     }
     if (held != 0) {
-        block->refs.fetch_add(held, std::memory_order_relaxed);
+        m_block->refs.fetch_add(held, std::memory_order_relaxed);
     }
 }
 

@@ -120,9 +120,9 @@ class VYEDIT_EXPORT CRevolver {
         return slice;
     }
     bool IsBorrowed() const { return m_step < 0; }
-    // Gives borrowed slices of one buffer references of their own, counted
-    // in one step; empty and owning ones are left as they are.
-    static void HoldBorrowed(CRevolver* slices, size_t count);
+    // Gives the slices borrowed from this buffer references of their own,
+    // counted in one step; other slices are left as they are.
+    void HoldBorrowed(CRevolver* slices, size_t count) const;
     int32_t Step() const { return m_step < 0 ? -m_step : m_step; }
 
     static int32_t ToLength(size_t size);

@@ -49,8 +49,6 @@ class VisitSink {
     void Bytes(std::string_view key, bool, int32_t offset, int32_t size) {
         m_visit({key, CFxAssignEntry::kBytes, 0, {}, offset, size});
     }
-    bool IsFull() const { return false; }
-    void Flush(size_t) {}
 
   private:
     const CFxEntryVisitor& m_visit;
@@ -78,8 +76,6 @@ class CFxAssignGroupEx::BytesFinder {
     void Bytes(std::string_view key, bool, int32_t offset, int32_t size) {
         Meet(key, true, offset, size);
     }
-    bool IsFull() const { return false; }
-    void Flush(size_t) {}
 
   private:
     [[gnu::always_inline]] void Meet(std::string_view key, bool isBytes, int32_t offset,
@@ -190,7 +186,7 @@ int CFxAssignGroupEx::FindEncodedBytes(const CRevolver& in, const std::string_vi
     BytesFinder sink(in, keys, count, values, found);
     const int result =
         in.IsValid() ? vy_read::EntryReader<BytesFinder>(in, nullptr, sink).Run() : 0;
-    CRevolver::HoldBorrowed(values, count);
+    in.HoldBorrowed(values, count);
     return result;
 }
 

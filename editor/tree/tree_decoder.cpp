@@ -74,8 +74,6 @@ class CFxTreeDecoder {
     void Bytes(std::string_view key, bool keyInSource, int32_t offset, int32_t size) {
         Store(key, keyInSource, CFxAssignEntry::kBytes, {}, offset, size);
     }
-    bool IsFull() const { return false; }
-    void Flush(size_t) {}
 
   private:
     [[gnu::always_inline]] void Store(std::string_view key, bool keyInSource,
@@ -103,8 +101,6 @@ class CountSink {
     void Integer(std::string_view, bool, int32_t) { ++m_count; }
     void Text(std::string_view, bool, std::string_view) { ++m_count; }
     void Bytes(std::string_view, bool, int32_t, int32_t) { ++m_count; }
-    bool IsFull() const { return false; }
-    void Flush(size_t) {}
     size_t Count() const { return m_count; }
 
   private:
