@@ -45,8 +45,10 @@ int ReadDecodingWhole(const CRevolver& bytes, CVylObjectGroup& group, VyDrawingR
                : 0;
 }
 
-int ReplayActions(const CRevolver& bytes, int32_t count, CVylObjectGroup& group,
+// Every action must read; those the file marks undone are not applied.
+int ReplayActions(const CRevolver& bytes, const VyProjectHeader& header, CVylObjectGroup& group,
                   VyDrawingRead& read) {
+    const int32_t count = header.count;
     group.RemoveAllObjectGroup();
     if (count <= 0) {
         return 1;
@@ -65,7 +67,8 @@ int ReplayActions(const CRevolver& bytes, int32_t count, CVylObjectGroup& group,
             readable = false;
             return;
         }
-        applying = applying && action.ApplyTo(group);
+        applying =
+            applying && (next > static_cast<size_t>(header.applied) || action.ApplyTo(group));
     });
     read.complete = applying;
     return readable ? 1 : 0;
@@ -97,5 +100,5 @@ int ReadDrawingFromBytes(const CRevolver& bytes, CVylObjectGroup& group, VyDrawi
     if (header.count > 0 && static_cast<size_t>(header.count) > scan.actions) {
         return 0;
     }
-    return ReplayActions(bytes, header.count, group, read);
+    return ReplayActions(bytes, header, group, read);
 }

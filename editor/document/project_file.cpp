@@ -29,6 +29,9 @@ int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     tree.SetString(kKeyFileType, kFileType);
     tree.SetString("lcd_type", "3224");
     tree.SetString("reserved_87362", "18932");
+    if (m_applied < m_actions.size()) {
+        tree.SetInt(kKeyAppliedCount, static_cast<int32_t>(m_applied));
+    }
     CRevolver bytes;
     for (size_t i = 0; i < m_actions.size(); ++i) {
         if (!m_actions[i]->ToRevolver(bytes)) {
@@ -56,6 +59,8 @@ VyHeaderVerdict ReadProjectHeader(const CFxAssignGroupEx& tree, VyProjectHeader&
     if (header.count == 0) {
         return VyHeaderVerdict::kNoActions;
     }
+    header.applied =
+        std::clamp(tree.GetInt(kKeyAppliedCount, header.count), 0, std::max(header.count, 0));
     header.objectCounter = tree.GetInt("ctoc", -1);
     header.linkerCounter = tree.GetInt("ctlc", -1);
     return header.objectCounter < 0 || header.linkerCounter < 0 ? VyHeaderVerdict::kBadCounters
@@ -131,7 +136,7 @@ int CVylEditActionGroup::EdtActionGrpFromTree(const CFxAssignGroupEx& tree,
         ResetAllEditActionGroup();
         return 0;
     }
-    m_applied = m_actions.size();
+    m_applied = static_cast<size_t>(header.applied);
     RaiseCountersPastUsedUids();
     return 1;
 }
@@ -150,8 +155,9 @@ int CVylEditActionGroup::ReplayProjectTree(const CFxAssignGroupEx& tree, CVylObj
     }
     group.RemoveAllObjectGroup();
     bool applying = true;
+    int32_t index = 0;
     const bool read = ForEachAction(tree, header.count, [&](const CVylEditAction& action) {
-        applying = applying && action.ApplyTo(group);
+        applying = applying && (index++ >= header.applied || action.ApplyTo(group));
     });
     *complete = applying;
     return read ? 1 : 0;

@@ -94,6 +94,11 @@ TEST(DrawingRead, ProjectsReadAsTheirReplay) {
         Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("action_count", -2); }));
     ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("a4", 1); }));
     ExpectSameAsWholeRead(Changed(five, [](CFxAssignGroupEx& tree) { tree.SetInt("ctoc", -1); }));
+    // Saved with actions undone, and with a position no file should hold.
+    for (const int32_t applied : {0, 3, 7, 10, 42, -1}) {
+        ExpectSameAsWholeRead(Changed(
+            five, [applied](CFxAssignGroupEx& tree) { tree.SetInt("applied_count", applied); }));
+    }
 }
 
 TEST(DrawingRead, AStoppedReplayAndANewerEditor) {

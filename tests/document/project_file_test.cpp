@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "editor/document/edit_history.h"
+#include "editor/document/project_format.h"
 #include "tests/support/object_builders.h"
 #include "tests/support/temp_folder.h"
 
@@ -15,8 +16,10 @@ constexpr int32_t U = kUnit;
 void Draw(CVylEditActionGroup& history, int count) {
     for (int i = 0; i < count; ++i) {
         const int32_t uid = history.TakeObjectUid();
-        history.AddEditAction(CVylEditAction::Create(uid, kObjBox, {i * U, 0, (i + 5) * U, 5 * U},
-                                                     MakeShape(0, kObjBox, 0, 0, 0, 0).Unique()));
+        CVylEditAction create = CVylEditAction::Create(uid, kObjBox, {i * U, 0, (i + 5) * U, 5 * U},
+                                                       MakeShape(0, kObjBox, 0, 0, 0, 0).Unique());
+        create.swift = 0;  // one undo step each
+        history.AddEditAction(std::move(create));
     }
 }
 
@@ -48,10 +51,12 @@ TEST(ProjectFile, WrittenKeys) {
     EXPECT_TRUE(tree.Has("a1"));
 }
 
-TEST(ProjectFile, EveryActionComesBackApplied) {
+TEST(ProjectFile, TheUndonePositionComesBack) {
     CVylEditActionGroup history;
     Draw(history, 10);
     history.TakeLinkerUid();
+    CRevolver whole;
+    ASSERT_TRUE(history.EdtActionGrpToRevolver(whole));
     for (int i = 0; i < 3; ++i) {
         history.UndoEditAction();
     }
@@ -62,12 +67,32 @@ TEST(ProjectFile, EveryActionComesBackApplied) {
     ASSERT_TRUE(back.EdtActionGrpFromRevolver(bytes, &required));
     EXPECT_EQ(required, 0);
     EXPECT_EQ(back.GetCount(), 10u);
-    EXPECT_EQ(back.GetCurrentIndex(), 9);
+    EXPECT_EQ(back.GetCurrentIndex(), 6);
     EXPECT_EQ(back.GetObjectCounter(), 10);
     EXPECT_EQ(back.GetLinkerCounter(), 1);
     CVylObjectGroup group;
     ASSERT_TRUE(group.CreateObjectGroupFromEditActionGroup(back));
-    EXPECT_EQ(group.GetCount(), 10u);
+    EXPECT_EQ(group.GetCount(), 7u);
+    back.RedoEditAction();
+    EXPECT_EQ(back.GetCurrentIndex(), 7);
+
+    // A history with every action applied is written as before, and a file
+    // without the position (older ones) opens with every action applied.
+    CFxAssignGroupEx tree;
+    ASSERT_TRUE(tree.FromRevolver(whole));
+    EXPECT_FALSE(tree.Has(kKeyAppliedCount));
+    CFxAssignGroupEx partial = FileTree(history);
+    EXPECT_EQ(partial.GetInt(kKeyAppliedCount, -1), 7);
+    partial.Remove(kKeyAppliedCount);
+    ASSERT_TRUE(back.EdtActionGrpFromRevolver(Encode(partial), nullptr));
+    EXPECT_EQ(back.GetCurrentIndex(), 9);
+    // Out of range, it is taken as far as it can go.
+    partial.SetInt(kKeyAppliedCount, 99);
+    ASSERT_TRUE(back.EdtActionGrpFromRevolver(Encode(partial), nullptr));
+    EXPECT_EQ(back.GetCurrentIndex(), 9);
+    partial.SetInt(kKeyAppliedCount, -4);
+    ASSERT_TRUE(back.EdtActionGrpFromRevolver(Encode(partial), nullptr));
+    EXPECT_EQ(back.GetCurrentIndex(), -1);
 }
 
 // A damaged file whose counters lag behind its uids must not hand out the
@@ -75,6 +100,7 @@ TEST(ProjectFile, EveryActionComesBackApplied) {
 TEST(ProjectFile, CountersLaggingBehindTheUidsAreRaised) {
     CVylEditActionGroup history;
     Draw(history, 3);
+    history.AddEditAction(CVylEditAction::AddLinker(4));
     history.AddEditAction(CVylEditAction::AddPointToLinker(4, 2, 0));
     CFxAssignGroupEx tree = FileTree(history);
     tree.SetInt("ctoc", 0);
