@@ -63,7 +63,14 @@ VyRect Grow(const VyRect& r, int64_t d) {
 
 }  // namespace
 
+// Several objects move by an offset, as a mouse drag moves them: a
+// both-corner resize could not move a selection less than two dots wide.
 void CVylCanvasCore::OffsetMove(int32_t dx, int32_t dy) {
+    const VyUidSet uids = SelectedUids();
+    if (uids.size() > 1) {
+        RecordKeyMove(CVylEditAction::MoveMulti(uids, {dx, dy}), true, true);
+        return;
+    }
     const VyRect r = m_group.GetSelectionTotalRect();
     MoveBothCorners({Add32(r.left, dx), Add32(r.top, dy), Add32(r.right, dx), Add32(r.bottom, dy)},
                     true);
@@ -79,16 +86,25 @@ void CVylCanvasCore::MoveBothCorners(const VyRect& rect, bool merge) {
         return;
     }
     const bool multiple = uids.size() > 1;
+    RecordKeyMove(multiple ? CVylEditAction::ModResizeMultiBothCorners(uids, rect)
+                           : CVylEditAction::MoveSingle(m_selection.GetChiefUid(), rect),
+                  multiple, merge);
+}
+
+// With merge, a move less than a second after the previous one of the same
+// sort joins its burst: one undo takes the burst back.
+void CVylCanvasCore::RecordKeyMove(CVylEditAction action, bool multiple, bool merge) {
+    // Recorded before the burst is looked at, so that nothing comes between
+    // two moves of a burst.
+    CommitPendingEdits();
     const bool recent = m_pacing.TakeRepeatedMove(multiple);
-    CVylEditAction action = multiple ? CVylEditAction::ModResizeMultiBothCorners(uids, rect)
-                                     : CVylEditAction::MoveSingle(m_selection.GetChiefUid(), rect);
     const bool joinBurst = merge && recent;
     if (joinBurst) {
         action.swift = 1;
         m_keyBurstOpen = false;  // the burst goes on: its last action stays bound
     }
-    Record(std::move(action));
-    m_keyBurstOpen = joinBurst;
+    const bool recorded = Record(std::move(action));
+    m_keyBurstOpen = joinBurst && recorded;
     m_mouseState = kMouseSelected;
     OnAgain(1, 1, 1, 0, 1, 1);
 }
@@ -126,7 +142,7 @@ void CVylCanvasCore::SelectAll() {
 }
 
 void CVylCanvasCore::AddActionsForDetachSelectedObjectsPointsFromLinker(bool closeBlock) {
-    CloseKeyBurst();
+    PrepareToRecord();
     if (::AddActionsForDetachSelectedObjectsPointsFromLinker(m_history, m_group, m_selection,
                                                              closeBlock) > 0) {
         Rebuild();
@@ -150,6 +166,7 @@ void CVylCanvasCore::OnDeleteObject() {
 }
 
 void CVylCanvasCore::OnCopy() {
+    CommitPendingEdits();
     const VyUidSet uids = SelectedUids();
     if (uids.empty()) {
         return;
@@ -171,7 +188,7 @@ void CVylCanvasCore::PasteFromObjectGroup(const CVylObjectGroup& source) {
     if (source.GetCount() == 0) {
         return;
     }
-    CloseKeyBurst();
+    PrepareToRecord();
     const VyUidSet pasted = ::PasteFromObjectGroup(m_history, source);
     if (pasted.size() == 1) {
         m_selection.SetSingleSelection(*pasted.begin(), false);
@@ -183,10 +200,10 @@ void CVylCanvasCore::PasteFromObjectGroup(const CVylObjectGroup& source) {
 }
 
 void CVylCanvasCore::UndoEditActionAndDrawAll() {
+    PrepareToRecord();
     if (!m_history.IsUndoable()) {
         return;
     }
-    CloseKeyBurst();
     m_history.UndoEditAction();
     Rebuild();
     m_selection.RemoveAll();
@@ -196,10 +213,10 @@ void CVylCanvasCore::UndoEditActionAndDrawAll() {
 }
 
 void CVylCanvasCore::RedoEditActionAndDrawAll() {
+    PrepareToRecord();
     if (!m_history.IsRedoable()) {
         return;
     }
-    CloseKeyBurst();
     m_history.RedoEditAction();
     Rebuild();
     m_mouseState = m_selection.GetChiefSelectedObj() != nullptr ? kMouseSelected : kMouseIdle;
@@ -208,6 +225,7 @@ void CVylCanvasCore::RedoEditActionAndDrawAll() {
 
 void CVylCanvasCore::RemoveEveryData() {
     m_keyBurstOpen = false;
+    m_previews.clear();
     m_history.ResetAllEditActionGroup();
     m_selection.RemoveAll();
     m_group.RemoveAllObjectGroup();
@@ -227,24 +245,28 @@ void CVylCanvasCore::TypicalRepair(const CVylObjectRepairAction& repair, int32_t
         return;
     }
     if (swift != 0) {
-        // A live preview: shown and sent, recorded only by the final call.
+        // A live preview: shown and sent, recorded by the final call, or
+        // before anything else happens when that call never comes.
         for (int32_t uid : uids) {
             if (CVylObject* object = m_group.GetByObjUid(uid)) {
                 repair.ApplyTo(*object);
             }
         }
+        m_previews[repair.attrName] = {uids, repair};
         OnAgain(1, 0, 0, 0, 1, 1);
         return;
     }
-    if (uids.size() > 1) {
-        Record(CVylEditAction::RepairMulti(uids, repair, 0));
-    } else {
-        Record(CVylEditAction::Repair(*uids.begin(), repair, 0));
-    }
+    m_previews.erase(repair.attrName);
+    RecordRepair(uids, repair);
     OnAgain(1, 1, 0, 0, 1, 1);
 }
 
 bool CVylCanvasCore::ProcessKeys(VyKey key, VyModifiers modifiers, bool focusOnCanvas) {
+    // While the mouse drags, the drawing belongs to the drag: a key that
+    // deleted or undid the object being made would leave half a gesture.
+    if (m_mouseState >= kMouseCreating) {
+        return false;
+    }
     const int64_t now = m_clock();
     switch (key) {
         case VyKey::kLeft:
@@ -360,8 +382,11 @@ int CVylCanvasCore::ChangeRegionBox(std::string_view name, int32_t value) {
     } else {
         return 0;
     }
-    Record(CVylEditAction::CreResize(uid, r));
-    m_group.ModifyRegion(uid, r);
+    if (!Record(CVylEditAction::CreResize(uid, r))) {
+        // The boxes show the region again.
+        OnAgain(0, 0, 1, 0, 0, 0);
+        return 0;
+    }
     OnAgain(1, 1, 1, 0, 1, 1);
     return 1;
 }
@@ -371,7 +396,7 @@ void CVylCanvasCore::TypeText(std::string_view text) {
     if (m_mouseState == kMouseIdle || m_group.GetByObjUid(uid) == nullptr) {
         return;
     }
-    CloseKeyBurst();
+    PrepareToRecord();
     AddTextContentChange(m_history, m_pacing, uid, text);
     OnAgain(1, 1, 0, 0, 1, 1);
 }
@@ -395,7 +420,7 @@ int32_t CVylCanvasCore::CreatePictureAt(VyPoint screen, const std::string& bmpFi
         height > lcdHeight) {
         return 0;
     }
-    CloseKeyBurst();
+    PrepareToRecord();
     const VyPoint at = m_fit.ScreenToVirtualEnlarged(screen);
     const auto place = [](int32_t virtualAt, int32_t size, int32_t lcdSize) {
         return std::clamp(virtualAt / 10000, 0, lcdSize - size) * 10000;
@@ -406,7 +431,12 @@ int32_t CVylCanvasCore::CreatePictureAt(VyPoint screen, const std::string& bmpFi
     CVylObjectUniqueAttr attrs = m_toolAttrs;
     attrs.SetBytes(kKeyBmpBin, CRevolver::FromBytes(bmpFile));
     const int32_t uid = m_history.TakeObjectUid();
-    Record(CVylEditAction::Create(uid, kObjBitmap, region, attrs));
+    CVylEditAction create = CVylEditAction::Create(uid, kObjBitmap, region, attrs);
+    // Complete as it is, like a pasted object: an undo step of its own.
+    create.swift = 0;
+    if (!Record(std::move(create))) {
+        return 0;
+    }
     m_selection.SetSingleSelection(uid, false);
     m_mouseState = kMouseSelected;
     m_host->ObjectCreated(kObjBitmap);

@@ -13,6 +13,7 @@ CVylCanvasCore::CVylCanvasCore(std::string_view model)
     m_selection.AttachGroup(&m_group);
     m_history.AttachSelection(&m_selection);
     m_selection.SetEditingStateSink([this](int32_t state) { m_mouseState = state; });
+    m_selection.SetBeforeChangeSink([this] { CommitPendingEdits(); });
 }
 
 void CVylCanvasCore::SetClock(Clock clock) {
@@ -25,7 +26,33 @@ void CVylCanvasCore::RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight) 
 }
 
 int CVylCanvasCore::Rebuild() {
-    return m_group.CreateObjectGroupFromEditActionGroup(m_history);
+    CommitPendingEdits();
+    m_group = m_history.GetCurrentDrawing();
+    m_selection.RemoveMissing();
+    if (SelectionCount() == 0 && m_mouseState >= kMouseSelected && m_mouseState <= kMouseOverMove) {
+        m_mouseState = kMouseIdle;
+    }
+    return m_history.ReplaysToCurrent() ? 1 : 0;
+}
+
+void CVylCanvasCore::AddPendingEditSource(std::function<void()> commit) {
+    m_pendingSources.push_back(std::move(commit));
+}
+
+void CVylCanvasCore::CommitPendingEdits() {
+    if (m_committing) {
+        return;
+    }
+    m_committing = true;
+    for (const std::function<void()>& commit : m_pendingSources) {
+        commit();
+    }
+    std::map<std::string, VyPreview> previews;
+    previews.swap(m_previews);
+    for (const auto& [name, preview] : previews) {
+        RecordRepair(preview.uids, preview.repair);
+    }
+    m_committing = false;
 }
 
 void CVylCanvasCore::OnAgain(int redraw, int rebuild, int status, int panels, int lcd, int hex) {
@@ -49,9 +76,23 @@ void CVylCanvasCore::OnAgain(int redraw, int rebuild, int status, int panels, in
     }
 }
 
-void CVylCanvasCore::Record(CVylEditAction action) {
+void CVylCanvasCore::PrepareToRecord() {
+    CommitPendingEdits();
     CloseKeyBurst();
-    m_history.AddEditAction(std::move(action));
+}
+
+bool CVylCanvasCore::Record(CVylEditAction action) {
+    PrepareToRecord();
+    return m_history.AddEditAction(std::move(action)) != 0;
+}
+
+// One action for one object, one multi-object action for several.
+void CVylCanvasCore::RecordRepair(const VyUidSet& uids, const CVylObjectRepairAction& repair) {
+    if (uids.size() > 1) {
+        Record(CVylEditAction::RepairMulti(uids, repair, 0));
+    } else if (!uids.empty()) {
+        Record(CVylEditAction::Repair(*uids.begin(), repair, 0));
+    }
 }
 
 // A burst of key moves keeps the swift flag on its last action while keys

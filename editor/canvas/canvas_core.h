@@ -9,9 +9,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/canvas/canvas_fit.h"
 #include "editor/canvas/canvas_host.h"
@@ -128,8 +130,21 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // The one change notification: redraw, rebuild (with redraw: replay the
     // history first), status strip, panels, LCD update, hex pane.
     void OnAgain(int redraw, int rebuild, int status, int panels, int lcd, int hex);
-    // Replays the history into the group; 0 when the replay stopped early.
+    // The group becomes the drawing at the history's current position (what
+    // is still being edited is recorded first), and the selection loses the
+    // objects the drawing no longer holds; 0 when the replay stopped early.
     int Rebuild();
+
+    // A value the user is still editing reaches the drawing before the
+    // canvas acts on anything else: the live previews of the panels are
+    // recorded, and every source added here (a box typed into) is told to
+    // apply its value. Runs before each recorded action, rebuild, undo,
+    // redo and copy and before the selection changes; the studio calls it
+    // before saving too.
+    void CommitPendingEdits();
+    void AddPendingEditSource(std::function<void()> commit);
+    // Whether a live preview is shown that no action holds yet.
+    bool HasPendingPreview() const { return !m_previews.empty(); }
 
     // Mouse, in client pixels.
     void OnLButtonDown(VyPoint screen, VyModifiers modifiers);
@@ -201,8 +216,15 @@ class VYEDIT_EXPORT CVylCanvasCore {
     void RunCommand(VyCanvasCommand command);
 
   private:
-    // Appends an action, first closing a burst of key moves left open.
-    void Record(CVylEditAction action);
+    // Appends an action, first recording what is still being edited and
+    // closing a burst of key moves left open; false when the history
+    // refused it (it would not apply, or would change nothing).
+    bool Record(CVylEditAction action);
+    // What every way of recording does first.
+    void PrepareToRecord();
+    // A key move: one step of a burst that undoes in one step.
+    void RecordKeyMove(CVylEditAction action, bool multiple, bool merge);
+    void RecordRepair(const VyUidSet& uids, const CVylObjectRepairAction& repair);
     void CloseKeyBurst();
     void RecordMoveSingle(int32_t uid, const VyRect& region, int32_t swift);
     // Ends a chain of "move_single" actions that undo in one step.
@@ -276,6 +298,16 @@ class VYEDIT_EXPORT CVylCanvasCore {
     int32_t m_arrowRepeat = 0;
     std::optional<int64_t> m_lastShiftReleaseMs;
     bool m_keyBurstOpen = false;
+
+    // What is being edited and not recorded yet: the live previews by
+    // attribute, and the boxes that hold typed values.
+    struct VyPreview {
+        VyUidSet uids;
+        CVylObjectRepairAction repair;
+    };
+    std::map<std::string, VyPreview> m_previews;
+    std::vector<std::function<void()>> m_pendingSources;
+    bool m_committing = false;
 };
 
 // The kind a tool creates, or 0 for the select tool and unknown tools.

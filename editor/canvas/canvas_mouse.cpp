@@ -320,7 +320,7 @@ void CVylCanvasCore::RecordWithFollowUps(CVylEditAction action) {
     }
     Rebuild();
     action.ApplyTo(m_group);
-    CloseKeyBurst();
+    PrepareToRecord();
     if (action.IsSingle()) {
         AddFollowUpActions(m_history, m_group, m_selection, 1);
         action.swift = 0;

@@ -119,7 +119,7 @@ VyJoinResult CVylCanvasCore::OnContact() {
     if (m_selection.GetSelState() != 3 || m_selection.GetSlaves().size() != 1) {
         return VyJoinResult::kBadSelection;
     }
-    CloseKeyBurst();
+    PrepareToRecord();
     const VyJoinResult result = JoinNearestEndPoints(m_history, m_group, m_selection);
     if (result == VyJoinResult::kBadSelection) {
         m_host->ShowNotice(kNoticeBadSelection);

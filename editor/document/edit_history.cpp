@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "editor/document/action_effect.h"
 #include "editor/document/action_kinds.h"
 #include "editor/document/object_selection.h"
 #include "editor/tree/decimal_text.h"
@@ -12,19 +13,57 @@ std::string VersionText(int32_t versionNumber) {
            DecimalText(minor);
 }
 
-void CVylEditActionGroup::AddEditAction(CVylEditAction action) {
+int CVylEditActionGroup::AddEditAction(CVylEditAction action) {
+    ReplayDrawing();
+    if (m_drawingReach < m_applied) {
+        // The actions from the first that does not replay had no effect on
+        // the drawing: new work follows the last one that did.
+        m_applied = m_drawingReach;
+    }
+    const CVylActionEffect effect(action, m_drawing);
+    if (!action.ApplyTo(m_drawing) || !effect.Changed(m_drawing)) {
+        if (action.swift == 0) {
+            SetLastActionSwift(0);
+        }
+        return 0;
+    }
     if (m_actionAdded) {
         m_actionAdded();
     }
     m_actions.resize(m_applied);
     m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
     m_applied = m_actions.size();
+    m_drawingReach = m_applied;
+    return 1;
+}
+
+void CVylEditActionGroup::ReplayDrawing() const {
+    if (m_drawingValid) {
+        return;
+    }
+    m_drawing.RemoveAllObjectGroup();
+    m_drawingReach = 0;
+    while (m_drawingReach < m_applied && m_actions[m_drawingReach]->ApplyTo(m_drawing)) {
+        ++m_drawingReach;
+    }
+    m_drawingValid = true;
+}
+
+const CVylObjectGroup& CVylEditActionGroup::GetCurrentDrawing() const {
+    ReplayDrawing();
+    return m_drawing;
+}
+
+bool CVylEditActionGroup::ReplaysToCurrent() const {
+    ReplayDrawing();
+    return m_drawingReach == m_applied;
 }
 
 void CVylEditActionGroup::UndoEditAction() {
     if (m_applied == 0) {
         return;
     }
+    ForgetDrawing();
     do {
         --m_applied;
     } while (m_applied > 0 && m_actions[m_applied - 1]->swift != 0);
@@ -34,6 +73,7 @@ void CVylEditActionGroup::RedoEditAction() {
     if (m_applied >= m_actions.size()) {
         return;
     }
+    ForgetDrawing();
     do {
         ++m_applied;
     } while (m_actions[m_applied - 1]->swift != 0 && m_applied < m_actions.size());
@@ -46,6 +86,7 @@ int CVylEditActionGroup::DeleteLastAction() {
     m_actions.pop_back();
     if (m_applied > m_actions.size()) {
         m_applied = m_actions.size();
+        ForgetDrawing();
     }
     return 1;
 }
@@ -65,9 +106,11 @@ void CVylEditActionGroup::SetSwiftToLastActionIfTextRepair() {
     }
 }
 
+// The current action: the last one, unless actions were undone (then the
+// current one ends its block already).
 void CVylEditActionGroup::SetLastActionSwift(int32_t swift) {
-    if (!m_actions.empty()) {
-        m_actions.back()->swift = swift;
+    if (m_applied > 0) {
+        m_actions[m_applied - 1]->swift = swift;
     }
 }
 
@@ -84,6 +127,7 @@ void CVylEditActionGroup::ResetAllEditActionGroup() {
     m_linkerCounter = 0;
     m_applied = 0;
     m_actions.clear();
+    ForgetDrawing();
 }
 
 void CVylEditActionGroup::ReplaceWith(CVylEditActionGroup& loaded) {
@@ -94,6 +138,7 @@ void CVylEditActionGroup::ReplaceWith(CVylEditActionGroup& loaded) {
     m_applied = loaded.m_applied;
     m_objectCounter = loaded.m_objectCounter;
     m_linkerCounter = loaded.m_linkerCounter;
+    ForgetDrawing();
     loaded.ResetAllEditActionGroup();
 }
 

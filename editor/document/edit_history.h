@@ -34,7 +34,13 @@ class VYEDIT_EXPORT CVylEditActionGroup {
     // The selection that a reset empties.
     void AttachSelection(CVylObjectSelection* selection) { m_selection = selection; }
 
-    void AddEditAction(CVylEditAction action);
+    // Records the action after the current one (the undone ones are
+    // dropped), but only when it applies to the drawing at the current
+    // position and changes it: 1 when recorded, 0 when refused. A refused
+    // action that would have closed its undo block closes it. Where a
+    // stored history stops replaying before the current position, the
+    // action follows the last one that replays.
+    int AddEditAction(CVylEditAction action);
     void UndoEditAction();
     void RedoEditAction();
     bool IsUndoable() const { return m_applied > 0; }
@@ -63,6 +69,13 @@ class VYEDIT_EXPORT CVylEditActionGroup {
     // Index of the current action, or -1 when nothing is applied.
     int64_t GetCurrentIndex() const { return static_cast<int64_t>(m_applied) - 1; }
 
+    // The drawing at the current position: the replay of the applied
+    // actions, up to the first one that does not apply.
+    const CVylObjectGroup& GetCurrentDrawing() const;
+    // Whether every applied action applies (only a stored history can hold
+    // one that does not).
+    bool ReplaysToCurrent() const;
+
     // One line per action, joined by "\r\n".
     std::string GetEditActionGroupExp(bool withRegions) const;
 
@@ -87,9 +100,19 @@ class VYEDIT_EXPORT CVylEditActionGroup {
     void RaiseCountersPastUsedUids();
     std::string ActionLine(size_t index, bool withRegions) const;
 
+    // The drawing is kept up to date by the actions recorded; moving the
+    // position or dropping an applied action makes it replay again.
+    void ForgetDrawing() { m_drawingValid = false; }
+    void ReplayDrawing() const;
+
     std::vector<std::unique_ptr<CVylEditAction>> m_actions;
     // Number of applied actions: the current one is the last of them.
     size_t m_applied = 0;
+    mutable CVylObjectGroup m_drawing;
+    // How many of the applied actions the drawing holds: m_applied unless
+    // one of them does not apply.
+    mutable size_t m_drawingReach = 0;
+    mutable bool m_drawingValid = true;
     int32_t m_objectCounter = 0;
     int32_t m_linkerCounter = 0;
     std::function<void()> m_actionAdded;

@@ -37,7 +37,30 @@ int32_t LocalUiOfKind(int32_t kind) {
     }
 }
 
+void CVylObjectSelection::BeforeChange() const {
+    if (m_beforeChange) {
+        m_beforeChange();
+    }
+}
+
+void CVylObjectSelection::RemoveMissing() {
+    if (m_group == nullptr) {
+        return;
+    }
+    std::erase_if(m_slaves, [this](int32_t uid) { return m_group->GetByObjUid(uid) == nullptr; });
+    if (m_chief >= 0 && m_group->GetByObjUid(m_chief) == nullptr) {
+        m_chief = -1;
+        if (!m_slaves.empty()) {
+            m_chief = *m_slaves.begin();
+            m_slaves.erase(m_slaves.begin());
+        }
+    }
+}
+
 void CVylObjectSelection::RemoveAll() {
+    if (m_chief >= 0) {
+        BeforeChange();
+    }
     m_slaves.clear();
     m_chief = -1;
 }
@@ -49,6 +72,7 @@ void CVylObjectSelection::MarkSelecting(bool flag) {
 }
 
 void CVylObjectSelection::SetSingleSelection(int32_t uid, bool flag) {
+    BeforeChange();
     m_chief = uid;
     m_slaves.clear();
     MarkSelecting(flag);
@@ -63,6 +87,7 @@ void CVylObjectSelection::SetMultiSelection(const VyUidSet& uids, bool flag) {
 }
 
 void CVylObjectSelection::AddSelObj(int32_t uid) {
+    BeforeChange();
     if (m_chief < 0) {
         m_chief = uid;
     } else if (uid != m_chief) {
@@ -75,6 +100,7 @@ void CVylObjectSelection::EnsureChiefSel(int32_t uid) {
     if (uid == m_chief) {
         return;
     }
+    BeforeChange();
     m_slaves.erase(uid);
     if (m_chief >= 0) {
         m_slaves.insert(m_chief);

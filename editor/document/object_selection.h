@@ -25,6 +25,13 @@ class VYEDIT_EXPORT CVylObjectSelection {
         m_editingState = std::move(sink);
     }
 
+    // Told before the selection changes: a value the user typed for the
+    // objects selected reaches them first.
+    void SetBeforeChangeSink(std::function<void()> sink) { m_beforeChange = std::move(sink); }
+    // Drops the uids the attached group no longer holds (after a rebuild);
+    // when the chief goes, the first remaining slave becomes chief.
+    void RemoveMissing();
+
     void RemoveAll();
     void SetSingleSelection(int32_t uid, bool flag);
     void SetMultiSelection(const VyUidSet& uids, bool flag);
@@ -53,11 +60,13 @@ class VYEDIT_EXPORT CVylObjectSelection {
     template <typename Visit>
     void ForEachSelectedKind(Visit visit) const;
     void MarkSelecting(bool flag);
+    void BeforeChange() const;
 
     int32_t m_chief = -1;
     VyUidSet m_slaves;
     const CVylObjectGroup* m_group = nullptr;
     std::function<void(int32_t)> m_editingState;
+    std::function<void()> m_beforeChange;
 };
 
 // The attribute panel for an object kind: 1 shape, 2 text, 3 bitmap, 0 none.

@@ -8,17 +8,18 @@
 
 namespace {
 
-CVylEditAction Move(int32_t uid, int32_t swift) {
-    CVylEditAction action = CVylEditAction::MoveSingle(uid, {0, 0, 1, 1});
+// A box of the uid, created with the swift flag given.
+CVylEditAction Created(int32_t uid, int32_t swift) {
+    CVylEditAction action = CVylEditAction::Create(uid, kObjBox, {0, 0, 10000, 10000}, {});
     action.swift = swift;
     return action;
 }
 
-// A history of moves of uids 1.. with the given swift flags.
+// A history that creates uids 1.. with the given swift flags.
 void Fill(CVylEditActionGroup& history, std::initializer_list<int32_t> swifts) {
     int32_t uid = 1;
     for (int32_t swift : swifts) {
-        history.AddEditAction(Move(uid++, swift));
+        history.AddEditAction(Created(uid++, swift));
     }
 }
 
@@ -55,14 +56,14 @@ TEST(EditHistory, AddingCutsTheUndoneTail) {
     history.SetActionAddedSink([&] { ++notices; });
     Fill(history, {0, 0, 0});
     history.UndoEditAction();
-    history.AddEditAction(Move(9, 0));
+    history.AddEditAction(Created(9, 0));
     EXPECT_EQ(history.GetCount(), 3u);
     EXPECT_FALSE(history.IsRedoable());
     EXPECT_EQ(history.GetAction(2).GetUid(), 9);
     history.UndoEditAction();
     history.UndoEditAction();
     history.UndoEditAction();
-    history.AddEditAction(Move(7, 0));
+    history.AddEditAction(Created(7, 0));
     EXPECT_EQ(history.GetCount(), 1u);
     EXPECT_EQ(notices, 5);
 }
@@ -80,7 +81,7 @@ TEST(EditHistory, DeletingTheLastAction) {
 
 TEST(EditHistory, TypingBurstsLeaveOneRepair) {
     CVylEditActionGroup history;
-    history.AddEditAction(Move(1, 0));
+    Fill(history, {0, 0});
     int64_t now = 1000;
     CVylEditPacing pacing([&] { return now; });
     std::string text;
@@ -89,24 +90,24 @@ TEST(EditHistory, TypingBurstsLeaveOneRepair) {
         AddTextContentChange(history, pacing, 1, text);
         now += 399;
     }
-    ASSERT_EQ(history.GetCount(), 2u);
-    EXPECT_EQ(history.GetAction(1).repair.textValue, "abcdefghij");
+    ASSERT_EQ(history.GetCount(), 3u);
+    EXPECT_EQ(history.GetAction(2).repair.textValue, "abcdefghij");
     now += 1;
     AddTextContentChange(history, pacing, 1, "x");
-    EXPECT_EQ(history.GetCount(), 3u);
+    EXPECT_EQ(history.GetCount(), 4u);
 
     history.SetSwiftToLastActionIfTextRepair();
-    EXPECT_EQ(history.GetAction(2).swift, 1);
-    history.AddEditAction(Move(1, 0));
+    EXPECT_EQ(history.GetAction(3).swift, 1);
+    history.AddEditAction(CVylEditAction::MoveSingle(1, {0, 0, 50000, 50000}));
     EXPECT_FALSE(history.DeleteLastActionIfTextRepair());
 
     // Typing in another object at once keeps the first object's change.
     AddTextContentChange(history, pacing, 1, "one");
     now += 10;
     AddTextContentChange(history, pacing, 2, "two");
-    ASSERT_EQ(history.GetCount(), 6u);
-    EXPECT_EQ(history.GetAction(4).repair.textValue, "one");
-    EXPECT_EQ(history.GetAction(5).repair.textValue, "two");
+    ASSERT_EQ(history.GetCount(), 7u);
+    EXPECT_EQ(history.GetAction(5).repair.textValue, "one");
+    EXPECT_EQ(history.GetAction(6).repair.textValue, "two");
 }
 
 TEST(EditHistory, RepeatedMovesHaveSeparateClocks) {
@@ -143,6 +144,9 @@ TEST(EditHistory, CountersAndReset) {
 TEST(EditHistory, TextDump) {
     CVylEditActionGroup history;
     EXPECT_EQ(history.GetEditActionGroupExp(false), "");
+    for (int32_t uid : {4, 9, 3}) {
+        history.AddEditAction(Created(uid, 0));
+    }
     history.AddEditAction(CVylEditAction::MoveMulti({4, 9}, {1, 1}));
     history.AddEditAction(
         CVylEditAction::Repair(3, CVylObjectRepairAction::Text("text_content", "x"), 0));
@@ -151,6 +155,7 @@ TEST(EditHistory, TextDump) {
     history.AddEditAction(CVylEditAction::DetachPointFromLinker(3, 5, 4));
     history.AddEditAction(CVylEditAction::Create(0, kObjBox, {0, 0, 200000, 100000}, {}));
     EXPECT_EQ(history.GetEditActionGroupExp(false),
+              "create[kind:2] 4 \r\ncreate[kind:2] 9 \r\ncreate[kind:2] 3 \r\n"
               "move_multi 4/9\r\nrepair[text_content] 3 \r\nadd_linker LINKER=3<SW>\r\n"
               "add_point_to_linker 5|4 is LINKED TO 3\r\n"
               "detach_point_from_linker 5|4for 3 is UNLINKED<SW>\r\n"

@@ -6,6 +6,7 @@
 #include "app/source/source_settings.h"
 #include "editor/document/edit_history.h"
 #include "tests/support/object_builders.h"
+#include "tests/support/stored_history.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_files.h"
 #include "tools/cli/bytes_command.h"
@@ -128,13 +129,10 @@ TEST(CliCommands, AProjectThatDoesNotReplayCompletelyFails) {
         return CVylEditAction::Create(uid, kObjBox, {l * kUnit, t * kUnit, r * kUnit, b * kUnit},
                                       MakeShape(0, kObjBox, 0, 0, 0, 0).Unique());
     };
-    CVylEditActionGroup history;
-    history.AddEditAction(box(1, 10, 20, 100, 50));
-    history.AddEditAction(CVylEditAction::Delete(77));
-    history.AddEditAction(box(2, 30, 40, 60, 70));
     VyTempFolder folder;
     const std::string path = folder.File("partial.vyd");
-    ASSERT_TRUE(history.EditActionGroupToFile(path));
+    ASSERT_TRUE(WriteStoredHistory(
+        path, {box(1, 10, 20, 100, 50), CVylEditAction::Delete(77), box(2, 30, 40, 60, 70)}));
     const CliRun bytes =
         Capture([&](std::ostream& o, std::ostream& e) { return RunBytesCommand(path, o, e); });
     EXPECT_EQ(bytes.code, 1);
