@@ -77,8 +77,14 @@ VyDocumentResult CVYSProjectDocument::RestoreBackup() {
         return {false, {}};
     }
     m_history.ReplaceWith(loaded);
-    m_modified = false;
+    m_modified = true;
+    m_path.clear();
     return {true, std::string(kRecovered)};
+}
+
+bool CVYSProjectDocument::HasBackup() const {
+    std::error_code error;
+    return std::filesystem::exists(m_backupPath, error);
 }
 
 void CVYSProjectDocument::DiscardBackup() const {

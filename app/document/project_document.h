@@ -39,8 +39,11 @@ class CVYSProjectDocument {
     // document is modified, creating the backup's folder first.
     bool WriteBackup() const;
     // At start: loads a backup that an abnormal end left behind; the message
-    // is the recovery notice. The document then counts as not modified.
+    // is the recovery notice. The recovered work is untitled and modified, so
+    // that it is saved or given up like any unsaved work (until then the
+    // backup stays).
     VyDocumentResult RestoreBackup();
+    bool HasBackup() const;
     // The backup is dropped whenever the user has decided about the work.
     void DiscardBackup() const;
 

@@ -454,6 +454,10 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <source>LCD 화면을 저장했습니다: %1</source>
         <translation>LCD screen saved: %1</translation>
     </message>
+    <message>
+        <source>복구한 작업을 먼저 열었습니다. %1 파일은 열지 않았습니다.</source>
+        <translation>The recovered work was opened first. %1 was not opened.</translation>
+    </message>
 </context>
 <context>
     <name>CVYSDoc</name>

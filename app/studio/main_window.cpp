@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -160,7 +161,7 @@ void CMainFrame::CreateCommands() {
     });
     AddCommand(QStringLiteral("tool_grid"), tr("그리드 사용함"), [this] { ToggleGrid(); });
     AddCommand(QStringLiteral("tool_grid_settings"), tr("그리드 설정(&G)"),
-               [this, &canvas] { CDlgGridSettings::Open(canvas, m_folders.GridCfgPath()); });
+               [this, &canvas] { CDlgGridSettings::Open(canvas, m_folders.GridCfgPath(), this); });
     AddCommand(QStringLiteral("tool_source"), tr("프로그램 소스 생성(&P)"), [this, &canvas] {
         CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(),
                             static_cast<uint32_t>(m_view->Editor().Link().GetBaudRate()), this)
@@ -339,7 +340,28 @@ void CMainFrame::OnStartupTick() {
         OpenManual();
     }
     IncrementRunCount(pub);
-    m_document->RestoreBackup();
+    const QString startupFile = std::exchange(m_startupFile, QString());
+    if (!m_document->RestoreBackup()) {
+        if (!startupFile.isEmpty()) {
+            m_document->Open(startupFile);
+        }
+        return;
+    }
+    // The recovered work is untitled: the file named at start stays as it
+    // is, unopened, until the user has decided about the recovered work.
+    if (!startupFile.isEmpty()) {
+        m_view->MessageLine().ShowText(
+            kNoticeColour, tr("복구한 작업을 먼저 열었습니다. %1 파일은 열지 않았습니다.")
+                               .arg(QFileInfo(startupFile).fileName()));
+    }
+}
+
+void CMainFrame::OpenAtStart(const QString& path) {
+    if (m_document->HasBackup()) {
+        m_startupFile = path;
+        return;
+    }
+    m_document->Open(path);
 }
 
 // The manual of the text data folder, put there from the installation the
@@ -451,6 +473,12 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     SaveWindowState();
     event->accept();
+    // The program ends with its main window: tool windows go with it.
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != this && other->isVisible()) {
+            other->close();
+        }
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

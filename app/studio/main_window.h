@@ -47,6 +47,10 @@ class CMainFrame : public QMainWindow {
     // The timers' work (public so that tests need not wait).
     void OnBackupTick();
     void OnStartupTick();
+    // The file named on the command line: opened at once, or after the
+    // recovery when unsaved work is to be recovered first (then the
+    // recovered work is shown and the file is left unopened).
+    void OpenAtStart(const QString& path);
     // The view scale: the window grows so the canvas shows the LCD at s times.
     void OnViewScale(int scale);
     // Refreshes which commands are enabled and checked.
@@ -89,4 +93,5 @@ class CMainFrame : public QMainWindow {
     bool m_firstBackupTick = true;
     bool m_started = false;
     bool m_lcdDockPlaced = false;
+    QString m_startupFile;
 };

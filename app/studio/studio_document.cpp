@@ -100,8 +100,7 @@ bool CVYSDoc::OpenRecent(int index) {
 }
 
 bool CVYSDoc::OpenDropped(const QString& path) {
-    // The backup of the work replaced stays until it is decided about.
-    return Open(path);
+    return SaveModified() && Open(path);
 }
 
 bool CVYSDoc::Open(const QString& path) {
@@ -133,6 +132,8 @@ bool CVYSDoc::SaveTo(const QString& path) {
     if (!m_document) {
         return false;
     }
+    // A value still being typed belongs to the work saved.
+    m_canvas->Core().CommitPendingEdits();
     const VyDocumentResult result = m_document->Save(path.toStdString());
     if (!result.ok) {
         ShowNotice(UiText(result.message), QString(), m_window);
@@ -145,6 +146,9 @@ bool CVYSDoc::SaveTo(const QString& path) {
 }
 
 bool CVYSDoc::WriteBackup() {
+    if (m_canvas != nullptr) {
+        m_canvas->Core().CommitPendingEdits();
+    }
     return m_document && m_document->WriteBackup();
 }
 
@@ -158,9 +162,12 @@ bool CVYSDoc::RestoreBackup() {
     }
     ShowNotice(UiText(result.message), QString(), m_window);
     m_canvas->OnAgain(1, 1, 1, 1, 1, 1);
-    m_document->SetModified(false);
     Q_EMIT changed();
     return true;
+}
+
+bool CVYSDoc::HasBackup() const {
+    return m_document && m_document->HasBackup();
 }
 
 void CVYSDoc::AddRecent(const QString& path) {

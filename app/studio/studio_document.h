@@ -37,7 +37,8 @@ class CVYSDoc : public QObject {
     bool OpenRecent(int index);
     bool OnSaveDocument();
     bool OnSaveAs();
-    // A file dropped on the window: opened at once, without a prompt.
+    // A file dropped on the window: opened once modified work is saved or
+    // given up, as the open command does.
     bool OpenDropped(const QString& path);
     // The open step itself (the previous work kept on failure, with the
     // reason told).
@@ -48,9 +49,11 @@ class CVYSDoc : public QObject {
     // Once decided, the automatic backup is gone.
     bool SaveModified();
 
-    // The backup tick, and the recovery at start.
+    // The backup tick, and the recovery at start: the recovered work is
+    // untitled and modified, and its backup stays until it is decided about.
     bool WriteBackup();
     bool RestoreBackup();
+    bool HasBackup() const;
 
   Q_SIGNALS:
     // The modified flag, the path or the recent files changed.

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     window.show();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
-        window.Document().Open(QFileInfo(arguments.at(1)).absoluteFilePath());
+        window.OpenAtStart(QFileInfo(arguments.at(1)).absoluteFilePath());
     }
     return QApplication::exec();
 }

@@ -173,6 +173,7 @@ void CVylCanvasCore::OnCopy() {
     }
     int32_t counter = 0;
     m_clipboard.AppendObjects(true, m_group, &counter, &uids, true);
+    m_host->ObjectsCopied(m_clipboard);
 }
 
 void CVylCanvasCore::OnCut() {
@@ -219,6 +220,8 @@ void CVylCanvasCore::RedoEditActionAndDrawAll() {
     }
     m_history.RedoEditAction();
     Rebuild();
+    // The panels show what the selected object holds after the redo.
+    UpdateUniqueAttrFromSelectedObject();
     m_mouseState = m_selection.GetChiefSelectedObj() != nullptr ? kMouseSelected : kMouseIdle;
     OnAgain(1, 0, 1, 1, 1, 1);
 }

@@ -8,6 +8,8 @@
 
 #include "editor/document/handle_code.h"
 
+class CVylObjectGroup;
+
 // The handle cursors of the selection frame, then the cross of a drag.
 enum class VyCanvasCursor { kArrow, kSizeNwse, kSizeNesw, kSizeWe, kSizeNs, kSizeAll, kCross };
 static_assert(static_cast<int>(VyCanvasCursor::kSizeAll) ==
@@ -32,6 +34,9 @@ class CVylCanvasHost {
     // The mouse moved over the canvas (the status strip shows where).
     virtual void MouseMoved() {}
     virtual void SetCursorShape(VyCanvasCursor /*cursor*/) {}
+    // Objects went to the canvas's clipboard (moved to the origin), so that
+    // the desktop's clipboard can get a text form of them too.
+    virtual void ObjectsCopied(const CVylObjectGroup& /*objects*/) {}
     // A notice with one OK button; text in the system code page.
     virtual void ShowNotice(std::string_view /*text*/) {}
 };

@@ -1,12 +1,17 @@
 #include "editor/canvas/canvas_widget.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <sstream>
+
 #include "editor/canvas/hex_pane.h"
 #include "editor/canvas/notice.h"
 #include "editor/canvas/ui_text.h"
+#include "editor/command/command_lines.h"
 #include "editor/document/full_update.h"
 #include "editor/link/lcd_update_scheduler.h"
 #include "editor/link/serial_link.h"
@@ -249,6 +254,22 @@ void CVylCanvas::MouseMoved() {
 
 void CVylCanvas::SetCursorShape(VyCanvasCursor cursor) {
     setCursor(ShapeOf(cursor));
+}
+
+// The desktop's clipboard gets the copied objects' commands, one a line in
+// hexadecimal, for pasting into a text.
+void CVylCanvas::ObjectsCopied(const CVylObjectGroup& objects) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return;
+    }
+    CVylObjectGroup copy = objects;
+    VyByteArray bytes;
+    VyLengthArray lengths;
+    ExtractDrawingCommands(m_core.DeviceContext(), copy, bytes, lengths);
+    std::ostringstream text;
+    WriteCommandLines(text, bytes, lengths);
+    clipboard->setText(QString::fromStdString(text.str()));
 }
 
 void CVylCanvas::ShowNotice(std::string_view text) {

@@ -84,6 +84,7 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     void PopupMenuRequested() override;
     void MouseMoved() override;
     void SetCursorShape(VyCanvasCursor cursor) override;
+    void ObjectsCopied(const CVylObjectGroup& objects) override;
     void ShowNotice(std::string_view text) override;
 
     void ShowPortClosedNotice();

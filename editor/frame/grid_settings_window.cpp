@@ -16,8 +16,7 @@ CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWi
     : QDialog(parent), m_canvas(&canvas), m_gridPath(std::move(gridPath)) {
     setWindowTitle(tr("그리드 설정"));
     setModal(false);
-    CVylGridSystem& grid = canvas.Core().Grid();
-    grid.Load(m_gridPath);
+    const CVylGridSystem& grid = canvas.Core().Grid();
     m_use = new QCheckBox(tr("그리드 사용함"), this);
     m_use->setChecked(grid.GetGridInt("use_grid", 1) != 0);
     m_slider = new QSlider(Qt::Horizontal, this);
@@ -57,8 +56,9 @@ CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWi
     });
 }
 
-CDlgGridSettings* CDlgGridSettings::Open(CVylCanvas& canvas, std::string gridPath) {
-    auto* window = new CDlgGridSettings(canvas, std::move(gridPath));
+CDlgGridSettings* CDlgGridSettings::Open(CVylCanvas& canvas, std::string gridPath, QWidget* owner) {
+    auto* window = new CDlgGridSettings(canvas, std::move(gridPath), owner);
+    window->setWindowFlag(Qt::Tool);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->adjustSize();
     if (const QScreen* screen = window->screen()) {

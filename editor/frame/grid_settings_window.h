@@ -17,11 +17,13 @@ class VYEDIT_EXPORT CDlgGridSettings : public QDialog {
     Q_OBJECT
 
   public:
-    // Loads gridPath into the canvas's grid settings.
+    // Shows the canvas's grid settings as they are in memory (a grid
+    // switched by its menu command since the file was read included).
     CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent = nullptr);
-    // Shows a window of its own, centred on the screen, that deletes itself
-    // when it is closed (or when the canvas goes).
-    static CDlgGridSettings* Open(CVylCanvas& canvas, std::string gridPath);
+    // Shows a tool window of the owner's, centred on the screen, that
+    // deletes itself when it is closed (or when the canvas or the owner goes).
+    static CDlgGridSettings* Open(CVylCanvas& canvas, std::string gridPath,
+                                  QWidget* owner = nullptr);
 
     QCheckBox* UseGrid() const { return m_use; }
     QSlider* Spacing() const { return m_slider; }

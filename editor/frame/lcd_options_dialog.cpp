@@ -52,6 +52,11 @@ CDlgLcdOpt::CDlgLcdOpt(CVylMSComm& link, const CVylDeviceContext& dc, QWidget* p
     auto* apply = new QPushButton(tr("적용"), group);
     rows->addRow(QString(), apply);
     auto* close = new QPushButton(tr("닫기"), this);
+    // Enter belongs to the brightness box: no button takes it.
+    for (QPushButton* button : {apply, close}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 
     auto* brightness = new QHBoxLayout;
     brightness->addWidget(new QLabel(tr("화면 밝기"), this));
@@ -77,6 +82,8 @@ CDlgLcdOpt::CDlgLcdOpt(CVylMSComm& link, const CVylDeviceContext& dc, QWidget* p
         m_brightness.Set(AtoiValue(text.toStdString()));
         m_slider->setValue(m_brightness.Current());
     });
+    // Enter in the box sends the brightness typed at once.
+    connect(m_box, &QLineEdit::returnPressed, this, &CDlgLcdOpt::OnTimer);
     connect(apply, &QPushButton::clicked, this, &CDlgLcdOpt::OnApply);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     m_timer.setInterval(kTickMs);

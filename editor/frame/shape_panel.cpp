@@ -113,14 +113,16 @@ CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
                 [this, target] { OnBoxChanged(target, false); });
         connect(box, &QLineEdit::editingFinished, this,
                 [this, target] { OnBoxChanged(target, true); });
-        connect(slider, &QSlider::sliderMoved, this, [this, target](int position) {
-            target->setText(QString::number(position));
+        connect(slider, &QSlider::sliderMoved, this,
+                [target](int position) { target->setText(QString::number(position)); });
+        // A notice opened during the drag would take the release, and with
+        // it the value: it comes once the value is recorded.
+        connect(slider, &QSlider::sliderReleased, this, [this, target] {
+            OnBoxChanged(target, true);
             if (target == m_spacing) {
                 ConsiderDottedCircleNotice();
             }
         });
-        connect(slider, &QSlider::sliderReleased, this,
-                [this, target] { OnBoxChanged(target, true); });
     }
     connect(m_on, &QPushButton::clicked, this, [this] { OnColour(true); });
     connect(m_off, &QPushButton::clicked, this, [this] { OnColour(false); });

@@ -100,6 +100,13 @@ CDlgGlobalStatus::~CDlgGlobalStatus() {
     m_link.Finalize();
 }
 
+void CDlgGlobalStatus::SetCanvas(CVylCanvas* canvas) {
+    m_canvas = canvas;
+    if (canvas != nullptr) {
+        canvas->Core().AddPendingEditSource([this] { Reflect(); });
+    }
+}
+
 QLineEdit* CDlgGlobalStatus::AddBox(const char* name, int32_t maxLength) {
     auto* box = new QLineEdit(this);
     box->setMaxLength(maxLength);
@@ -186,6 +193,7 @@ void CDlgGlobalStatus::OnBoxEdited(const std::string& name) {
 }
 
 void CDlgGlobalStatus::Reflect() {
+    m_regionTimer.stop();
     for (size_t i = 0; i < kBoxNames.size(); ++i) {
         if (!m_marked[i]) {
             continue;

@@ -27,7 +27,9 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     ~CDlgGlobalStatus() override;
 
     CVylMSComm& Link() { return m_link; }
-    void SetCanvas(CVylCanvas* canvas) { m_canvas = canvas; }
+    // The canvas whose chief object the region boxes edit; a value typed
+    // into them is applied before the canvas acts on anything else.
+    void SetCanvas(CVylCanvas* canvas);
     // The folder of "contexthelpshow.ini" (the firmware notice).
     void SetTextDataFolder(std::string folder) { m_textDataFolder = std::move(folder); }
 

@@ -10,6 +10,7 @@
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/ui_text.h"
 #include "editor/frame/frame_colours.h"
+#include "editor/frame/text_content_box.h"
 #include "editor/tree/code_page.h"
 
 namespace {
@@ -26,12 +27,6 @@ std::string StoredContent(const QString& shown) {
     QString text = shown;
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return Utf8ToCp949(text.toStdString());
-}
-
-// The content seen the last time it changed, one for the whole program.
-QString& PreviousContent() {
-    static QString previous;
-    return previous;
 }
 
 }  // namespace
@@ -52,7 +47,7 @@ CDlgLocalText::CDlgLocalText(CVylCanvas* canvas, QWidget* parent)
     m_alnumBold = new QCheckBox(tr("굵게"), this);
     m_inverse = new QCheckBox(tr("반전"), this);
     m_underline = new QCheckBox(tr("밑줄"), this);
-    m_content = new QPlainTextEdit(this);
+    m_content = new CVyeTextContentBox(this);
     m_content->setTabChangesFocus(true);
     m_content->installEventFilter(this);
 
@@ -97,6 +92,8 @@ void CDlgLocalText::ToLocalCtrls(const CVylObjectUniqueAttr& attrs) {
     const QString content = ShownContent(attrs.GetString(kKeyTextContent));
     if (m_content->toPlainText() != content) {
         m_content->setPlainText(content);
+        // Typing goes on at the end of the text, as it was left.
+        m_content->moveCursor(QTextCursor::End);
     }
     const int32_t bold = attrs.GetInt(kKeyBoldState, 0);
     m_korBold->setChecked((bold & 1) != 0);
@@ -133,20 +130,20 @@ void CDlgLocalText::StartNewText() {
     SetUpdating(false);
 }
 
-// Fast typing is one undo step (the canvas replaces a change made less
-// than 400 ms before).
+// What the box shows is compared with what the chief object holds, so that
+// the box and the object never disagree after a change. Fast typing is one
+// undo step (the canvas replaces a change made less than 400 ms before).
 void CDlgLocalText::OnContentChanged() {
     if (IsUpdating() || Canvas() == nullptr) {
         return;
     }
     const QString text = m_content->toPlainText();
-    if (text == PreviousContent()) {
-        return;
-    }
-    PreviousContent() = text;
     CVylCanvasCore& core = Canvas()->Core();
     const std::string stored = StoredContent(text);
-    core.TypeText(stored);
+    const CVylObject* chief = core.Selection().GetChiefSelectedObj();
+    if (chief != nullptr && chief->Unique().GetString(kKeyTextContent) != stored) {
+        core.TypeText(stored);
+    }
     // What the code page cannot hold is kept as "?"; said once per text.
     const int32_t uid = core.Selection().GetChiefUid();
     if (ShownContent(stored) != text && core.GetMouseState() != kMouseIdle &&

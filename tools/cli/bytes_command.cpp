@@ -1,7 +1,7 @@
 #include "tools/cli/bytes_command.h"
 
+#include "editor/command/command_lines.h"
 #include "tools/cli/drawing_file.h"
-#include "tools/cli/hex_lines.h"
 
 int RunBytesCommand(const std::string& path, std::ostream& out, std::ostream& err) {
     VyDrawingFile file;

@@ -104,7 +104,10 @@ TEST_F(ProjectDocument, TheBackupRecoversUnsavedWork) {
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.message, Utf8ToCp949("비정상 종료로 인해 저장되지 않았던 작업을 복구합니다."));
     EXPECT_EQ(restarted.GetCount(), 1u);
-    EXPECT_FALSE(after.IsModified());
+    // Unsaved work it was, and stays: untitled and modified.
+    EXPECT_TRUE(after.IsModified());
+    EXPECT_TRUE(after.GetPath().empty());
+    EXPECT_TRUE(after.HasBackup());
     after.DiscardBackup();
     EXPECT_FALSE(after.RestoreBackup().ok);
 }

@@ -87,7 +87,7 @@ TEST_F(StudioDocument, ModifiedWorkIsAskedAboutBeforeItGoes) {
     EXPECT_EQ(saveAsks, 5);
 }
 
-TEST_F(StudioDocument, DroppedFileOpensWithoutAPrompt) {
+TEST_F(StudioDocument, DroppedFileOpensOnceTheWorkIsDecidedAbout) {
     StartWindow();
     MakeRoomy();
     DrawBox();
@@ -101,7 +101,7 @@ TEST_F(StudioDocument, DroppedFileOpensWithoutAPrompt) {
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(canvas, &drop);
-    EXPECT_EQ(saveAsks, 0);
+    EXPECT_EQ(saveAsks, 1);
     EXPECT_GT(Core().Group().GetCount(), 1u);
     EXPECT_FALSE(window->Document().IsModified());
     // Saving then writes to the dropped file, never over another one.
@@ -150,7 +150,9 @@ TEST_F(StudioDocument, BackupAfterTwoTicksIsRestoredAtTheNextStart) {
     ASSERT_TRUE(WaitFor([this] { return !notices.isEmpty(); }));
     EXPECT_EQ(notices, QStringList{kRestored});
     EXPECT_EQ(History(), history);
-    EXPECT_FALSE(window->Document().IsModified());
+    // Recovered work is unsaved work: untitled, and saving is offered.
+    EXPECT_TRUE(window->Document().IsModified());
+    EXPECT_TRUE(window->Document().Path().isEmpty());
 }
 
 TEST_F(StudioDocument, BackupPeriodCanBeShortenedThroughTheEnvironment) {

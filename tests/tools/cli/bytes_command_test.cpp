@@ -4,11 +4,11 @@
 
 #include <sstream>
 
+#include "editor/command/command_lines.h"
 #include "editor/document/object_group.h"
 #include "tests/support/broken_drawing.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_files.h"
-#include "tools/cli/hex_lines.h"
 
 namespace {
 

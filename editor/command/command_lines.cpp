@@ -1,5 +1,6 @@
-#include "tools/cli/hex_lines.h"
+#include "editor/command/command_lines.h"
 
+#include <algorithm>
 #include <string>
 
 #include "editor/tree/decimal_text.h"
