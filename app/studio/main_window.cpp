@@ -327,6 +327,7 @@ void CMainFrame::OnBackupTick() {
         m_firstBackupTick = false;
         return;
     }
+    Core().CommitPendingEdits();
     if (m_document->IsModified()) {
         m_folders.EnsureBinDataFolder();
         m_document->WriteBackup();
@@ -490,7 +491,11 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (m_started && !urls.isEmpty() && urls.first().isLocalFile()) {
-        m_document->OpenDropped(urls.first().toLocalFile());
         event->acceptProposedAction();
+        // Asked once the drag is over: a question inside the drop would
+        // hold the program the file came from.
+        const QString path = urls.first().toLocalFile();
+        QMetaObject::invokeMethod(
+            this, [this, path] { m_document->OpenDropped(path); }, Qt::QueuedConnection);
     }
 }

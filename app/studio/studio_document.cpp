@@ -55,6 +55,8 @@ bool CVYSDoc::SaveModified() {
     if (!m_document) {
         return true;
     }
+    // A value still being typed is part of the work asked about.
+    m_canvas->Core().CommitPendingEdits();
     if (m_document->IsModified()) {
         switch (StudioPrompts().askSave(m_window)) {
             case VySaveAnswer::kCancel:

@@ -90,6 +90,7 @@ std::optional<int32_t> CVylCanvasCore::LinkerOf(int32_t uid) const {
 }
 
 void CVylCanvasCore::Align(std::string_view mode) {
+    CommitPendingEdits();
     if (SelectionCount() < 2 || m_selection.GetChiefSelectedObj() == nullptr) {
         return;
     }
@@ -183,6 +184,7 @@ void CVylCanvasCore::SpaceEvenly(bool horizontal) {
 }
 
 int CVylCanvasCore::OnTab() {
+    CommitPendingEdits();
     const CVylObject* anchor = m_group.GetByObjUid(m_tabAnchor);
     const int32_t chief = m_selection.GetChiefUid();
     if (anchor == nullptr || chief < 0 || m_group.GetByObjUid(chief) == nullptr) {
@@ -216,6 +218,7 @@ int CVylCanvasCore::OnTab() {
 }
 
 void CVylCanvasCore::LetRightAngleOneSel() {
+    CommitPendingEdits();
     const int32_t uid = m_selection.GetChiefUid();
     if (m_group.GetByObjUid(uid) == nullptr) {
         return;

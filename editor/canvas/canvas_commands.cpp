@@ -66,6 +66,7 @@ VyRect Grow(const VyRect& r, int64_t d) {
 // Several objects move by an offset, as a mouse drag moves them: a
 // both-corner resize could not move a selection less than two dots wide.
 void CVylCanvasCore::OffsetMove(int32_t dx, int32_t dy) {
+    CommitPendingEdits();
     const VyUidSet uids = SelectedUids();
     if (uids.size() > 1) {
         RecordKeyMove(CVylEditAction::MoveMulti(uids, {dx, dy}), true, true);
@@ -77,10 +78,12 @@ void CVylCanvasCore::OffsetMove(int32_t dx, int32_t dy) {
 }
 
 void CVylCanvasCore::Stretch(int32_t dx, int32_t dy) {
+    CommitPendingEdits();
     MoveBothCorners(StretchFarEdges(m_group.GetSelectionTotalRect(), dx, dy), true);
 }
 
 void CVylCanvasCore::MoveBothCorners(const VyRect& rect, bool merge) {
+    CommitPendingEdits();
     const VyUidSet uids = SelectedUids();
     if (uids.empty()) {
         return;
@@ -92,7 +95,7 @@ void CVylCanvasCore::MoveBothCorners(const VyRect& rect, bool merge) {
 }
 
 // With merge, a move less than a second after the previous one of the same
-// sort joins its burst: one undo takes the burst back.
+// sort joins its burst: one undo takes back the burst after its first move.
 void CVylCanvasCore::RecordKeyMove(CVylEditAction action, bool multiple, bool merge) {
     // Recorded before the burst is looked at, so that nothing comes between
     // two moves of a burst.
@@ -103,37 +106,45 @@ void CVylCanvasCore::RecordKeyMove(CVylEditAction action, bool multiple, bool me
         action.swift = 1;
         m_keyBurstOpen = false;  // the burst goes on: its last action stays bound
     }
-    const bool recorded = Record(std::move(action));
-    m_keyBurstOpen = joinBurst && recorded;
+    Record(std::move(action));
+    // A refused move leaves the burst's last action bound: still open.
+    m_keyBurstOpen = joinBurst;
     m_mouseState = kMouseSelected;
     OnAgain(1, 1, 1, 0, 1, 1);
 }
 
 void CVylCanvasCore::FullLayout() {
+    CommitPendingEdits();
     MoveBothCorners(ScreenRect(), false);
 }
 
 void CVylCanvasCore::HCenter() {
+    CommitPendingEdits();
     MoveBothCorners(Centred(m_group.GetSelectionTotalRect(), ScreenRect(), true, false), false);
 }
 
 void CVylCanvasCore::VCenter() {
+    CommitPendingEdits();
     MoveBothCorners(Centred(m_group.GetSelectionTotalRect(), ScreenRect(), false, true), false);
 }
 
 void CVylCanvasCore::HVCenter() {
+    CommitPendingEdits();
     MoveBothCorners(Centred(m_group.GetSelectionTotalRect(), ScreenRect(), true, true), false);
 }
 
 void CVylCanvasCore::Inflate() {
+    CommitPendingEdits();
     MoveBothCorners(Grow(m_group.GetSelectionTotalRect(), 10000), false);
 }
 
 void CVylCanvasCore::Deflate() {
+    CommitPendingEdits();
     MoveBothCorners(Grow(m_group.GetSelectionTotalRect(), -10000), false);
 }
 
 void CVylCanvasCore::SelectAll() {
+    CommitPendingEdits();
     VyUidSet all;
     m_group.GetAllUidMap(all);
     m_selection.SetMultiSelection(all, false);
@@ -150,6 +161,7 @@ void CVylCanvasCore::AddActionsForDetachSelectedObjectsPointsFromLinker(bool clo
 }
 
 void CVylCanvasCore::OnDeleteObject() {
+    CommitPendingEdits();
     const VyUidSet uids = SelectedUids();
     if (uids.empty()) {
         return;
@@ -186,6 +198,7 @@ void CVylCanvasCore::OnPaste() {
 }
 
 void CVylCanvasCore::PasteFromObjectGroup(const CVylObjectGroup& source) {
+    CommitPendingEdits();
     if (source.GetCount() == 0) {
         return;
     }
@@ -366,6 +379,7 @@ struct VyAxis {
 }  // namespace
 
 int CVylCanvasCore::ChangeRegionBox(std::string_view name, int32_t value) {
+    CommitPendingEdits();
     const int32_t uid = m_selection.GetChiefUid();
     if (m_selection.GetSelState() != 2 || m_group.GetByObjUid(uid) == nullptr) {
         return 0;
@@ -395,6 +409,7 @@ int CVylCanvasCore::ChangeRegionBox(std::string_view name, int32_t value) {
 }
 
 void CVylCanvasCore::TypeText(std::string_view text) {
+    CommitPendingEdits();
     const int32_t uid = m_selection.GetChiefUid();
     if (m_mouseState == kMouseIdle || m_group.GetByObjUid(uid) == nullptr) {
         return;
@@ -448,6 +463,7 @@ int32_t CVylCanvasCore::CreatePictureAt(VyPoint screen, const std::string& bmpFi
 }
 
 int CVylCanvasCore::ResizeChiefToPicture() {
+    CommitPendingEdits();
     const CVylObject* chief = m_selection.GetChiefSelectedObj();
     CRevolver picture;
     int32_t width = 0;

@@ -26,6 +26,12 @@ void CVylCanvasCore::RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight) 
 }
 
 int CVylCanvasCore::Rebuild() {
+    // While what is pending is recorded, the group takes each action in
+    // place: the commit may run inside a group or selection operation that
+    // holds on to the group's objects.
+    if (m_committing) {
+        return m_history.ReplaysToCurrent() ? 1 : 0;
+    }
     CommitPendingEdits();
     m_group = m_history.GetCurrentDrawing();
     m_selection.RemoveMissing();
@@ -83,7 +89,17 @@ void CVylCanvasCore::PrepareToRecord() {
 
 bool CVylCanvasCore::Record(CVylEditAction action) {
     PrepareToRecord();
-    return m_history.AddEditAction(std::move(action)) != 0;
+    if (!m_committing) {
+        return m_history.AddEditAction(std::move(action)) != 0;
+    }
+    // Pending values change regions and attributes only: applied in place,
+    // no object of the group moves in memory.
+    const CVylEditAction applied = action;
+    if (m_history.AddEditAction(std::move(action)) == 0) {
+        return false;
+    }
+    applied.ApplyTo(m_group);
+    return true;
 }
 
 // One action for one object, one multi-object action for several.

@@ -71,6 +71,7 @@ VyCanvasCursor CVylCanvasCore::CursorAt(VyPoint screen) const {
 }
 
 void CVylCanvasCore::OnLButtonDown(VyPoint screen, VyModifiers modifiers) {
+    CommitPendingEdits();
     if (m_viewOnly) {
         return;
     }
@@ -334,6 +335,7 @@ void CVylCanvasCore::RecordWithFollowUps(CVylEditAction action) {
 }
 
 void CVylCanvasCore::OnRButtonDown(VyPoint screen) {
+    CommitPendingEdits();
     m_cursorScreen = screen;
     if (m_mouseState != kMouseIdle) {
         m_mouseState = kMouseSelected;

@@ -132,6 +132,7 @@ VyJoinResult CVylCanvasCore::OnContact() {
 }
 
 void CVylCanvasCore::ZOrderStep(bool up) {
+    CommitPendingEdits();
     int32_t position = -1;
     const CVylObject* chief = m_selection.GetChiefSelectedObj();
     if (chief == nullptr || m_group.GetZOrderNeighborUidPos(up, &position) < 0) {

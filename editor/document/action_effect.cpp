@@ -42,8 +42,10 @@ bool SameTree(const CFxAssignGroupEx& a, const CFxAssignGroupEx& b) {
 
 CVylActionEffect::CVylActionEffect(const CVylEditAction& action, const CVylObjectGroup& drawing) {
     const VyActionKindFacts& facts = ActionKindFacts(action.kind);
-    // A create that applies always adds an object.
-    m_inserts = action.kind == kActCreate || action.kind == kActCreateMulti;
+    // A create that applies always adds an object (a multi create, those
+    // it holds).
+    m_inserts = action.kind == kActCreate ||
+                (action.kind == kActCreateMulti && action.Group().GetCount() > 0);
     if (facts.contact || facts.linker) {
         m_linkers = LinkerText(drawing);
         return;

@@ -1,5 +1,6 @@
 #include "editor/document/edit_history.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "editor/document/action_effect.h"
@@ -15,13 +16,14 @@ std::string VersionText(int32_t versionNumber) {
 
 int CVylEditActionGroup::AddEditAction(CVylEditAction action) {
     ReplayDrawing();
-    if (m_drawingReach < m_applied) {
-        // The actions from the first that does not replay had no effect on
-        // the drawing: new work follows the last one that did.
-        m_applied = m_drawingReach;
-    }
     const CVylActionEffect effect(action, m_drawing);
-    if (!action.ApplyTo(m_drawing) || !effect.Changed(m_drawing)) {
+    const bool applied = action.ApplyTo(m_drawing) != 0;
+    if (!applied || !effect.Changed(m_drawing)) {
+        if (applied) {
+            // What the effect does not compare (the contact index) may have
+            // changed: the drawing is replayed again when next needed.
+            ForgetDrawing();
+        }
         if (action.swift == 0) {
             SetLastActionSwift(0);
         }
@@ -30,6 +32,9 @@ int CVylEditActionGroup::AddEditAction(CVylEditAction action) {
     if (m_actionAdded) {
         m_actionAdded();
     }
+    // The actions from the first that does not replay (a stored history) had
+    // no effect on the drawing: new work follows the last one that did.
+    m_applied = std::min(m_applied, m_drawingReach);
     m_actions.resize(m_applied);
     m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
     m_applied = m_actions.size();
@@ -107,7 +112,7 @@ void CVylEditActionGroup::SetSwiftToLastActionIfTextRepair() {
 }
 
 // The current action: the last one, unless actions were undone (then the
-// current one ends its block already).
+// current one ends its block already, as undo stops only at such actions).
 void CVylEditActionGroup::SetLastActionSwift(int32_t swift) {
     if (m_applied > 0) {
         m_actions[m_applied - 1]->swift = swift;

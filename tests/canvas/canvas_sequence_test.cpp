@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
+#include "editor/document/action_effect.h"
 #include "editor/image/bmp_codec.h"
 #include "editor/image/raster.h"
 #include "tests/support/canvas_driver.h"
@@ -175,6 +177,66 @@ TEST(CanvasSequence, EachDroppedPictureUndoesAlone) {
     c.core.UndoEditActionAndDrawAll();
     EXPECT_NE(c.core.Group().GetByObjUid(first), nullptr);
     EXPECT_EQ(c.core.Group().GetByObjUid(second), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A key move refused in a burst (a stretch to nothing) leaves the burst
+// open, so that the next edit does not undo together with it.
+TEST(CanvasSequence, ARefusedKeyMoveKeepsTheBurstApart) {
+    CanvasDriver c;
+    const int32_t a = c.Draw(kToolBox, 20, 20, 30, 35);
+    c.Draw(kToolBox, 40, 20, 50, 35);
+    c.core.SelectAll();
+    for (int press = 0; press < 3; ++press) {
+        c.nowMs += 100;
+        c.Key(VyKey::kUp, {true, false});
+    }
+    EXPECT_EQ(c.Region(a).bottom, D(25));
+    c.nowMs += 100;
+    c.core.TypicalRepair(CVylObjectRepairAction::Text(kKeyDotSize, "3"), 0);
+    c.core.UndoEditActionAndDrawAll();
+    EXPECT_EQ(c.Region(a).bottom, D(25));
+    EXPECT_NE(c.core.Group().GetByObjUid(a)->Unique().GetString(kKeyDotSize), "3");
+}
+
+// A value typed into a box and a command chosen from a menu while the box
+// keeps the focus: the value is applied first and the command works on it.
+TEST(CanvasSequence, ACommandWorksOnTheValueTypedBeforeIt) {
+    CanvasDriver c;
+    const int32_t box = c.Draw(kToolBox, 20, 20, 40, 40);
+    c.Click(30, 30);
+    bool typed = true;
+    c.core.AddPendingEditSource([&] {
+        if (std::exchange(typed, false)) {
+            c.core.ChangeRegionBox("width", 101);
+        }
+    });
+    c.core.RunCommand(VyCanvasCommand::kHCenter);
+    const VyRect r = c.Region(box).Normalized();
+    EXPECT_EQ(r.right - r.left, D(100));
+    EXPECT_EQ((r.left + r.right) / 2, (D(320) - 1) / 2);
+}
+
+// Recording what is pending from inside a click keeps the objects the
+// click is looking at: the attributes it takes are the clicked object's.
+TEST(CanvasSequence, ACommitInsideAClickKeepsTheClickedObject) {
+    CanvasDriver c;
+    const int32_t first = c.Draw(kToolBox, 20, 20, 40, 40);
+    const int32_t second = c.Draw(kToolEllipse, 100, 100, 140, 140);
+    c.Click(30, 30);
+    bool typed = true;
+    c.core.AddPendingEditSource([&] {
+        if (std::exchange(typed, false)) {
+            c.core.ChangeRegionBox("width", 31);
+        }
+    });
+    c.Click(120, 120, {true, false});
+    EXPECT_TRUE(c.core.Selection().IsUidSelected(second));
+    EXPECT_EQ(c.Region(first).Normalized().right, D(50));
+    EXPECT_TRUE(SameTree(c.core.ToolAttrs(), c.core.Group().GetByObjUid(second)->Unique()));
 }
 
 }  // namespace

@@ -284,204 +284,129 @@ void CanvasSession::OpenSaved() {
     }
 }
 
-namespace {
-
 // The operations, the common ones several times, so that short streams
-// already draw, pick, delete, undo and redo.
-enum class VyOp {
-    kPress,
-    kMove,
-    kRelease,
-    kGesture,
-    kDraw,
-    kClickObject,
-    kTool,
-    kKey,
-    kDelete,
-    kArrow,
-    kShiftUp,
-    kUndo,
-    kRedo,
-    kPopup,
-    kRightAngle,
-    kPanelValue,
-    kSlider,
-    kRegionBox,
-    kType,
-    kTypeInBox,
-    kTemplate,
-    kDropPicture,
-    kLoadPicture,
-    kRealSize,
-    kGrid,
-    kWindowSize,
-    kMenu,
-    kNewDocument,
-    kSaveAndOpen,
-};
-
-constexpr VyOp kOps[] = {
-    VyOp::kPress,       VyOp::kMove,        VyOp::kRelease,     VyOp::kGesture,
-    VyOp::kDraw,        VyOp::kDraw,        VyOp::kClickObject, VyOp::kClickObject,
-    VyOp::kTool,        VyOp::kKey,         VyOp::kKey,         VyOp::kDelete,
-    VyOp::kArrow,       VyOp::kShiftUp,     VyOp::kUndo,        VyOp::kUndo,
-    VyOp::kRedo,        VyOp::kRedo,        VyOp::kPopup,       VyOp::kRightAngle,
-    VyOp::kPanelValue,  VyOp::kSlider,      VyOp::kRegionBox,   VyOp::kType,
-    VyOp::kTypeInBox,   VyOp::kTemplate,    VyOp::kDropPicture, VyOp::kLoadPicture,
-    VyOp::kRealSize,    VyOp::kGrid,        VyOp::kWindowSize,  VyOp::kMenu,
-    VyOp::kNewDocument, VyOp::kSaveAndOpen,
-};
-
-}  // namespace
+// already draw, pick, delete, undo and redo. The seeds count on this order.
+const std::vector<CanvasSession::Operation>& CanvasSession::Operations() {
+    using Next = const ByteSource&;
+    static const std::vector<Operation> kOperations = [] {
+        const Operation draw{"draw", [](CanvasSession& s, Next next, VyModifiers m) {
+                                 s.m_core.SetTool(1 + next() % 7);
+                                 s.Gesture(next, m);
+                             }};
+        const Operation click{"click object", [](CanvasSession& s, Next next, VyModifiers m) {
+                                  const VyPoint at = s.ObjectPoint(next);
+                                  s.m_core.OnMouseMove(at, m);
+                                  s.m_core.OnLButtonDown(at, m);
+                                  s.m_core.OnLButtonUp(at, m);
+                              }};
+        const Operation key{"key", [](CanvasSession& s, Next next, VyModifiers m) {
+                                const auto key = static_cast<VyKey>(next() % 13);
+                                s.m_core.ProcessKeys(key, m, next() % 4 != 0);
+                            }};
+        const Operation undo{"undo", [](CanvasSession& s, Next, VyModifiers) {
+                                 s.m_core.ProcessKeys(VyKey::kZ, {false, true}, true);
+                             }};
+        const Operation redo{"redo", [](CanvasSession& s, Next, VyModifiers) {
+                                 s.m_core.ProcessKeys(VyKey::kY, {false, true}, true);
+                             }};
+        return std::vector<Operation>{
+            {"press",
+             [](CanvasSession& s, Next next, VyModifiers m) {
+                 s.m_core.OnLButtonDown(next() % 2 ? s.ObjectPoint(next) : s.Point(next), m);
+             }},
+            {"move",
+             [](CanvasSession& s, Next next, VyModifiers m) {
+                 s.m_core.OnMouseMove(next() % 2 ? s.ObjectPoint(next) : s.Point(next), m);
+             }},
+            {"release", [](CanvasSession& s, Next next,
+                           VyModifiers m) { s.m_core.OnLButtonUp(s.Point(next), m); }},
+            {"gesture", [](CanvasSession& s, Next next, VyModifiers m) { s.Gesture(next, m); }},
+            draw,
+            draw,
+            click,
+            click,
+            {"tool",
+             [](CanvasSession& s, Next next, VyModifiers) { s.m_core.SetTool(next() % 10); }},
+            key,
+            key,
+            {"delete", [](CanvasSession& s, Next,
+                          VyModifiers m) { s.m_core.ProcessKeys(VyKey::kDelete, m, true); }},
+            {"arrow",
+             [](CanvasSession& s, Next next, VyModifiers m) {
+                 s.m_core.ProcessKeys(
+                     static_cast<VyKey>(static_cast<int>(VyKey::kLeft) + next() % 4), m, true);
+             }},
+            {"shift up", [](CanvasSession& s, Next, VyModifiers) { s.m_core.OnShiftReleased(); }},
+            undo,
+            undo,
+            redo,
+            redo,
+            {"popup",
+             [](CanvasSession& s, Next next, VyModifiers) {
+                 const auto command = static_cast<VyCanvasCommand>(next() % 20);
+                 const VyPoint at = s.ObjectPoint(next);
+                 s.m_core.OnRButtonDown(at);
+                 s.m_core.OnRButtonUp(at);
+                 s.m_core.RunCommand(command);
+             }},
+            {"right angle",
+             [](CanvasSession& s, Next, VyModifiers) { s.m_core.LetRightAngleOneSel(); }},
+            {"panel value",
+             [](CanvasSession& s, Next next, VyModifiers) { s.PanelValue(next, false); }},
+            {"slider", [](CanvasSession& s, Next next, VyModifiers) { s.PanelValue(next, true); }},
+            {"region box",
+             [](CanvasSession& s, Next next, VyModifiers) { s.RegionBox(next, false); }},
+            {"type",
+             [](CanvasSession& s, Next next, VyModifiers) {
+                 const std::string text(next() % 6, static_cast<char>('a' + next() % 26));
+                 s.m_core.TypeText(text);
+             }},
+            {"typed into a region box",
+             [](CanvasSession& s, Next next, VyModifiers) { s.RegionBox(next, true); }},
+            {"template", [](CanvasSession& s, Next, VyModifiers) { s.Template(); }},
+            {"drop picture",
+             [](CanvasSession& s, Next next, VyModifiers) { s.Picture(next, true); }},
+            {"load picture",
+             [](CanvasSession& s, Next next, VyModifiers) { s.Picture(next, false); }},
+            {"real size",
+             [](CanvasSession& s, Next, VyModifiers) { s.m_core.ResizeChiefToPicture(); }},
+            {"grid",
+             [](CanvasSession& s, Next next, VyModifiers) {
+                 if (next() % 2) {
+                     s.m_core.Grid().SetGridInt("use_grid", next() % 2);
+                 } else {
+                     s.m_core.Grid().SetGridInt("grid_size", static_cast<int>(next() % 40) - 5);
+                 }
+                 s.m_core.OnAgain(1, 0, 0, 0, 0, 0);
+             }},
+            {"window size",
+             [](CanvasSession& s, Next next, VyModifiers) {
+                 s.m_core.RecalcCanvasFit(200 + next() * 4, 150 + next() * 3);
+             }},
+            {"menu", [](CanvasSession& s, Next next, VyModifiers) { s.MenuCommand(next); }},
+            {"new document",
+             [](CanvasSession& s, Next, VyModifiers) {
+                 s.m_historyReplaced = true;
+                 s.m_core.RemoveEveryData();
+                 s.m_core.OnAgain(1, 1, 1, 1, 1, 1);
+             }},
+            {"save and open",
+             [](CanvasSession& s, Next, VyModifiers) {
+                 s.m_historyReplaced = true;
+                 s.OpenSaved();
+             }},
+        };
+    }();
+    return kOperations;
+}
 
 void CanvasSession::Step(const ByteSource& next) {
     m_historyReplaced = m_typedBox.has_value() || m_core.HasPendingPreview();
-    const VyOp op = kOps[next() % std::size(kOps)];
+    const Operation& operation = Operations()[next() % Operations().size()];
     const VyModifiers modifiers = ModifiersOf(next());
     m_now += next() * 11;
-    switch (op) {
-        case VyOp::kPress:
-            Note("press");
-            m_core.OnLButtonDown(next() % 2 ? ObjectPoint(next) : Point(next), modifiers);
-            break;
-        case VyOp::kMove:
-            Note("move");
-            m_core.OnMouseMove(next() % 2 ? ObjectPoint(next) : Point(next), modifiers);
-            break;
-        case VyOp::kRelease:
-            Note("release");
-            m_core.OnLButtonUp(Point(next), modifiers);
-            break;
-        case VyOp::kGesture:
-            Note("gesture");
-            Gesture(next, modifiers);
-            break;
-        case VyOp::kDraw:
-            m_core.SetTool(1 + next() % 7);
-            Note("draw with tool " + std::to_string(m_core.GetTool()));
-            Gesture(next, modifiers);
-            break;
-        case VyOp::kClickObject: {
-            Note("click object");
-            const VyPoint at = ObjectPoint(next);
-            m_core.OnMouseMove(at, modifiers);
-            m_core.OnLButtonDown(at, modifiers);
-            m_core.OnLButtonUp(at, modifiers);
-            break;
-        }
-        case VyOp::kTool:
-            Note("tool");
-            m_core.SetTool(next() % 10);
-            break;
-        case VyOp::kKey: {
-            const auto key = static_cast<VyKey>(next() % 13);
-            const bool focused = next() % 4 != 0;
-            Note("key " + std::to_string(static_cast<int>(key)) + (focused ? "" : " in a box"));
-            m_core.ProcessKeys(key, modifiers, focused);
-            break;
-        }
-        case VyOp::kDelete:
-            Note("delete");
-            m_core.ProcessKeys(VyKey::kDelete, modifiers, true);
-            break;
-        case VyOp::kArrow: {
-            const auto key = static_cast<VyKey>(static_cast<int>(VyKey::kLeft) + next() % 4);
-            Note("arrow " + std::to_string(static_cast<int>(key)));
-            m_core.ProcessKeys(key, modifiers, true);
-            break;
-        }
-        case VyOp::kShiftUp:
-            Note("shift up");
-            m_core.OnShiftReleased();
-            break;
-        case VyOp::kUndo:
-            Note("undo");
-            m_core.ProcessKeys(VyKey::kZ, {false, true}, true);
-            break;
-        case VyOp::kRedo:
-            Note("redo");
-            m_core.ProcessKeys(VyKey::kY, {false, true}, true);
-            break;
-        case VyOp::kPopup: {
-            const auto command = static_cast<VyCanvasCommand>(next() % 20);
-            Note("popup " + std::to_string(static_cast<int>(command)));
-            const VyPoint at = ObjectPoint(next);
-            m_core.OnRButtonDown(at);
-            m_core.OnRButtonUp(at);
-            m_core.RunCommand(command);
-            break;
-        }
-        case VyOp::kRightAngle:
-            Note("right angle");
-            m_core.LetRightAngleOneSel();
-            break;
-        case VyOp::kPanelValue:
-            Note("panel value");
-            PanelValue(next, false);
-            break;
-        case VyOp::kSlider:
-            Note("slider");
-            PanelValue(next, true);
-            break;
-        case VyOp::kRegionBox:
-            Note("region box");
-            RegionBox(next, false);
-            break;
-        case VyOp::kTypeInBox:
-            Note("typed into a region box");
-            RegionBox(next, true);
-            break;
-        case VyOp::kType: {
-            Note("type");
-            const std::string text(next() % 6, static_cast<char>('a' + next() % 26));
-            m_core.TypeText(text);
-            break;
-        }
-        case VyOp::kTemplate:
-            Note("template");
-            Template();
-            break;
-        case VyOp::kDropPicture:
-            Note("drop picture");
-            Picture(next, true);
-            break;
-        case VyOp::kLoadPicture:
-            Note("load picture");
-            Picture(next, false);
-            break;
-        case VyOp::kRealSize:
-            Note("real size");
-            m_core.ResizeChiefToPicture();
-            break;
-        case VyOp::kGrid:
-            Note("grid");
-            if (next() % 2) {
-                m_core.Grid().SetGridInt("use_grid", next() % 2);
-            } else {
-                m_core.Grid().SetGridInt("grid_size", static_cast<int>(next() % 40) - 5);
-            }
-            m_core.OnAgain(1, 0, 0, 0, 0, 0);
-            break;
-        case VyOp::kWindowSize:
-            Note("window size");
-            m_core.RecalcCanvasFit(200 + next() * 4, 150 + next() * 3);
-            break;
-        case VyOp::kMenu:
-            Note("menu");
-            MenuCommand(next);
-            break;
-        case VyOp::kNewDocument:
-            Note("new document");
-            m_historyReplaced = true;
-            m_core.RemoveEveryData();
-            m_core.OnAgain(1, 1, 1, 1, 1, 1);
-            break;
-        case VyOp::kSaveAndOpen:
-            Note("save and open");
-            m_historyReplaced = true;
-            OpenSaved();
-            break;
-    }
+    Note(operation.name);
+    operation.run(*this, next, modifiers);
 }
 
 std::string CanvasSession::Check() {

@@ -37,6 +37,12 @@ class CanvasSession {
     std::string Trace() const;
 
   private:
+    struct Operation {
+        const char* name;
+        void (*run)(CanvasSession& session, const ByteSource& next, VyModifiers modifiers);
+    };
+    static const std::vector<Operation>& Operations();
+
     VyPoint Point(const ByteSource& next) const;
     VyPoint ObjectPoint(const ByteSource& next) const;
     void Gesture(const ByteSource& next, VyModifiers modifiers);

@@ -101,6 +101,8 @@ TEST_F(StudioDocument, DroppedFileOpensOnceTheWorkIsDecidedAbout) {
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(canvas, &drop);
+    EXPECT_EQ(saveAsks, 0) << "asked once the drop is over";
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(saveAsks, 1);
     EXPECT_GT(Core().Group().GetCount(), 1u);
     EXPECT_FALSE(window->Document().IsModified());

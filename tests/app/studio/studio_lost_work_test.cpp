@@ -45,6 +45,8 @@ class StudioLostWork : public StudioFixture {
         QApplication::sendEvent(window.get(), &enter);
         QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &drop);
+        // The question comes once the drop is over.
+        QCoreApplication::sendPostedEvents();
     }
     // Leaves a backup behind as an abnormal end would, and starts anew.
     void CrashWithUnsavedWork() {
@@ -285,4 +287,24 @@ TEST_F(StudioLostWork, TheGridWindowShowsTheGridInMemory) {
     EXPECT_FALSE(grid->UseGrid()->isChecked());
     EXPECT_EQ(Core().Grid().GetGridInt("use_grid", 1), 0);
     grid->close();
+}
+
+// A value typed into a box of an unchanged document is work too: 새로 만들기
+// asks about it instead of dropping it with the document.
+TEST_F(StudioLostWork, ANewDocumentAsksAboutAValueStillBeingTyped) {
+    StartWindow();
+    MakeRoomy();
+    ASSERT_TRUE(window->Document().Open(sample));
+    const int32_t box = Mouse().Draw(kToolBox, 110, 140, 160, 160);
+    window->Document().SetModified(false);
+    QLineEdit* width = Editor().StatusStrip().RegionBox("width");
+    width->setFocus();
+    width->selectAll();
+    QTest::keyClicks(width, QStringLiteral("33"));
+    saveAnswer = VySaveAnswer::kCancel;
+    QTest::keyClick(width, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(saveAsks, 1);
+    ASSERT_NE(Core().Group().GetByObjUid(box), nullptr);
+    const VyRect region = Core().Group().GetRegion(box).Normalized();
+    EXPECT_EQ(region.right - region.left, 32 * 10000);
 }
