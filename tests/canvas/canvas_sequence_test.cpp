@@ -16,6 +16,21 @@
 
 namespace {
 
+// A width typed into the status strip's box and not applied yet: the canvas
+// applies it when it is about to act; appliedTo tells for which object.
+struct TypedWidth {
+    TypedWidth(CanvasDriver& c, int32_t width) {
+        c.core.AddPendingEditSource([this, &c, width] {
+            if (std::exchange(pending, false)) {
+                appliedTo = c.core.Selection().GetChiefUid();
+                c.core.ChangeRegionBox("width", width);
+            }
+        });
+    }
+    bool pending = true;
+    int32_t appliedTo = -1;
+};
+
 TEST(CanvasSequence, RandomSessionsStaySound) {
     for (uint32_t seed = 1; seed <= 80; ++seed) {
         std::mt19937 random(seed);
@@ -151,17 +166,9 @@ TEST(CanvasSequence, ATypedValueReachesItsObjectBeforeTheSelectionMoves) {
     const int32_t left = c.Draw(kToolBox, 20, 20, 40, 40);
     const int32_t right = c.Draw(kToolBox, 50, 20, 70, 40);
     c.Click(30, 30);
-    bool typed = true;
-    int32_t appliedTo = -1;
-    c.core.AddPendingEditSource([&] {
-        if (typed) {
-            typed = false;
-            appliedTo = c.core.Selection().GetChiefUid();
-            c.core.ChangeRegionBox("width", 11);
-        }
-    });
+    TypedWidth typed(c, 11);
     EXPECT_TRUE(c.core.ProcessKeys(VyKey::kTab, {}, false));
-    EXPECT_EQ(appliedTo, left);
+    EXPECT_EQ(typed.appliedTo, left);
     EXPECT_EQ(c.core.Selection().GetChiefUid(), right);
     EXPECT_EQ(c.Region(left).right, D(30));
 }
@@ -208,12 +215,7 @@ TEST(CanvasSequence, ACommandWorksOnTheValueTypedBeforeIt) {
     CanvasDriver c;
     const int32_t box = c.Draw(kToolBox, 20, 20, 40, 40);
     c.Click(30, 30);
-    bool typed = true;
-    c.core.AddPendingEditSource([&] {
-        if (std::exchange(typed, false)) {
-            c.core.ChangeRegionBox("width", 101);
-        }
-    });
+    TypedWidth typed(c, 101);
     c.core.RunCommand(VyCanvasCommand::kHCenter);
     const VyRect r = c.Region(box).Normalized();
     EXPECT_EQ(r.right - r.left, D(100));
@@ -227,12 +229,7 @@ TEST(CanvasSequence, ACommitInsideAClickKeepsTheClickedObject) {
     const int32_t first = c.Draw(kToolBox, 20, 20, 40, 40);
     const int32_t second = c.Draw(kToolEllipse, 100, 100, 140, 140);
     c.Click(30, 30);
-    bool typed = true;
-    c.core.AddPendingEditSource([&] {
-        if (std::exchange(typed, false)) {
-            c.core.ChangeRegionBox("width", 31);
-        }
-    });
+    TypedWidth typed(c, 31);
     c.Click(120, 120, {true, false});
     EXPECT_TRUE(c.core.Selection().IsUidSelected(second));
     EXPECT_EQ(c.Region(first).Normalized().right, D(50));
