@@ -148,9 +148,6 @@ bool CVYSDoc::SaveTo(const QString& path) {
 }
 
 bool CVYSDoc::WriteBackup() {
-    if (m_canvas != nullptr) {
-        m_canvas->Core().CommitPendingEdits();
-    }
     return m_document && m_document->WriteBackup();
 }
 

@@ -96,10 +96,9 @@ void CVylCanvasCore::MoveBothCorners(const VyRect& rect, bool merge) {
 
 // With merge, a move less than a second after the previous one of the same
 // sort joins its burst: one undo takes back the burst after its first move.
+// The callers have recorded what was pending, so nothing comes between two
+// moves of a burst.
 void CVylCanvasCore::RecordKeyMove(CVylEditAction action, bool multiple, bool merge) {
-    // Recorded before the burst is looked at, so that nothing comes between
-    // two moves of a burst.
-    CommitPendingEdits();
     const bool recent = m_pacing.TakeRepeatedMove(multiple);
     const bool joinBurst = merge && recent;
     if (joinBurst) {
@@ -114,7 +113,6 @@ void CVylCanvasCore::RecordKeyMove(CVylEditAction action, bool multiple, bool me
 }
 
 void CVylCanvasCore::FullLayout() {
-    CommitPendingEdits();
     MoveBothCorners(ScreenRect(), false);
 }
 
@@ -144,7 +142,6 @@ void CVylCanvasCore::Deflate() {
 }
 
 void CVylCanvasCore::SelectAll() {
-    CommitPendingEdits();
     VyUidSet all;
     m_group.GetAllUidMap(all);
     m_selection.SetMultiSelection(all, false);
@@ -161,7 +158,6 @@ void CVylCanvasCore::AddActionsForDetachSelectedObjectsPointsFromLinker(bool clo
 }
 
 void CVylCanvasCore::OnDeleteObject() {
-    CommitPendingEdits();
     const VyUidSet uids = SelectedUids();
     if (uids.empty()) {
         return;
@@ -198,7 +194,6 @@ void CVylCanvasCore::OnPaste() {
 }
 
 void CVylCanvasCore::PasteFromObjectGroup(const CVylObjectGroup& source) {
-    CommitPendingEdits();
     if (source.GetCount() == 0) {
         return;
     }
@@ -409,7 +404,6 @@ int CVylCanvasCore::ChangeRegionBox(std::string_view name, int32_t value) {
 }
 
 void CVylCanvasCore::TypeText(std::string_view text) {
-    CommitPendingEdits();
     const int32_t uid = m_selection.GetChiefUid();
     if (m_mouseState == kMouseIdle || m_group.GetByObjUid(uid) == nullptr) {
         return;

@@ -139,8 +139,9 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // canvas acts on anything else: the live previews of the panels are
     // recorded, and every source added here (a box typed into) is told to
     // apply its value. Runs before each recorded action, rebuild, undo,
-    // redo and copy and before the selection changes; the studio calls it
-    // before saving too.
+    // redo and copy, before a command reads the drawing to build its action
+    // and before the selection changes; the studio calls it before saving,
+    // the backup and the save question too.
     void CommitPendingEdits();
     void AddPendingEditSource(std::function<void()> commit);
     // Whether a live preview is shown that no action holds yet.
@@ -220,9 +221,10 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // closing a burst of key moves left open; false when the history
     // refused it (it would not apply, or would change nothing).
     bool Record(CVylEditAction action);
-    // What every way of recording does first.
+    // What every way of recording, undoing and redoing does first: what is
+    // pending is recorded and a burst of key moves left open ends.
     void PrepareToRecord();
-    // A key move: one step of a burst that undoes in one step.
+    // A key move, joining the burst of the moves just before it.
     void RecordKeyMove(CVylEditAction action, bool multiple, bool merge);
     void RecordRepair(const VyUidSet& uids, const CVylObjectRepairAction& repair);
     void CloseKeyBurst();

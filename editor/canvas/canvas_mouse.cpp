@@ -335,7 +335,6 @@ void CVylCanvasCore::RecordWithFollowUps(CVylEditAction action) {
 }
 
 void CVylCanvasCore::OnRButtonDown(VyPoint screen) {
-    CommitPendingEdits();
     m_cursorScreen = screen;
     if (m_mouseState != kMouseIdle) {
         m_mouseState = kMouseSelected;

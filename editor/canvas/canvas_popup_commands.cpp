@@ -132,7 +132,6 @@ VyJoinResult CVylCanvasCore::OnContact() {
 }
 
 void CVylCanvasCore::ZOrderStep(bool up) {
-    CommitPendingEdits();
     int32_t position = -1;
     const CVylObject* chief = m_selection.GetChiefSelectedObj();
     if (chief == nullptr || m_group.GetZOrderNeighborUidPos(up, &position) < 0) {
