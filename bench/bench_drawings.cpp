@@ -36,6 +36,47 @@ CVylObjectGroup MakeMixedDrawing(int count) {
     return group;
 }
 
+namespace {
+
+CRevolver SmallPicture(int32_t width, int32_t height) {
+    VyRaster raster = MakeRaster(width, height, 1);
+    raster.palette = {0xFF000000, 0xFFFFFFFF};
+    for (size_t i = 0; i < raster.pixels.size(); ++i) {
+        raster.pixels[i] = (i / static_cast<size_t>(width) + i % 3) % 4 == 0 ? 0 : 1;
+    }
+    return CRevolver::FromBytes(EncodeBmp(raster));
+}
+
+}  // namespace
+
+CVylObjectGroup MakeScreenLayout(int count) {
+    static constexpr int32_t kKinds[] = {kObjText, kObjBox,    kObjLine,
+                                         kObjText, kObjBitmap, kObjFilledEllipse};
+    const CRevolver picture = SmallPicture(12, 10);
+    CVylObjectGroup group;
+    for (int i = 0; i < count; ++i) {
+        // Cells of 20 x 16 dots, a screen of 16 x 15.
+        const int32_t cell = i % 240;
+        const int32_t x = (cell % 16) * 20 + 1;
+        const int32_t y = (cell / 16) * 16 + 1;
+        CVylObject object = Make(i);
+        const int32_t kind = kKinds[i % 6];
+        object.SetCommonAttrs(i + 1, kind,
+                              {x * kUnit, y * kUnit, (x + 17) * kUnit, (y + 13) * kUnit});
+        CVylObjectUniqueAttr& attrs = object.Unique();
+        attrs.SetString("color_switch", "1");
+        if (kind == kObjText) {
+            attrs.SetString("text_content", std::to_string(i % 100));
+            attrs.SetString("kor_font_index", "0");
+            attrs.SetString("alnum_font_index", "0");
+        } else if (kind == kObjBitmap) {
+            attrs.SetBytes(kKeyBmpBin, picture);
+        }
+        group.InsertOnTop(i + 1, object);
+    }
+    return group;
+}
+
 CVylObjectGroup MakeCanvasDrawing(int count) {
     VyRaster raster = MakeRaster(48, 32, 1);
     raster.palette = {0xFF000000, 0xFFFFFFFF};

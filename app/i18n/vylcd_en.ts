@@ -27,6 +27,22 @@
         <source>※ 펌웨어 버전이 맞지 않으면 LCD에 출력되지 않습니다.</source>
         <translation>※ The LCD shows nothing when its firmware version does not match.</translation>
     </message>
+    <message>
+        <source>(전체 대비 %1% 절약)</source>
+        <translation>(%1% less than a full update)</translation>
+    </message>
+    <message>
+        <source>%1 포트와의 연결이 끊어졌습니다. 2초마다 다시 연결을 시도합니다 (통신상태 새로고침 또는 F5: 바로 시도).</source>
+        <translation>The connection to port %1 was lost. Reconnecting every 2 seconds (Refresh link state or F5: try now).</translation>
+    </message>
+    <message>
+        <source>%1 포트를 아직 열 수 없습니다. 케이블과 통신 설정을 확인하세요.</source>
+        <translation>Port %1 cannot be opened yet. Check the cable and the communication settings.</translation>
+    </message>
+    <message>
+        <source>%1 포트에 다시 연결했습니다.</source>
+        <translation>Reconnected to port %1.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgGridSettings</name>
@@ -458,6 +474,10 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <source>복구한 작업을 먼저 열었습니다. %1 파일은 열지 않았습니다.</source>
         <translation>The recovered work was opened first. %1 was not opened.</translation>
     </message>
+    <message>
+        <source>변경된 부분만 전송</source>
+        <translation>Send Only Changes</translation>
+    </message>
 </context>
 <context>
     <name>CVYSDoc</name>
@@ -579,6 +599,10 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     <message>
         <source>축소</source>
         <translation>Shrink</translation>
+    </message>
+    <message>
+        <source>연결 안 됨</source>
+        <translation>not connected</translation>
     </message>
 </context>
 <context>
@@ -750,6 +774,18 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     <message>
         <source>템플릿 이름에 다음 문자가 올 수 없습니다.%1</source>
         <translation>A template name cannot hold these characters:%1</translation>
+    </message>
+    <message>
+        <source>%1 포트를 열 권한이 없습니다. 이 장치는 &apos;%2&apos; 그룹의 사용자만 열 수 있습니다. &apos;sudo usermod -aG %3 $USER&apos; 명령으로 사용자를 이 그룹에 추가한 뒤 다시 로그인하세요.</source>
+        <translation>You have no permission to open port %1. Only users of the group &apos;%2&apos; may open this device. Add yourself to the group with &apos;sudo usermod -aG %3 $USER&apos;, then log out and in again.</translation>
+    </message>
+    <message>
+        <source>%1 포트는 다른 프로그램(%2)이 사용 중입니다. 그 프로그램을 닫은 뒤 다시 시도하세요.</source>
+        <translation>Port %1 is in use by another program (%2). Close that program and try again.</translation>
+    </message>
+    <message>
+        <source>%1 포트는 다른 프로그램이 사용 중입니다. 그 프로그램을 닫은 뒤 다시 시도하세요.</source>
+        <translation>Port %1 is in use by another program. Close that program and try again.</translation>
     </message>
 </context>
 <context>

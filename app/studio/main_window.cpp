@@ -23,6 +23,7 @@
 #include "app/studio/studio_prompts.h"
 #include "editor/canvas/notice.h"
 #include "editor/document/full_update.h"
+#include "editor/document/profile_file.h"
 #include "editor/frame/grid_settings_window.h"
 #include "editor/frame/lcd_options_dialog.h"
 #include "editor/frame/serial_settings_dialog.h"
@@ -33,6 +34,9 @@
 namespace {
 
 const QColor kNoticeColour(40, 90, 160);
+// "변경된 부분만 전송" in pub.ini.
+constexpr const char* kLcdSection = "lcd";
+constexpr const char* kSendChangesKey = "send_only_changes";
 // Below this the canvas shares too little room with a docked LCD screen.
 constexpr int kRoomyCanvasWidth = 700;
 
@@ -153,6 +157,8 @@ void CMainFrame::CreateCommands() {
     AddCommand(QStringLiteral("edit_select_all"), tr("모두 선택\tCtrl+A"),
                [this] { Core().SelectAll(); });
     AddCommand(QStringLiteral("tool_resend"), tr("재전송"), [this] { Resend(); });
+    AddCommand(QStringLiteral("tool_send_changes"), tr("변경된 부분만 전송"),
+               [this] { ToggleSendOnlyChanges(); });
     AddCommand(QStringLiteral("tool_lcd_options"), tr("시스템 설정(&S)"),
                [this, &editor] { CDlgLcdOpt(editor.Link(), Core().DeviceContext(), this).exec(); });
     AddCommand(QStringLiteral("tool_serial"), tr("통신 설정(&C)"), [this, &editor, &canvas] {
@@ -190,6 +196,9 @@ void CMainFrame::CreateCommands() {
         addAction(action);
     }
     Command(QStringLiteral("tool_grid"))->setCheckable(true);
+    Command(QStringLiteral("tool_send_changes"))->setCheckable(true);
+    editor.Link().SetSendOnlyChanges(
+        ReadProfileInt(m_folders.PubIniPath(), kLcdSection, kSendChangesKey, 0) != 0);
     Command(QStringLiteral("file_new"))->setIcon(StudioIcon(VyStudioIcon::kNew));
     Command(QStringLiteral("file_open"))->setIcon(StudioIcon(VyStudioIcon::kOpen));
     Command(QStringLiteral("file_save"))->setIcon(StudioIcon(VyStudioIcon::kSave));
@@ -234,8 +243,8 @@ void CMainFrame::CreateMenus() {
     add(edit, {"edit_undo", "edit_redo", nullptr, "edit_cut", "edit_copy", "edit_paste",
                "edit_delete", nullptr, "edit_tab", "edit_select_all"});
     QMenu* tools = menuBar()->addMenu(tr("도구(&T)"));
-    add(tools, {"tool_resend", nullptr, "tool_lcd_options", "tool_serial", nullptr, "tool_grid",
-                "tool_grid_settings", nullptr, "tool_source"});
+    add(tools, {"tool_resend", "tool_send_changes", nullptr, "tool_lcd_options", "tool_serial",
+                nullptr, "tool_grid", "tool_grid_settings", nullptr, "tool_source"});
     QMenu* view = menuBar()->addMenu(tr("보기(&V)"));
     add(view, {"view_100", "view_200", nullptr});
     QAction* screen = m_lcdDock->toggleViewAction();
@@ -319,6 +328,8 @@ void CMainFrame::UpdateCommands() {
     enable("edit_tab", core.Selection().GetChiefSelectedObj() != nullptr);
     enable("edit_select_all", selected);
     Command(QStringLiteral("tool_grid"))->setChecked(core.Grid().GetGridInt("use_grid", 0) != 0);
+    Command(QStringLiteral("tool_send_changes"))
+        ->setChecked(m_view->Editor().Link().IsSendOnlyChanges());
 }
 
 void CMainFrame::OnBackupTick() {
@@ -410,9 +421,21 @@ void CMainFrame::OnViewScale(int scale) {
     resize(width, height);
 }
 
+// Always the whole screen, and a port that went away is tried at once.
 void CMainFrame::Resend() {
+    CVyeEditor& editor = m_view->Editor();
+    editor.StatusStrip().TryToReconnect(true);
+    editor.Link().ScreenMirror().Forget();
     m_view->Canvas().OnAgain(1, 1, 1, 1, 1, 1);
     m_view->Canvas().repaint();
+}
+
+void CMainFrame::ToggleSendOnlyChanges() {
+    CVylMSComm& link = m_view->Editor().Link();
+    link.SetSendOnlyChanges(!link.IsSendOnlyChanges());
+    WriteProfileInt(m_folders.PubIniPath(), kLcdSection, kSendChangesKey,
+                    link.IsSendOnlyChanges() ? 1 : 0);
+    UpdateCommands();
 }
 
 void CMainFrame::ToggleGrid() {

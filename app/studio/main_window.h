@@ -78,6 +78,7 @@ class CMainFrame : public QMainWindow {
     void RestoreWindowState();
     void SaveWindowState() const;
     void Resend();
+    void ToggleSendOnlyChanges();
     void ToggleGrid();
     CVylCanvasCore& Core();
 

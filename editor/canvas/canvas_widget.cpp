@@ -126,7 +126,7 @@ void CVylCanvas::OnTimer() {
 void CVylCanvas::TryToStartUpdatingLcd() {
     if (m_scheduler &&
         m_scheduler->TryToStartUpdatingLcd(m_core.Group()) == VyUpdateStart::kPortClosed) {
-        ShowPortClosedNotice();
+        OnPortClosed();
     }
 }
 
@@ -144,8 +144,14 @@ void CVylCanvas::TryToStartPuttingHexaCmd(int first, int trim) {
                                            m_hexPane->BytesPerLine(), trim != 0));
 }
 
-void CVylCanvas::ShowPortClosedNotice() {
-    ::ShowNotice(UiText(kNoticePortClosed), QString(), this);
+void CVylCanvas::OnPortClosed() {
+    if (m_link == nullptr || m_link->GetOpenCount() == m_noticedOutage) {
+        return;
+    }
+    m_noticedOutage = m_link->GetOpenCount();
+    if (!m_link->IsPortLost()) {
+        ::ShowNotice(UiText(kNoticePortClosed), QString(), this);
+    }
 }
 
 bool CVylCanvas::ProcessKeys(QKeyEvent* event, bool focusOnCanvas) {
@@ -232,7 +238,7 @@ void CVylCanvas::RefreshPanels() {
 
 void CVylCanvas::RequestLcdUpdate() {
     if (m_scheduler && m_scheduler->RequestUpdate(m_core.Group()) == VyUpdateStart::kPortClosed) {
-        ShowPortClosedNotice();
+        OnPortClosed();
     }
 }
 

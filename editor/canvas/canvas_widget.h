@@ -87,12 +87,16 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     void ObjectsCopied(const CVylObjectGroup& objects) override;
     void ShowNotice(std::string_view text) override;
 
-    void ShowPortClosedNotice();
+    // One notice an outage: a port that went away is told on the message
+    // line (by the status strip), any other closed port by a notice.
+    void OnPortClosed();
 
     CVylCanvasCore m_core;
     CVylCanvasRenderer m_renderer;
     CVylMSComm* m_link = nullptr;
     std::unique_ptr<CVylLcdUpdateScheduler> m_scheduler;
+    // The link's open count when the port-closed notice was last shown.
+    int64_t m_noticedOutage = -1;
     CVylHexPane* m_hexPane = nullptr;
     QTimer m_timer;
     QPoint m_rightButtonGlobal;

@@ -60,7 +60,7 @@ struct ComposedText {
     unsigned translatedArgs;  // bit n: argument n + 1 is a core text too
 };
 
-const std::array<ComposedText, 9> kComposed = {{
+const std::array<ComposedText, 12> kComposed = {{
     {"^프로그램을 (\\S+) 이상으로 업데이트해야 읽을 수 있는 파일입니다\\.$",
      QT_TRANSLATE_NOOP("VyCore", "프로그램을 %1 이상으로 업데이트해야 읽을 수 있는 파일입니다."),
      0},
@@ -77,6 +77,25 @@ const std::array<ComposedText, 9> kComposed = {{
     {"^(.+)번 포트가 열리지 않습니다\\.$",
      QT_TRANSLATE_NOOP("VyCore", "%1번 포트가 열리지 않습니다."), 0},
     {"^(.+) 열 수 없음$", QT_TRANSLATE_NOOP("VyCore", "%1 열 수 없음"), 0},
+    {"^(.+) 포트를 열 권한이 없습니다\\. 이 장치는 '(.+)' 그룹의 사용자만 열 수 있습니다\\. "
+     "'sudo usermod -aG (.+) \\$USER' 명령으로 사용자를 이 그룹에 추가한 뒤 다시 "
+     "로그인하세요\\.$",
+     QT_TRANSLATE_NOOP("VyCore",
+                       "%1 포트를 열 권한이 없습니다. 이 장치는 '%2' 그룹의 사용자만 열 수 "
+                       "있습니다. 'sudo usermod -aG %3 $USER' 명령으로 사용자를 이 그룹에 "
+                       "추가한 뒤 다시 로그인하세요."),
+     0},
+    {"^(.+) 포트는 다른 프로그램\\((.+)\\)이 사용 중입니다\\. 그 프로그램을 닫은 뒤 다시 "
+     "시도하세요\\.$",
+     QT_TRANSLATE_NOOP("VyCore",
+                       "%1 포트는 다른 프로그램(%2)이 사용 중입니다. 그 프로그램을 "
+                       "닫은 뒤 다시 시도하세요."),
+     0},
+    {"^(.+) 포트는 다른 프로그램이 사용 중입니다\\. 그 프로그램을 닫은 뒤 다시 시도하세요\\.$",
+     QT_TRANSLATE_NOOP("VyCore",
+                       "%1 포트는 다른 프로그램이 사용 중입니다. 그 프로그램을 닫은 뒤 다시 "
+                       "시도하세요."),
+     0},
     // The forbidden characters of a template name follow their notice.
     {"^템플릿 이름에 다음 문자가 올 수 없습니다\\.(\\s[\\s\\S]*)$",
      QT_TRANSLATE_NOOP("VyCore", "템플릿 이름에 다음 문자가 올 수 없습니다.%1"), 0},

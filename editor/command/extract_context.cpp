@@ -147,3 +147,12 @@ void CVylCmdExtractContext::ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLen
         }
     }
 }
+
+int32_t CVylCmdExtractContext::ExtractAlone(const CVylObject& object, VyByteArray& out,
+                                            VyLengthArray* lengths) {
+    for (std::optional<VyByteArray>& state : m_currentState) {
+        state.reset();
+    }
+    m_status = m_dc == nullptr ? kExtractOk : ExtractObject(object, out, lengths);
+    return m_status;
+}

@@ -56,6 +56,11 @@ class CVylCmdExtractContext : public CVylCmdExtractReference,
     // status is set and what the objects before the failing one made stays.
     void ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLengthArray* lengths);
 
+    // Appends the commands of one object on their own: every state it needs
+    // is set first, as though nothing had been sent before. The returned
+    // status is kept as well.
+    int32_t ExtractAlone(const CVylObject& object, VyByteArray& out, VyLengthArray* lengths);
+
     int32_t GetStatus() const { return m_status; }
 
   private:

@@ -194,6 +194,11 @@ void CVyeEditor::ConnectCanvas() {
     connect(canvas, &CVylCanvas::panelsRefreshRequested, this, &CVyeEditor::OnUpdateLocalCtrls);
     connect(canvas, &CVylCanvas::objectCreated, this, &CVyeEditor::OnObjectJustCreated);
     connect(canvas, &CVylCanvas::statusRefreshRequested, this, &CVyeEditor::OnUpdateGlobalStatus);
+    connect(m_status.get(), &CDlgGlobalStatus::linkStateChanged, this,
+            &CVyeEditor::OnUpdateGlobalStatus);
+    // What the module shows is unknown now: the link sends all of it.
+    connect(m_status.get(), &CDlgGlobalStatus::moduleBack, this,
+            [this] { m_canvas->OnAgain(0, 0, 1, 0, 1, 0); });
     connect(canvas, &CVylCanvas::mousePositionChanged, m_status.get(),
             &CDlgGlobalStatus::UpdateLcdPointEditCtrl);
     // Opened once the mouse release has been handled.
@@ -331,8 +336,12 @@ void CVyeEditor::OnUpdateGlobalStatus() {
                          dots.top / 10000, dots.right / 10000, dots.bottom / 10000);
     char zoom[32];
     std::snprintf(zoom, sizeof(zoom), "%3.2f%%", core.Fit().GetScale() * 100);
-    m_status->SetStateText(FromCp949(Link().PortStateText()) + QStringLiteral("  ") +
-                           QString::fromLatin1(zoom));
+    // A port that went away says so instead of showing its old settings.
+    const QString port = !Link().IsPortOpen() && Link().GetOpenCount() > 0
+                             ? QString::fromStdString(Link().GetDevicePath()) +
+                                   QStringLiteral(": ") + tr("연결 안 됨")
+                             : FromCp949(Link().PortStateText());
+    m_status->SetStateText(port + QStringLiteral("  ") + QString::fromLatin1(zoom));
 }
 
 std::unique_ptr<QMenu> CVyeEditor::CreatePopupMenu() {

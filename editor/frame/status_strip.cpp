@@ -21,7 +21,9 @@ constexpr int kTickMs = 1000;
 // Often enough for a transfer's progress to move smoothly.
 constexpr int kProgressTickMs = 200;
 constexpr int kRegionDelayMs = 1700;
+constexpr int kReconnectMs = 2000;
 const QColor kWarningColour(200, 50, 50);
+const QColor kGoodNewsColour(30, 120, 50);
 
 // The region boxes in the order of their names.
 constexpr std::array<const char*, 6> kBoxNames = {"left",   "right", "top",
@@ -76,6 +78,11 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     m_tick.setInterval(kTickMs);
     connect(&m_tick, &QTimer::timeout, this, &CDlgGlobalStatus::OnTimer);
     m_tick.start();
+    m_reconnectTick.setInterval(kReconnectMs);
+    connect(&m_reconnectTick, &QTimer::timeout, this, &CDlgGlobalStatus::OnReconnectTimer);
+    m_reconnectTick.start();
+    m_link.SetLostObserver([this](const std::string&) { OnPortLost(); });
+    m_link.SetReceiveObserver([this](const std::string& bytes) { OnAnswers(bytes); });
     m_regionTimer.setSingleShot(true);
     m_regionTimer.setInterval(kRegionDelayMs);
     connect(&m_regionTimer, &QTimer::timeout, this, &CDlgGlobalStatus::OnRegionTimer);
@@ -138,12 +145,17 @@ void CDlgGlobalStatus::SetStateText(const QString& text) {
 void CDlgGlobalStatus::OnProgressTick() {
     const VyUpdateProgress progress = m_link.GetUpdateProgress();
     QString text = m_baseState;
-    if (progress.IsRunning()) {
+    if (m_warned || !m_link.IsPortOpen()) {
+        // A count that does not move says nothing the warning does not.
+    } else if (progress.IsRunning()) {
         text += QStringLiteral("  ") +
                 tr("전송 %1/%2").arg(progress.acknowledged).arg(progress.commands);
-    } else if (progress.bytes > 0) {
+    } else if (progress.bytes > 0 || progress.fullBytes > 0) {
         text += QStringLiteral("  ") +
                 QString::fromStdString(UpdateSizeText(progress, m_link.GetBaudRate()));
+        if (progress.SavedPercent() > 0) {
+            text += QStringLiteral(" ") + tr("(전체 대비 %1% 절약)").arg(progress.SavedPercent());
+        }
     }
     if (text != m_state->text()) {
         m_state->setText(text);
@@ -230,11 +242,72 @@ void CDlgGlobalStatus::UpdateLcdPointEditCtrl() {
 
 void CDlgGlobalStatus::OnRefreshLcdState() {
     m_link.InitCredits();
+    if (!m_link.IsPortOpen()) {
+        TryToReconnect(true);
+    }
+}
+
+QString CDlgGlobalStatus::DeviceName() const {
+    return QString::fromStdString(m_link.GetDevicePath());
+}
+
+void CDlgGlobalStatus::OnPortLost() {
+    m_refresh->setEnabled(true);
+    Q_EMIT messageLine(kWarningColour,
+                       tr("%1 포트와의 연결이 끊어졌습니다. 2초마다 다시 연결을 시도합니다 "
+                          "(통신상태 새로고침 또는 F5: 바로 시도).")
+                           .arg(DeviceName()));
+    Q_EMIT linkStateChanged();
+}
+
+// Only a port that was open once is tried again: one that never opened is
+// the settings dialog's business.
+void CDlgGlobalStatus::OnReconnectTimer() {
+    if (!m_link.IsPortOpen() && m_link.GetOpenCount() > 0) {
+        TryToReconnect(false);
+    }
+}
+
+bool CDlgGlobalStatus::TryToReconnect(bool askedByUser) {
+    if (m_link.IsPortOpen()) {
+        return true;
+    }
+    if (!m_link.TryReconnect()) {
+        if (askedByUser) {
+            Q_EMIT messageLine(kWarningColour,
+                               tr("%1 포트를 아직 열 수 없습니다. 케이블과 통신 설정을 "
+                                  "확인하세요.")
+                                   .arg(DeviceName()));
+        }
+        return false;
+    }
+    m_warned = false;
+    m_noAnswer->clear();
+    Q_EMIT messageLine(kGoodNewsColour, tr("%1 포트에 다시 연결했습니다.").arg(DeviceName()));
+    Q_EMIT linkStateChanged();
+    Q_EMIT moduleBack();
+    return true;
+}
+
+// A module that answers again after a silence may have lost what it was
+// sent meanwhile: the rest of that transfer is dropped for a full update.
+void CDlgGlobalStatus::OnAnswers(const std::string& bytes) {
+    if (!m_warned || bytes.find('K') == std::string::npos) {
+        return;
+    }
+    m_link.InitCredits();
+    m_link.Credits().ClearNoAnswer();
+    m_warned = false;
+    m_noAnswer->clear();
+    Q_EMIT messageLine(kWarningColour, QString());
+    Q_EMIT moduleBack();
 }
 
 void CDlgGlobalStatus::OnTimer() {
     CVylLinkCredits& credits = m_link.Credits();
-    m_refresh->setEnabled(m_link.GetNotReturnedCmdCount() != 0);
+    m_link.CheckPortHealth();
+    m_refresh->setEnabled(m_link.GetNotReturnedCmdCount() != 0 ||
+                          (!m_link.IsPortOpen() && m_link.GetOpenCount() > 0));
     if (m_link.GetNotReturnedCmdCount() == 0) {
         credits.ClearNoAnswer();
     }
@@ -248,6 +321,7 @@ void CDlgGlobalStatus::OnTimer() {
         return;
     }
     m_warned = silent;
+    OnProgressTick();
     if (silent) {
         m_noAnswer->setText(tr("LCD로부터 응답 없음"));
         Q_EMIT messageLine(kWarningColour, UiText(kNoAnswerWarning));
@@ -257,9 +331,11 @@ void CDlgGlobalStatus::OnTimer() {
     }
 }
 
-// Once per run, and then once per installation.
+// Once per run, and then once per installation. Old firmware answers,
+// though not with acknowledgements; a module that says nothing at all is
+// unplugged or at another rate, which the warning says already.
 void CDlgGlobalStatus::ConsiderFirmwareNotice() {
-    if (m_firmwareNoticeConsidered || m_textDataFolder.empty()) {
+    if (m_firmwareNoticeConsidered || m_textDataFolder.empty() || !m_link.HasForeignAnswer()) {
         return;
     }
     m_firmwareNoticeConsidered = true;

@@ -46,8 +46,14 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     QLineEdit* RegionBox(const std::string& name) const;
     QPushButton* RefreshButton() const { return m_refresh; }
 
-    // The refresh button: the link drops what it was sending.
+    // The refresh button: the link drops what it was sending, and a port
+    // that is not open is tried again.
     void OnRefreshLcdState();
+    // Opens the settings' port again if it is closed; told on the message
+    // line (a failure only when the user asked). True when it is open.
+    bool TryToReconnect(bool askedByUser);
+    // The 2 s tick while the port is closed: tries it again.
+    void OnReconnectTimer();
     // Applies every region box typed into since the last time.
     void Reflect();
     // The 1 s tick: refresh button, no-answer warning (public so that
@@ -61,6 +67,11 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
   Q_SIGNALS:
     // A coloured text for the application's message line (empty clears it).
     void messageLine(const QColor& colour, const QString& text);
+    // The port opened again, or the module answers again after a silence:
+    // the module wants a full update.
+    void moduleBack();
+    // The link's state changed (the port went away or came back).
+    void linkStateChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,6 +82,9 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     QLineEdit* AddBox(const char* name, int32_t maxLength);
     void OnBoxEdited(const std::string& name);
     void ConsiderFirmwareNotice();
+    void OnPortLost();
+    void OnAnswers(const std::string& bytes);
+    QString DeviceName() const;
 
     CVylMSComm m_link;
     CVylCanvas* m_canvas = nullptr;
@@ -90,6 +104,7 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     bool m_warned = false;
     QTimer m_tick;
     QTimer m_progressTick;
+    QTimer m_reconnectTick;
     // The frame's part of the state text (port and scale).
     QString m_baseState;
     QTimer m_regionTimer;

@@ -44,3 +44,21 @@ std::optional<VyByteArray> CVylBrightnessThrottle::Tick() {
     m_noted = m_current;
     return command;
 }
+
+void CVylDisplayModes::Note(const VyByteArray& bytes) {
+    if (bytes.size() != 4 || bytes[0] != 0x1B) {
+        return;
+    }
+    const int32_t value = bytes[3];
+    if (bytes == GraphicLayerCommand(value)) {
+        m_layer = value;
+    } else if (bytes == OverlayModeCommand(value + 1)) {
+        m_overlay = value;
+    } else if (bytes == WriteModeCommand(value + 1)) {
+        m_writeMode = value;
+    }
+}
+
+bool CVylDisplayModes::IsPlain() const {
+    return (m_layer == -1 || m_layer == 1) && m_overlay <= 0 && m_writeMode <= 0;
+}

@@ -37,3 +37,18 @@ class CVylBrightnessThrottle {
     int32_t m_current = -1;
     int32_t m_noted = -1;
 };
+
+// What the display settings sent so far mean for drawing: whether the screen
+// is plain (drawing goes to layer 1 in overlay OR and write mode FAST, or
+// these were never set), so that an update may erase and redraw parts of it.
+class CVylDisplayModes {
+  public:
+    // Any bytes that go to the module; only the settings above count.
+    void Note(const VyByteArray& bytes);
+    bool IsPlain() const;
+
+  private:
+    int32_t m_layer = -1;
+    int32_t m_overlay = -1;
+    int32_t m_writeMode = -1;
+};

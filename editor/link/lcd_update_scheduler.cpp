@@ -1,7 +1,5 @@
 #include "editor/link/lcd_update_scheduler.h"
 
-#include "editor/document/full_update.h"
-
 VyUpdateStart CVylLcdUpdateScheduler::RequestUpdate(const CVylObjectGroup& drawing) {
     if (m_link == nullptr) {
         return VyUpdateStart::kNothing;
@@ -22,20 +20,24 @@ VyUpdateStart CVylLcdUpdateScheduler::TryToStartUpdatingLcd(const CVylObjectGrou
     if (!m_link->IsPortOpen()) {
         return VyUpdateStart::kPortClosed;
     }
-    // The text lines are laid out on a copy: the drawing itself stays as it is.
-    CVylObjectGroup copy;
-    int32_t counter = 0;
-    copy.AppendObjects(true, drawing, &counter, nullptr, false);
-    VyByteArray bytes;
-    VyLengthArray lengths;
-    BuildFullLcdUpdate(m_dc, copy, bytes, lengths);
-    // Noted before the first answer can come.
+    // An update cut short left a screen that nobody knows.
     const VyUpdateProgress before = m_link->GetUpdateProgress();
-    m_link->Progress().Begin(static_cast<int64_t>(bytes.size()),
-                             static_cast<int32_t>(lengths.size()));
-    if (!m_link->InvokeDispatchBytes(m_dc, bytes, &lengths)) {
-        // No worker could be had: the request waits for the next try.
-        m_link->Progress().Begin(before.bytes, before.commands);
+    if (before.IsRunning()) {
+        m_link->ScreenMirror().Forget();
+    }
+    const bool onlyChanges = m_link->IsSendOnlyChanges() && m_link->IsPlainDisplayMode();
+    const VyLcdUpdatePlan plan = m_link->ScreenMirror().PlanUpdate(m_dc, drawing, onlyChanges);
+    // Noted before the first answer can come.
+    m_link->Progress().Begin(static_cast<int64_t>(plan.bytes.size()),
+                             static_cast<int32_t>(plan.lengths.size()), plan.fullBytes);
+    if (plan.bytes.empty()) {
+        return VyUpdateStart::kStarted;
+    }
+    if (!m_link->InvokeDispatchBytes(m_dc, plan.bytes, &plan.lengths)) {
+        // No worker could be had: the request waits for the next try, and the
+        // next plan cannot count on this one.
+        m_link->ScreenMirror().Forget();
+        m_link->Progress().Begin(before.bytes, before.commands, before.fullBytes);
         m_link->Progress().Acknowledge(before.acknowledged);
         m_link->Credits().SetUpdatePending(true);
         return VyUpdateStart::kNothing;

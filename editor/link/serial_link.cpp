@@ -1,5 +1,8 @@
 #include "editor/link/serial_link.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <mutex>
 #include <thread>
@@ -10,16 +13,10 @@
 #include "editor/link/tty_serial_control.h"
 #include "editor/link/virtual_serial_control.h"
 #include "editor/tree/decimal_text.h"
+#include "editor/virtual_lcd/lcd_unifont.h"
 
 namespace {
 
-// "번 포트는 이미 사용중이거나 존재하지 않는 포트입니다."
-constexpr std::string_view kPortBusy =
-    "\xb9\xf8\x20\xc6\xf7\xc6\xae\xb4\xc2\x20\xc0\xcc\xb9\xcc\x20\xbb\xe7\xbf\xeb\xc1\xdf\xc0\xcc"
-    "\xb0\xc5\xb3\xaa\x20\xc1\xb8\xc0\xe7\xc7\xcf\xc1\xf6\x20\xbe\xca\xb4\xc2\x20\xc6\xf7\xc6\xae"
-    "\xc0\xd4\xb4\xcf\xb4\xd9\x2e";
-// " 열 수 없음"
-constexpr std::string_view kCannotOpenCaption = "\x20\xbf\xad\x20\xbc\xf6\x20\xbe\xf8\xc0\xbd";
 // "번 포트가 열리지 않습니다."
 constexpr std::string_view kPortRefused =
     "\xb9\xf8\x20\xc6\xf7\xc6\xae\xb0\xa1\x20\xbf\xad\xb8\xae\xc1\xf6\x20\xbe\xca\xbd\xc0\xb4\xcf"
@@ -73,7 +70,7 @@ int Refuse(VyPortNotice* out, const VyPortNotice& notice) {
 
 }  // namespace
 
-CVylMSComm::CVylMSComm() {
+CVylMSComm::CVylMSComm() : m_mirror(&CVylUnifont::System()) {
     std::lock_guard<std::mutex> lock(g_linksMutex);
     m_handle = g_nextHandle++;
     g_links[m_handle] = this;
@@ -113,6 +110,11 @@ int CVylMSComm::Initialize(const std::string& settingsPath, const SettingsAsker&
     return 1;
 }
 
+void CVylMSComm::InitCredits() {
+    m_credits.InitCredits();
+    m_mirror.Forget();
+}
+
 void CVylMSComm::Finalize() {
     if (m_control && m_control->IsOpen()) {
         m_control->Close();
@@ -141,13 +143,7 @@ void CVylMSComm::UseControlFor(bool wantVirtual) {
     }
     m_controlIsVirtual = wantVirtual;
     m_control->SetReceiver([this](const std::string& bytes) { OnReceived(bytes); },
-                           [this](const std::string& reason) {
-                               // A vanished port can answer nothing: end the transfer.
-                               m_credits.InitCredits();
-                               if (m_lostObserver) {
-                                   m_lostObserver(reason);
-                               }
-                           });
+                           [this](const std::string& reason) { OnPortLost(reason); });
 }
 
 int CVylMSComm::OpenPort(VyPortNotice* notice) {
@@ -167,9 +163,8 @@ int CVylMSComm::OpenPort(VyPortNotice* notice) {
         ReleaseOpenPort();
     }
     const bool wantVirtual = device == kVirtualDevice;
-    if (!wantVirtual && !CVylSerialPort::IsPortFree(device)) {
-        return Refuse(notice, {PortName(*this) + std::string(kPortBusy),
-                               "COMM" + PortName(*this) + std::string(kCannotOpenCaption)});
+    if (const int error = wantVirtual ? 0 : CVylSerialPort::OpenFailure(device); error != 0) {
+        return Refuse(notice, PortOpenNotice(PortName(*this), device, error));
     }
     if (baud == 0) {
         return Refuse(notice, refused);
@@ -182,11 +177,54 @@ int CVylMSComm::OpenPort(VyPortNotice* notice) {
     m_openDevice = device;
     m_openStateText = CVylMSCommConfig::PortStateText();
     m_credits.SetPortFailed(false);
+    ++m_openCount;
+    m_lost = false;
+    m_lostReason.clear();
+    m_foreignAnswer = false;
+    // Whatever the module shows now, nobody here drew it.
+    m_mirror.Forget();
     return 1;
+}
+
+void CVylMSComm::OnPortLost(const std::string& reason) {
+    // A vanished port can answer nothing: the transfer ends, and the
+    // device is let go so that it can come back under its name.
+    ReleaseOpenPort();
+    m_mirror.Forget();
+    m_lost = true;
+    m_lostReason = reason;
+    if (m_lostObserver) {
+        m_lostObserver(reason);
+    }
+}
+
+bool CVylMSComm::CheckPortHealth() {
+    if (m_lost || m_openDevice.empty() || m_controlIsVirtual) {
+        return false;
+    }
+    if (m_control && !m_control->IsOpen()) {
+        OnPortLost("writing to the port failed");
+        return true;
+    }
+    if (::access(m_openDevice.c_str(), F_OK) != 0 && errno == ENOENT) {
+        OnPortLost("the device is gone");
+        return true;
+    }
+    return false;
+}
+
+bool CVylMSComm::TryReconnect() {
+    if (IsPortOpen()) {
+        return true;
+    }
+    return OpenPort(nullptr) == 1;
 }
 
 void CVylMSComm::OnReceived(const std::string& bytes) {
     const int32_t answers = CountAcknowledgements(bytes);
+    if (static_cast<size_t>(answers) != bytes.size()) {
+        m_foreignAnswer = true;
+    }
     m_progress.Acknowledge(answers);
     m_credits.DecreaseNotReturnedCmdCount(answers);
     if (m_receiveObserver) {
@@ -205,6 +243,9 @@ int CVylMSComm::InvokeDispatchBytes(const CVylDeviceContext& dc, const VyByteArr
         arguments.SetBytes("new_len_arr", LengthBytes(*lengths));
     }
     arguments.SetString("device_context", dc.GetString("model"));
+    if (lengths == nullptr) {
+        m_displayModes.Note(bytes);
+    }
     return m_pool.StartTask(&CVylMSComm::DoWhat_DispatchBytes, &arguments);
 }
 

@@ -19,22 +19,29 @@ namespace {
 constexpr int kWriteStallMs = 5000;
 constexpr int kWriteSliceMs = 50;
 
-int OpenExclusive(const std::string& device, std::string* error) {
+// The error number is EBUSY for a port that another program holds.
+int OpenExclusive(const std::string& device, std::string* error, int* number = nullptr) {
+    const auto fail = [&](int code, std::string text) {
+        if (number != nullptr) {
+            *number = code;
+        }
+        *error = std::move(text);
+        return -1;
+    };
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *error = std::strerror(errno);
-        return -1;
+        const int code = errno;
+        return fail(code, std::strerror(code));
     }
     // The advisory lock keeps out other programs that lock, TIOCEXCL the rest.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        *error = "the port is in use by another program";
         ::close(fd);
-        return -1;
+        return fail(EBUSY, "the port is in use by another program");
     }
     if (::isatty(fd) && ::ioctl(fd, TIOCEXCL) != 0) {
-        *error = std::strerror(errno);
+        const int code = errno;
         ::close(fd);
-        return -1;
+        return fail(code, std::strerror(code));
     }
     return fd;
 }
@@ -187,11 +194,16 @@ std::string CVylSerialPort::ReadAvailable(bool* gone) {
 }
 
 bool CVylSerialPort::IsPortFree(const std::string& device) {
+    return OpenFailure(device) == 0;
+}
+
+int CVylSerialPort::OpenFailure(const std::string& device) {
     std::string error;
-    const int fd = OpenExclusive(device, &error);
+    int number = 0;
+    const int fd = OpenExclusive(device, &error, &number);
     if (fd < 0) {
-        return false;
+        return number != 0 ? number : EIO;
     }
     CloseExclusive(fd);
-    return true;
+    return 0;
 }

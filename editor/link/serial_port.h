@@ -37,6 +37,9 @@ class CVylSerialPort {
 
     // Whether the device could be opened exclusively right now.
     static bool IsPortFree(const std::string& device);
+    // Why the device cannot be opened exclusively right now: 0 when it can,
+    // else an error number (EBUSY when another program holds it).
+    static int OpenFailure(const std::string& device);
 
   private:
     bool WaitWritable(int fd) const;

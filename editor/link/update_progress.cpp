@@ -5,12 +5,13 @@
 
 #include "editor/tree/decimal_text.h"
 
-void CVylUpdateProgress::Begin(int64_t bytes, int32_t commands) {
+void CVylUpdateProgress::Begin(int64_t bytes, int32_t commands, int64_t fullBytes) {
     // Commands first at zero, so a reader never sees the new total with the
     // old count of answers.
     m_commands.store(0);
     m_acknowledged.store(0);
     m_bytes.store(bytes);
+    m_fullBytes.store(fullBytes < 0 ? bytes : fullBytes);
     m_commands.store(commands);
 }
 
@@ -24,6 +25,7 @@ VyUpdateProgress CVylUpdateProgress::Get() const {
     VyUpdateProgress progress;
     progress.commands = m_commands.load();
     progress.bytes = m_bytes.load();
+    progress.fullBytes = m_fullBytes.load();
     progress.acknowledged = std::min(m_acknowledged.load(), progress.commands);
     return progress;
 }

@@ -24,6 +24,7 @@ bool CVylLcdFrame::GetDot(int32_t x, int32_t y) const {
 void CVylLcdFrame::SetDot(int32_t x, int32_t y, bool on) {
     if (OnScreen(x, y)) {
         m_dots[DotIndex(x, y)] = on;
+        Touch(x, y, x, y);
     }
 }
 
@@ -36,6 +37,8 @@ void CVylLcdFrame::FillRect(int64_t left, int64_t top, int64_t right, int64_t bo
     if (x0 > x1 || y0 > y1) {
         return;
     }
+    Touch(static_cast<int32_t>(x0), static_cast<int32_t>(y0), static_cast<int32_t>(x1),
+          static_cast<int32_t>(y1));
     for (auto y = static_cast<int32_t>(y0); y <= y1; ++y) {
         const auto row = m_dots.begin() + static_cast<ptrdiff_t>(DotIndex(0, y));
         std::fill(row + x0, row + x1 + 1, on);
@@ -44,6 +47,24 @@ void CVylLcdFrame::FillRect(int64_t left, int64_t top, int64_t right, int64_t bo
 
 void CVylLcdFrame::Clear() {
     std::fill(m_dots.begin(), m_dots.end(), false);
+    Touch(0, 0, kLcdWidth - 1, kLcdHeight - 1);
+}
+
+void CVylLcdFrame::Touch(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (m_touched.IsEmpty()) {
+        m_touched = {left, top, right, bottom};
+        return;
+    }
+    m_touched = {std::min(m_touched.left, left), std::min(m_touched.top, top),
+                 std::max(m_touched.right, right), std::max(m_touched.bottom, bottom)};
+}
+
+VyDotBox VyDotBox::Grown(int32_t margin) const {
+    if (IsEmpty()) {
+        return *this;
+    }
+    return {std::max(left - margin, 0), std::max(top - margin, 0),
+            std::min(right + margin, kLcdWidth - 1), std::min(bottom + margin, kLcdHeight - 1)};
 }
 
 int32_t CVylLcdFrame::CountDots() const {

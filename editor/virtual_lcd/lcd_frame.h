@@ -17,6 +17,24 @@ struct VyDot {
     bool operator==(const VyDot&) const = default;
 };
 
+// The smallest rectangle holding some dots, both corners included; empty
+// when right < left.
+struct VyDotBox {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = -1;
+    int32_t bottom = -1;
+
+    bool IsEmpty() const { return right < left || bottom < top; }
+    bool Intersects(const VyDotBox& other) const {
+        return !IsEmpty() && !other.IsEmpty() && left <= other.right && other.left <= right &&
+               top <= other.bottom && other.top <= bottom;
+    }
+    // Grown by margin dots on every side and kept on the screen.
+    VyDotBox Grown(int32_t margin) const;
+    bool operator==(const VyDotBox&) const = default;
+};
+
 class VYEDIT_EXPORT CVylLcdFrame {
   public:
     CVylLcdFrame();
@@ -31,9 +49,18 @@ class VYEDIT_EXPORT CVylLcdFrame {
     void Clear();
     int32_t CountDots() const;
 
-    bool operator==(const CVylLcdFrame&) const = default;
+    // The box of every dot written since the last reset, whatever its value
+    // was or became: what a command may have changed.
+    const VyDotBox& GetTouched() const { return m_touched; }
+    void ResetTouched() { m_touched = VyDotBox(); }
+
+    // The dots alone: what was touched is no part of the screen.
+    bool operator==(const CVylLcdFrame& other) const { return m_dots == other.m_dots; }
 
   private:
+    void Touch(int32_t left, int32_t top, int32_t right, int32_t bottom);
+
     // Row-major, one bit per dot.
     std::vector<bool> m_dots;
+    VyDotBox m_touched;
 };

@@ -52,6 +52,8 @@ class CVylVirtualLcd {
     std::string Feed(std::string_view bytes);
 
     const CVylLcdFrame& GetFrame() const { return m_frame; }
+    // Forgets which dots the commands so far have written.
+    void ResetTouched() { m_frame.ResetTouched(); }
     bool GetDot(int32_t x, int32_t y) const { return m_frame.GetDot(x, y); }
     const VyLcdDrawState& GetDrawState() const { return m_state; }
     const VyLcdOptions& GetOptions() const { return m_options; }

@@ -190,15 +190,21 @@ TEST_F(CanvasWidget, TenEditsDuringATransferGiveOneMoreUpdate) {
     EXPECT_FALSE(frame.GetDot(19, 10));
 }
 
-TEST_F(CanvasWidget, AClosedPortIsNoticedOncePerRequest) {
+TEST_F(CanvasWidget, AClosedPortIsNoticedOnceAnOutage) {
     link.Finalize();
     const int32_t box = Draw(kToolBox, 10, 10, 150, 70);
     ASSERT_EQ(notices.size(), 1);
     EXPECT_EQ(notices[0],
               QStringLiteral("알림: 포트가 열려있지 않아서 데이터를 LCD로 전송할 수 없습니다."));
     canvas->OnTimer();
-    EXPECT_EQ(notices.size(), 1);
     canvas->Core().Selection().SetSingleSelection(box, true);
+    canvas->Core().OffsetMove(10000, 0);
+    EXPECT_EQ(notices.size(), 1) << "the rest of the outage goes without a box";
+    // Open again and closed again: a new outage.
+    ASSERT_TRUE(link.OpenPort());
+    canvas->Core().OffsetMove(10000, 0);
+    ASSERT_TRUE(WaitIdle());
+    link.Finalize();
     canvas->Core().OffsetMove(10000, 0);
     EXPECT_EQ(notices.size(), 2);
 }

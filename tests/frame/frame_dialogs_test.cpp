@@ -140,8 +140,7 @@ TEST_F(LinkDialogs, TheStripWarnsOfASilentModuleOnce) {
     status.OnTimer();
     status.OnTimer();
     EXPECT_EQ(status.NoAnswerText(), QStringLiteral("LCD로부터 응답 없음"));
-    EXPECT_EQ(notices,
-              QStringList{QStringLiteral("※ 펌웨어 버전이 맞지 않으면 LCD에 출력되지 않습니다.")});
+    EXPECT_TRUE(notices.isEmpty()) << "a module that said nothing is not of old firmware";
     // Said once while it lasts, so that other texts stay on the message line.
     ASSERT_EQ(lines.count(), 1);
     EXPECT_TRUE(lines.at(0).at(1).toString().startsWith(QStringLiteral("LCD 연결이 안 되었거나")));

@@ -1,9 +1,14 @@
 #include "editor/link/serial_link.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <atomic>
+#include <cerrno>
+#include <fstream>
 #include <thread>
 
 #include "editor/link/serial_port.h"
@@ -27,7 +32,7 @@ class SerialLink : public ::testing::Test {
     CVylMSComm link;
 };
 
-TEST_F(SerialLink, ABusyPortIsRefusedWithItsNoticeAndTheOpenPortStays) {
+TEST_F(SerialLink, ABusyOrMissingPortIsRefusedWithItsNoticeAndTheOpenPortStays) {
     PtyPair first;
     PtyPair busy;
     CVylSerialPort holder;
@@ -38,8 +43,8 @@ TEST_F(SerialLink, ABusyPortIsRefusedWithItsNoticeAndTheOpenPortStays) {
     link.SetString("device", busy.SlavePath());
     VyPortNotice notice;
     EXPECT_FALSE(link.OpenPort(&notice));
-    EXPECT_EQ(Cp949ToUtf8(notice.text),
-              busy.SlavePath() + "번 포트는 이미 사용중이거나 존재하지 않는 포트입니다.");
+    EXPECT_TRUE(Cp949ToUtf8(notice.text).starts_with(busy.SlavePath() + " 포트는 다른 프로그램("))
+        << Cp949ToUtf8(notice.text);
     EXPECT_EQ(Cp949ToUtf8(notice.caption), "COMM" + busy.SlavePath() + " 열 수 없음");
     EXPECT_TRUE(link.IsPortOpen());
     EXPECT_EQ(link.PortStateText(), first.SlavePath() + ": 19200,N,8,1");
@@ -145,3 +150,88 @@ TEST_F(SerialLink, SwitchingPortsNeverWaitsForTheOldLine) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string OwnCommand() {
+    std::ifstream file("/proc/self/comm");
+    std::string command;
+    std::getline(file, command);
+    return command;
+}
+
+}  // namespace
+
+TEST(PortNotices, APortHeldByAnotherProgramNamesTheProgram) {
+    PtyPair line;
+    CVylSerialPort holder;
+    ASSERT_EQ(holder.Open(line.SlavePath(), 19200), "");
+    EXPECT_EQ(CVylSerialPort::OpenFailure(line.SlavePath()), EBUSY);
+    CVylMSComm link;
+    link.SetString("device", line.SlavePath());
+    VyPortNotice notice;
+    ASSERT_FALSE(link.OpenPort(&notice));
+    EXPECT_EQ(Cp949ToUtf8(notice.text), line.SlavePath() + " 포트는 다른 프로그램(" + OwnCommand() +
+                                            " (PID " + std::to_string(::getpid()) +
+                                            "))이 사용 중입니다. 그 프로그램을 닫은 뒤 다시 " +
+                                            "시도하세요.");
+    EXPECT_EQ(Cp949ToUtf8(notice.caption), "COMM" + line.SlavePath() + " 열 수 없음");
+}
+
+TEST(PortNotices, NoPermissionNamesTheDeviceAndItsGroup) {
+    VyTempFolder folder;
+    const std::string device = folder.File("ttyUSB7");
+    std::ofstream(device).put('x');
+    const struct group* dialout = ::getgrnam("dialout");
+    ASSERT_NE(dialout, nullptr);
+    ASSERT_EQ(::chown(device.c_str(), static_cast<uid_t>(-1), dialout->gr_gid), 0);
+    EXPECT_EQ(DeviceGroup(device), "dialout");
+    const VyPortNotice notice = PortOpenNotice(device, device, EACCES);
+    EXPECT_EQ(Cp949ToUtf8(notice.text),
+              device + " 포트를 열 권한이 없습니다. 이 장치는 'dialout' 그룹의 사용자만 열 수 " +
+                  "있습니다. 'sudo usermod -aG dialout $USER' 명령으로 사용자를 이 그룹에 " +
+                  "추가한 뒤 다시 로그인하세요.");
+    // Without root, a device nobody may open gives that notice through the link.
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(device.c_str(), 0), 0);
+        CVylMSComm link;
+        link.SetString("device", device);
+        VyPortNotice refused;
+        ASSERT_FALSE(link.OpenPort(&refused));
+        EXPECT_EQ(refused.text, notice.text);
+    }
+}
+
+TEST(PortNotices, AMissingDeviceKeepsTheNoticeOfABusyOrMissingPort) {
+    const VyPortNotice notice = PortOpenNotice("/dev/ttyUSB9", "/dev/ttyUSB9", ENOENT);
+    EXPECT_EQ(Cp949ToUtf8(notice.text),
+              "/dev/ttyUSB9번 포트는 이미 사용중이거나 존재하지 않는 포트입니다.");
+    EXPECT_EQ(DeviceHolder("/dev/ttyUSB9"), "");
+}
+
+TEST_F(SerialLink, AVanishedPortIsClosedAndTheLinkReopensItUnderItsName) {
+    auto line = std::make_unique<PtyPair>();
+    VyTempFolder folder;
+    const std::string stable = folder.File("by-id-module");
+    ASSERT_EQ(::symlink(line->SlavePath().c_str(), stable.c_str()), 0);
+    link.SetString("device", stable);
+    ASSERT_TRUE(link.OpenPort());
+    const int64_t opens = link.GetOpenCount();
+    std::string lost;
+    link.SetLostObserver([&](const std::string& reason) { lost = reason; });
+    EXPECT_FALSE(link.CheckPortHealth());
+    ::unlink(stable.c_str());
+    EXPECT_TRUE(link.CheckPortHealth()) << "the device node is gone";
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_TRUE(link.IsPortLost());
+    EXPECT_FALSE(lost.empty());
+    EXPECT_FALSE(link.TryReconnect());
+    EXPECT_FALSE(link.CheckPortHealth()) << "told once";
+
+    PtyPair back;
+    ASSERT_EQ(::symlink(back.SlavePath().c_str(), stable.c_str()), 0);
+    EXPECT_TRUE(link.TryReconnect());
+    EXPECT_FALSE(link.IsPortLost());
+    EXPECT_EQ(link.GetOpenCount(), opens + 1);
+    EXPECT_FALSE(link.ScreenMirror().IsKnown()) << "a reopened module gets the whole screen";
+}

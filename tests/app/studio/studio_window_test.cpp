@@ -160,3 +160,53 @@ TEST_F(StudioWindow, LcdScreenIsSavedAsAPicture) {
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices.first().contains(QStringLiteral("PNG 파일을 저장할 수 없습니다")));
 }
+
+TEST_F(StudioWindow, SendingOnlyChangesIsAnOptionKeptAcrossStartsAndF5SendsAll) {
+    StartWindow();
+    MakeRoomy();
+    // Boxes side by side, none over another.
+    int drawn = 0;
+    const auto drawBox = [&] {
+        const double left = 10 + 45 * drawn++;
+        Mouse().Draw(kToolBox, left, 20, left + 30, 50);
+    };
+    QAction* option = window->Command(QStringLiteral("tool_send_changes"));
+    ASSERT_NE(option, nullptr);
+    EXPECT_TRUE(option->isCheckable());
+    EXPECT_FALSE(option->isChecked()) << "off by default: the whole screen each time";
+    // The sample goes whole; then a box drawn on top goes whole too.
+    ASSERT_TRUE(
+        WaitFor([&] { return WaitLinkIdle(Link()) && !Link().Credits().IsUpdatePending(); }));
+    int64_t before = VirtualModuleCommands(Link());
+    drawBox();
+    ASSERT_TRUE(WaitLinkIdle(Link()));
+    const int64_t whole = VirtualModuleCommands(Link()) - before;
+    ASSERT_GT(whole, 4);
+
+    option->trigger();
+    EXPECT_TRUE(Link().IsSendOnlyChanges());
+    before = VirtualModuleCommands(Link());
+    drawBox();
+    ASSERT_TRUE(WaitLinkIdle(Link()));
+    window->View().Canvas().OnTimer();
+    ASSERT_TRUE(WaitLinkIdle(Link()));
+    const int64_t changes = VirtualModuleCommands(Link()) - before;
+    EXPECT_LT(changes, whole) << "the first update after the switch may go whole, no more";
+    before = VirtualModuleCommands(Link());
+    drawBox();
+    ASSERT_TRUE(WaitLinkIdle(Link()));
+    EXPECT_LE(VirtualModuleCommands(Link()) - before, 4) << "a box and its state commands";
+    EXPECT_LT(VirtualModuleCommands(Link()) - before, whole);
+    const CVylLcdFrame partly = VirtualModuleScreen(Link());
+
+    before = VirtualModuleCommands(Link());
+    Trigger("tool_resend");
+    ASSERT_TRUE(WaitLinkIdle(Link()));
+    EXPECT_GT(VirtualModuleCommands(Link()) - before, whole) << "F5 sends the whole screen";
+    EXPECT_TRUE(VirtualModuleScreen(Link()) == partly);
+
+    window.reset();
+    StartWindow();
+    EXPECT_TRUE(window->Command(QStringLiteral("tool_send_changes"))->isChecked());
+    EXPECT_TRUE(Link().IsSendOnlyChanges());
+}
