@@ -51,7 +51,7 @@ class VYEDIT_EXPORT CVylLcdScreenMirror {
         int32_t uid = 0;
         // Its commands on their own, every state they need set first.
         std::string commands;
-        // The dots they write, with room for a module drawing a dot wider.
+        // The dots they write, and the object's region on the screen.
         VyDotBox box;
     };
 
