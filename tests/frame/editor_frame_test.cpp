@@ -288,6 +288,13 @@ TEST_F(EditorFrame, TheStatusStripTellsTheUpdatesSizeAndProgress) {
     editor->Link().Progress().Acknowledge(12);
     status.OnProgressTick();
     EXPECT_TRUE(status.StateText().endsWith(QStringLiteral("전송 12/20")));
+
+    // An update of only what changed tells what it saved.
+    editor->Link().Progress().Begin(120, 3, 4000);
+    editor->Link().Progress().Acknowledge(3);
+    status.OnProgressTick();
+    EXPECT_TRUE(status.StateText().endsWith(QStringLiteral("120 B, 0.01 s (전체 대비 97% 절약)")))
+        << status.StateText().toStdString();
 }
 
 // A picture dropped on the canvas is one new bitmap object at the drop

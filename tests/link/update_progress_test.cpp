@@ -43,3 +43,16 @@ TEST(UpdateProgress, ReadersSeeConsistentCounts) {
     answers.join();
     EXPECT_EQ(progress.Get().acknowledged, 10000);
 }
+
+TEST(UpdateProgress, TheSavingIsThePartOfTheFullUpdateLeftOut) {
+    CVylUpdateProgress progress;
+    progress.Begin(500, 4);
+    EXPECT_EQ(progress.Get().fullBytes, 500) << "a full update saves nothing";
+    EXPECT_EQ(progress.Get().SavedPercent(), 0);
+    progress.Begin(30, 2, 1000);
+    EXPECT_EQ(progress.Get().SavedPercent(), 97);
+    progress.Begin(0, 0, 1000);
+    EXPECT_EQ(progress.Get().SavedPercent(), 100) << "nothing changed, nothing sent";
+    progress.Begin(0, 0, 0);
+    EXPECT_EQ(progress.Get().SavedPercent(), 0);
+}
