@@ -425,7 +425,7 @@ void CMainFrame::OnViewScale(int scale) {
 void CMainFrame::Resend() {
     CVyeEditor& editor = m_view->Editor();
     editor.StatusStrip().TryToReconnect(true);
-    editor.Link().ScreenMirror().Forget();
+    editor.Link().RequestResend();
     m_view->Canvas().OnAgain(1, 1, 1, 1, 1, 1);
     m_view->Canvas().repaint();
 }

@@ -281,6 +281,7 @@ bool CDlgGlobalStatus::TryToReconnect(bool askedByUser) {
         }
         return false;
     }
+    m_link.RequestResend();
     m_warned = false;
     m_noAnswer->clear();
     Q_EMIT messageLine(kGoodNewsColour, tr("%1 포트에 다시 연결했습니다.").arg(DeviceName()));
@@ -296,6 +297,7 @@ void CDlgGlobalStatus::OnAnswers(const std::string& bytes) {
         return;
     }
     m_link.InitCredits();
+    m_link.RequestResend();
     m_link.Credits().ClearNoAnswer();
     m_warned = false;
     m_noAnswer->clear();

@@ -13,10 +13,12 @@ bool CVylLcdUpdateScheduler::IsLinkIdle() const {
 }
 
 VyUpdateStart CVylLcdUpdateScheduler::TryToStartUpdatingLcd(const CVylObjectGroup& drawing) {
-    if (m_link == nullptr || !m_link->Credits().IsUpdatePending() || !IsLinkIdle()) {
+    if (m_link == nullptr || (!m_link->Credits().IsUpdatePending() && !m_link->IsResendWanted()) ||
+        !IsLinkIdle()) {
         return VyUpdateStart::kNothing;
     }
     m_link->Credits().SetUpdatePending(false);
+    m_link->ClearResendWanted();
     if (!m_link->IsPortOpen()) {
         return VyUpdateStart::kPortClosed;
     }

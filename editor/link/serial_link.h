@@ -59,6 +59,14 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
 
     // Also forgets what the module's screen holds: a transfer may be cut.
     void InitCredits();
+    // The module wants the whole screen once the link is idle: a request
+    // that, unlike the pending update, outlives a transfer giving up.
+    void RequestResend() {
+        m_resendWanted = true;
+        m_mirror.Forget();
+    }
+    bool IsResendWanted() const { return m_resendWanted; }
+    void ClearResendWanted() { m_resendWanted = false; }
     void UrgeStop() { m_credits.UrgeStop(); }
     int32_t GetNotReturnedCmdCount() const { return m_credits.GetNotReturnedCmdCount(); }
     void DecreaseNotReturnedCmdCount(int32_t n) { m_credits.DecreaseNotReturnedCmdCount(n); }
@@ -115,6 +123,7 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
     std::string m_lostReason;
     bool m_foreignAnswer = false;
     bool m_onlyChanges = false;
+    bool m_resendWanted = false;
     CVylDisplayModes m_displayModes;
     CVylLcdScreenMirror m_mirror;
     std::string m_openStateText;
