@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "editor/link/lcd_option_commands.h"
-#include "editor/link/serial_devices.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -30,18 +26,6 @@ TEST(LcdOptionCommands, BrightnessGoesOutOnceATickLatestValueOnly) {
     EXPECT_EQ(throttle.Tick(), BrightnessCommand(320));
     throttle.Set(320);
     EXPECT_FALSE(throttle.Tick());
-}
-
-TEST(SerialDevices, AdaptersAndUartsAreFoundInOrder) {
-    VyTempFolder dev;
-    for (const char* name :
-         {"ttyUSB1", "ttyACM0", "ttyUSB0", "ttyS0", "tty1", "ttyUSB", "rfcomm2", "ttyUSBx"}) {
-        std::ofstream(dev.File(name)).put('\n');
-    }
-    EXPECT_EQ(FindSerialDevices(dev.Path()),
-              (std::vector<std::string>{dev.File("rfcomm2"), dev.File("ttyACM0"),
-                                        dev.File("ttyUSB0"), dev.File("ttyUSB1")}));
-    EXPECT_TRUE(FindSerialDevices(dev.File("missing")).empty());
 }
 
 }  // namespace
