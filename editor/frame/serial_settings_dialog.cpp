@@ -17,6 +17,19 @@ namespace {
 
 constexpr int kComPorts = 5;
 
+// COM1 to COM5, the machine's own serial devices (stable names first), then
+// the built-in virtual module.
+void AddPortItems(QComboBox* ports, const std::string& devicesFolder) {
+    for (int port = 1; port <= kComPorts; ++port) {
+        ports->addItem(QStringLiteral("COM%1").arg(port), QString());
+    }
+    for (const VySerialDeviceItem& device : ListSerialDevices(devicesFolder)) {
+        ports->addItem(QString::fromStdString(device.label), QString::fromStdString(device.path));
+    }
+    ports->addItem(CDlgSysOpt::tr("가상 LCD"),
+                   QString::fromLatin1(kVirtualDevice.data(), kVirtualDevice.size()));
+}
+
 }  // namespace
 
 CDlgSysOpt::CDlgSysOpt(CVylMSComm& link, std::string commConfigPath, CVylCanvas* canvas,
@@ -24,15 +37,7 @@ CDlgSysOpt::CDlgSysOpt(CVylMSComm& link, std::string commConfigPath, CVylCanvas*
     : QDialog(parent), m_link(link), m_commConfigPath(std::move(commConfigPath)), m_canvas(canvas) {
     setWindowTitle(tr("통신 설정"));
     m_ports = new QComboBox(this);
-    for (int port = 1; port <= kComPorts; ++port) {
-        m_ports->addItem(QStringLiteral("COM%1").arg(port), QString());
-    }
-    // The machine's own serial devices, then the built-in virtual module.
-    for (const std::string& device : FindSerialDevices(devicesFolder)) {
-        m_ports->addItem(QString::fromStdString(device), QString::fromStdString(device));
-    }
-    m_ports->addItem(tr("가상 LCD"),
-                     QString::fromLatin1(kVirtualDevice.data(), kVirtualDevice.size()));
+    AddPortItems(m_ports, devicesFolder);
     m_bauds = new QComboBox(this);
     for (uint32_t baud : kBaudRates) {
         m_bauds->addItem(QString::number(baud));
