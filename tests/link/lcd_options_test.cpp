@@ -11,6 +11,7 @@ TEST(LcdOptionCommands, EachSettingIsOneShortCommand) {
     EXPECT_EQ(WriteModeCommand(1), (VyByteArray{0x1B, 'W', 'M', 0}));
     EXPECT_EQ(LayerStatesCommand(1, 1, 0), (VyByteArray{0x1B, 0x50, 0x4D, 1, 1, 0}));
     EXPECT_EQ(BrightnessCommand(450), (VyByteArray{0x1B, 0x56, 0x45, 0xC2, 0x01}));
+    EXPECT_EQ(DotSizeCommand(3), (VyByteArray{0x1B, 'D', 'S', 3, 0}));
 }
 
 TEST(LcdOptionCommands, BrightnessGoesOutOnceATickLatestValueOnly) {
