@@ -1,6 +1,7 @@
 #include "editor/link/serial_link.h"
 
 #include <chrono>
+#include <filesystem>
 #include <mutex>
 #include <thread>
 #include <unordered_map>
@@ -222,4 +223,18 @@ void CVylMSComm::DoWhat_DispatchBytes(CFxAssignGroupEx& arguments) {
         lengthBytes != nullptr ? LengthsFrom(lengthBytes->Bytes().View()) : VyLengthArray();
     DispatchBytes(link->m_credits, *link->m_control, bytes->Bytes().View(),
                   lengthBytes != nullptr ? &lengths : nullptr);
+}
+
+bool CVylMSComm::ReleasePortForProbe(const std::string& device) {
+    // The same device under another name (a by-id link) counts as the same.
+    std::error_code error;
+    const bool same =
+        m_openDevice == device || std::filesystem::equivalent(m_openDevice, device, error);
+    // Only a port the settings still describe can be taken back as it was.
+    if (!same || m_controlIsVirtual || !IsPortOpen() ||
+        m_openStateText != CVylMSCommConfig::PortStateText()) {
+        return false;
+    }
+    ReleaseOpenPort();
+    return true;
 }

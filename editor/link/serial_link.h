@@ -57,6 +57,10 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
     CVylUpdateProgress& Progress() { return m_progress; }
     VyUpdateProgress GetUpdateProgress() const { return m_progress.Get(); }
     CVylSerialControl* Control() { return m_control.get(); }
+    // A rate probe needs the open port's device to itself: true when the port
+    // open at device was let go; OpenPort with the unchanged settings then
+    // takes it back. Refused when the settings no longer name the open port.
+    bool ReleasePortForProbe(const std::string& device);
 
     // Starts a transfer of the bytes (the lengths cut them into commands) on
     // an idle worker and returns at once; 0 when no worker could be had.
