@@ -251,6 +251,30 @@
         <source>보레이트를 선택하세요.</source>
         <translation>Choose a baud rate.</translation>
     </message>
+    <message>
+        <source>자동 감지</source>
+        <translation>Auto Detect</translation>
+    </message>
+    <message>
+        <source>가상 LCD는 어느 속도에서나 응답합니다.</source>
+        <translation>The virtual LCD answers at every rate.</translation>
+    </message>
+    <message>
+        <source>감지 중...</source>
+        <translation>Detecting...</translation>
+    </message>
+    <message>
+        <source>포트를 열 수 없습니다: %1</source>
+        <translation>Cannot open the port: %1</translation>
+    </message>
+    <message>
+        <source>어떤 속도에서도 응답이 없습니다.</source>
+        <translation>No answer at any rate.</translation>
+    </message>
+    <message>
+        <source>%1 bps에서 응답했습니다.</source>
+        <translation>Answered at %1 bps.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgTemplateList</name>

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,6 +18,19 @@ namespace {
 
 constexpr int kComPorts = 5;
 
+// COM1 to COM5, the machine's own serial devices (stable names first), then
+// the built-in virtual module.
+void AddPortItems(QComboBox* ports, const std::string& devicesFolder) {
+    for (int port = 1; port <= kComPorts; ++port) {
+        ports->addItem(QStringLiteral("COM%1").arg(port), QString());
+    }
+    for (const VySerialDeviceItem& device : ListSerialDevices(devicesFolder)) {
+        ports->addItem(QString::fromStdString(device.label), QString::fromStdString(device.path));
+    }
+    ports->addItem(CDlgSysOpt::tr("가상 LCD"),
+                   QString::fromLatin1(kVirtualDevice.data(), kVirtualDevice.size()));
+}
+
 }  // namespace
 
 CDlgSysOpt::CDlgSysOpt(CVylMSComm& link, std::string commConfigPath, CVylCanvas* canvas,
@@ -24,36 +38,41 @@ CDlgSysOpt::CDlgSysOpt(CVylMSComm& link, std::string commConfigPath, CVylCanvas*
     : QDialog(parent), m_link(link), m_commConfigPath(std::move(commConfigPath)), m_canvas(canvas) {
     setWindowTitle(tr("통신 설정"));
     m_ports = new QComboBox(this);
-    for (int port = 1; port <= kComPorts; ++port) {
-        m_ports->addItem(QStringLiteral("COM%1").arg(port), QString());
-    }
-    // The machine's own serial devices, then the built-in virtual module.
-    for (const std::string& device : FindSerialDevices(devicesFolder)) {
-        m_ports->addItem(QString::fromStdString(device), QString::fromStdString(device));
-    }
-    m_ports->addItem(tr("가상 LCD"),
-                     QString::fromLatin1(kVirtualDevice.data(), kVirtualDevice.size()));
+    AddPortItems(m_ports, devicesFolder);
     m_bauds = new QComboBox(this);
     for (uint32_t baud : kBaudRates) {
         m_bauds->addItem(QString::number(baud));
     }
-    auto* apply = new QPushButton(tr("적용"), this);
+    m_probe = new QPushButton(tr("자동 감지"), this);
+    m_probeText = new QLabel(this);
+    m_apply = new QPushButton(tr("적용"), this);
     auto* cancel = new QPushButton(tr("취소"), this);
-    apply->setDefault(true);
-    connect(apply, &QPushButton::clicked, this, &CDlgSysOpt::OnApply);
+    m_apply->setDefault(true);
+    connect(m_probe, &QPushButton::clicked, this, &CDlgSysOpt::OnProbe);
+    connect(m_apply, &QPushButton::clicked, this, &CDlgSysOpt::OnApply);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    auto* baudRow = new QHBoxLayout;
+    baudRow->addWidget(m_bauds, 1);
+    baudRow->addWidget(m_probe);
     auto* form = new QFormLayout;
     form->addRow(tr("포트 번호"), m_ports);
-    form->addRow(QStringLiteral("RS232C BaudRate"), m_bauds);
+    form->addRow(QStringLiteral("RS232C BaudRate"), baudRow);
+    form->addRow(m_probeText);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(apply);
+    buttons->addWidget(m_apply);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
     ConfigToCtrls(m_link);
+}
+
+CDlgSysOpt::~CDlgSysOpt() {
+    // The probe's thread holds the port until it stops.
+    m_probeTask.Stop();
+    TakeLinkPortBack(nullptr);
 }
 
 void CDlgSysOpt::ConfigToCtrls(const CVylMSCommConfig& config) {
@@ -71,15 +90,18 @@ void CDlgSysOpt::ConfigToCtrls(const CVylMSCommConfig& config) {
     m_bauds->setCurrentIndex(m_bauds->findText(QString::number(config.GetBaudRate())));
 }
 
-int CDlgSysOpt::CtrlsToConfig(CVylMSCommConfig& config) {
-    const int item = m_ports->currentIndex();
+void CDlgSysOpt::PortToConfig(CVylMSCommConfig& config) const {
     const QString device = m_ports->currentData().toString();
     if (device.isEmpty()) {
-        config.SetInt("port", item + 1);
+        config.SetInt("port", m_ports->currentIndex() + 1);
         config.Remove("device");
     } else {
         config.SetString("device", device.toStdString());
     }
+}
+
+int CDlgSysOpt::CtrlsToConfig(CVylMSCommConfig& config) {
+    PortToConfig(config);
     config.SetInt("baud_rate", m_bauds->currentIndex() < 0
                                    ? 0
                                    : AtoiValue(m_bauds->currentText().toStdString()));
@@ -106,4 +128,69 @@ void CDlgSysOpt::OnApply() {
         m_canvas->OnAgain(0, 0, 1, 0, 0, 0);
     }
     accept();
+}
+
+std::string CDlgSysOpt::ChosenDevice() const {
+    CVylMSCommConfig chosen;
+    PortToConfig(chosen);
+    return chosen.GetDevicePath();
+}
+
+QString CDlgSysOpt::ProbeText() const {
+    return m_probeText->text();
+}
+
+void CDlgSysOpt::OnProbe() {
+    const std::string device = ChosenDevice();
+    if (device == kVirtualDevice) {
+        // The built-in module answers at every rate: the chosen one stays.
+        if (m_bauds->currentIndex() < 0) {
+            SelectBaud(kProbeOrder[0]);
+        }
+        m_probeText->setText(tr("가상 LCD는 어느 속도에서나 응답합니다."));
+        return;
+    }
+    m_linkPortTaken = m_link.ReleasePortForProbe(device);
+    SetProbing(true);
+    m_probeTask.Start(device, [this](const VyBaudProbeResult& result) { OnProbeDone(result); });
+}
+
+void CDlgSysOpt::SetProbing(bool probing) {
+    // The port and the result stay together; the link's port is not applied
+    // while a probe holds it.
+    m_probe->setEnabled(!probing);
+    m_apply->setEnabled(!probing);
+    m_ports->setEnabled(!probing);
+    if (probing) {
+        m_probeText->setText(tr("감지 중..."));
+    }
+}
+
+void CDlgSysOpt::OnProbeDone(const VyBaudProbeResult& result) {
+    SetProbing(false);
+    VyPortNotice notice;
+    if (!TakeLinkPortBack(&notice)) {
+        ShowNotice(UiText(notice.text), UiText(notice.caption), this);
+    }
+    if (!result.error.empty()) {
+        m_probeText->setText(
+            tr("포트를 열 수 없습니다: %1").arg(QString::fromLocal8Bit(result.error.c_str())));
+    } else if (result.baud == 0) {
+        m_probeText->setText(tr("어떤 속도에서도 응답이 없습니다."));
+    } else {
+        SelectBaud(result.baud);
+        m_probeText->setText(tr("%1 bps에서 응답했습니다.").arg(result.baud));
+    }
+}
+
+void CDlgSysOpt::SelectBaud(uint32_t baud) {
+    m_bauds->setCurrentIndex(m_bauds->findText(QString::number(baud)));
+}
+
+bool CDlgSysOpt::TakeLinkPortBack(VyPortNotice* notice) {
+    if (!m_linkPortTaken) {
+        return true;
+    }
+    m_linkPortTaken = false;
+    return m_link.OpenPort(notice) != 0;
 }

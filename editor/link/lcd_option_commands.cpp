@@ -36,6 +36,10 @@ VyByteArray BrightnessCommand(int32_t brightness) {
     return Command('V', 'E', {brightness & 0xFF, (brightness >> 8) & 0xFF});
 }
 
+VyByteArray DotSizeCommand(int32_t dotSize) {
+    return Command('D', 'S', {dotSize, 0});
+}
+
 std::optional<VyByteArray> CVylBrightnessThrottle::Tick() {
     std::optional<VyByteArray> command;
     if (m_current != -1 && m_current != m_noted) {

@@ -20,6 +20,9 @@ VyByteArray WriteModeCommand(int32_t item);
 VyByteArray LayerStatesCommand(int32_t layer1, int32_t layer2, int32_t layer3);
 // The brightness, a 16-bit value with its low byte first.
 VyByteArray BrightnessCommand(int32_t brightness);
+// The stroke width of later strokes (dot size + 1 dots), then a zero byte, as
+// every LCD update sends it before its first stroke.
+VyByteArray DotSizeCommand(int32_t dotSize);
 
 // Brightness changes are sent at most once a tick (250 ms), the latest
 // value only: the value chosen goes out when it differs from the value

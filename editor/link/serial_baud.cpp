@@ -14,3 +14,12 @@ bool SetSerialBaudRate(int fd, uint32_t baud) {
     settings.c_ospeed = baud;
     return ::ioctl(fd, TCSETS2, &settings) == 0;
 }
+
+bool GetSerialBaudRate(int fd, uint32_t* baud) {
+    struct termios2 settings {};
+    if (::ioctl(fd, TCGETS2, &settings) != 0) {
+        return false;
+    }
+    *baud = settings.c_ospeed;
+    return true;
+}

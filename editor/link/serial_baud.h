@@ -7,3 +7,5 @@
 
 // Sets both directions of the open device fd to baud; false on failure.
 bool SetSerialBaudRate(int fd, uint32_t baud);
+// The rate the device's output runs at now (whoever set it); false on failure.
+bool GetSerialBaudRate(int fd, uint32_t* baud);

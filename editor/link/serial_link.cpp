@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <mutex>
 #include <thread>
 #include <unordered_map>
@@ -147,6 +148,8 @@ void CVylMSComm::UseControlFor(bool wantVirtual) {
 }
 
 int CVylMSComm::OpenPort(VyPortNotice* notice) {
+    // Whoever opens the port now ends a probe's loan of it.
+    m_lentForProbe = false;
     const std::string device = GetDevicePath();
     const auto baud = static_cast<uint32_t>(GetBaudRate());
     const VyPortNotice refused{PortName(*this) + std::string(kPortRefused), ""};
@@ -214,8 +217,8 @@ bool CVylMSComm::CheckPortHealth() {
 }
 
 bool CVylMSComm::TryReconnect() {
-    if (IsPortOpen()) {
-        return true;
+    if (IsPortOpen() || m_lentForProbe) {
+        return IsPortOpen();
     }
     return OpenPort(nullptr) == 1;
 }
@@ -263,4 +266,20 @@ void CVylMSComm::DoWhat_DispatchBytes(CFxAssignGroupEx& arguments) {
         lengthBytes != nullptr ? LengthsFrom(lengthBytes->Bytes().View()) : VyLengthArray();
     DispatchBytes(link->m_credits, *link->m_control, bytes->Bytes().View(),
                   lengthBytes != nullptr ? &lengths : nullptr);
+}
+
+bool CVylMSComm::ReleasePortForProbe(const std::string& device) {
+    // The same device under another name (a by-id link) counts as the same.
+    std::error_code error;
+    const bool same =
+        m_openDevice == device || std::filesystem::equivalent(m_openDevice, device, error);
+    // Only a port the settings still describe can be taken back as it was.
+    if (!same || m_controlIsVirtual || !IsPortOpen() ||
+        m_openStateText != CVylMSCommConfig::PortStateText()) {
+        return false;
+    }
+    ReleaseOpenPort();
+    // Not an outage: nobody tries to reopen it under the probe's feet.
+    m_lentForProbe = true;
+    return true;
 }

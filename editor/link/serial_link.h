@@ -87,6 +87,10 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
     // Whether the module answered anything but acknowledgements since the
     // port opened (an answer in another language: old firmware).
     bool HasForeignAnswer() const { return m_foreignAnswer; }
+    // A rate probe needs the open port's device to itself: true when the port
+    // open at device was let go; OpenPort with the unchanged settings then
+    // takes it back. Refused when the settings no longer name the open port.
+    bool ReleasePortForProbe(const std::string& device);
 
     // Starts a transfer of the bytes (the lengths cut them into commands) on
     // an idle worker and returns at once; 0 when no worker could be had.
@@ -124,6 +128,7 @@ class VYEDIT_EXPORT CVylMSComm : public CVylMSCommConfig {
     bool m_foreignAnswer = false;
     bool m_onlyChanges = false;
     bool m_resendWanted = false;
+    bool m_lentForProbe = false;
     CVylDisplayModes m_displayModes;
     CVylLcdScreenMirror m_mirror;
     std::string m_openStateText;

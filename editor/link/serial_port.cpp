@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "editor/link/serial_baud.h"
+#include "editor/link/serial_line_snapshot.h"
 
 namespace {
 
@@ -76,11 +77,17 @@ void CloseExclusive(int fd) {
 
 }  // namespace
 
-std::string CVylSerialPort::Open(const std::string& device, uint32_t baud) {
+std::string CVylSerialPort::Open(const std::string& device, uint32_t baud,
+                                 CVylLineSnapshot* found) {
     Close();
     std::string error;
     const int fd = OpenExclusive(device, &error);
     if (fd < 0) {
+        return error;
+    }
+    if (found != nullptr && ::isatty(fd) && !found->Take(fd)) {
+        error = std::strerror(errno);
+        CloseExclusive(fd);
         return error;
     }
     if (::isatty(fd) && (!MakeRaw8N1(fd) || !SetSerialBaudRate(fd, baud))) {

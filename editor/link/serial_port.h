@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+class CVylLineSnapshot;
+
 class CVylSerialPort {
   public:
     CVylSerialPort() = default;
@@ -17,8 +19,9 @@ class CVylSerialPort {
 
     // Opens the device for reading and writing, held exclusively (no second
     // opener, not even another instance of the program) until Close. Returns
-    // "" on success, otherwise the reason.
-    std::string Open(const std::string& device, uint32_t baud);
+    // "" on success, otherwise the reason. found, when given, keeps the
+    // device's settings from before they were changed.
+    std::string Open(const std::string& device, uint32_t baud, CVylLineSnapshot* found = nullptr);
     void Close();
     bool IsOpen() const;
     // New rate for the open port, without closing it.

@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "editor/link/lcd_option_commands.h"
-#include "editor/link/serial_devices.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -15,6 +11,7 @@ TEST(LcdOptionCommands, EachSettingIsOneShortCommand) {
     EXPECT_EQ(WriteModeCommand(1), (VyByteArray{0x1B, 'W', 'M', 0}));
     EXPECT_EQ(LayerStatesCommand(1, 1, 0), (VyByteArray{0x1B, 0x50, 0x4D, 1, 1, 0}));
     EXPECT_EQ(BrightnessCommand(450), (VyByteArray{0x1B, 0x56, 0x45, 0xC2, 0x01}));
+    EXPECT_EQ(DotSizeCommand(3), (VyByteArray{0x1B, 'D', 'S', 3, 0}));
 }
 
 TEST(LcdOptionCommands, BrightnessGoesOutOnceATickLatestValueOnly) {
@@ -30,18 +27,6 @@ TEST(LcdOptionCommands, BrightnessGoesOutOnceATickLatestValueOnly) {
     EXPECT_EQ(throttle.Tick(), BrightnessCommand(320));
     throttle.Set(320);
     EXPECT_FALSE(throttle.Tick());
-}
-
-TEST(SerialDevices, AdaptersAndUartsAreFoundInOrder) {
-    VyTempFolder dev;
-    for (const char* name :
-         {"ttyUSB1", "ttyACM0", "ttyUSB0", "ttyS0", "tty1", "ttyUSB", "rfcomm2", "ttyUSBx"}) {
-        std::ofstream(dev.File(name)).put('\n');
-    }
-    EXPECT_EQ(FindSerialDevices(dev.Path()),
-              (std::vector<std::string>{dev.File("rfcomm2"), dev.File("ttyACM0"),
-                                        dev.File("ttyUSB0"), dev.File("ttyUSB1")}));
-    EXPECT_TRUE(FindSerialDevices(dev.File("missing")).empty());
 }
 
 }  // namespace

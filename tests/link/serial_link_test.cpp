@@ -11,12 +11,19 @@
 #include <fstream>
 #include <thread>
 
+#include "editor/link/serial_baud.h"
 #include "editor/link/serial_port.h"
 #include "editor/tree/code_page.h"
 #include "tests/support/pty_pair.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
+
+uint32_t OutputSpeed(int fd) {
+    uint32_t baud = 0;
+    GetSerialBaudRate(fd, &baud);
+    return baud;
+}
 
 class SerialLink : public ::testing::Test {
   protected:
@@ -147,6 +154,36 @@ TEST_F(SerialLink, SwitchingPortsNeverWaitsForTheOldLine) {
     EXPECT_TRUE(opened);
     EXPECT_FALSE(hadToDrain);
     EXPECT_FALSE(link.Pool().IsAnyWorkerBusy());
+}
+
+TEST_F(SerialLink, AProbeBorrowsTheOpenPortAndOpenPortTakesItBack) {
+    PtyPair pty;
+    PtyPair other;
+    link.SetString("device", pty.SlavePath());
+    link.SetInt("baud_rate", 57600);
+    ASSERT_TRUE(link.OpenPort());
+    EXPECT_FALSE(link.ReleasePortForProbe(other.SlavePath()));
+    EXPECT_TRUE(link.IsPortOpen());
+
+    ASSERT_TRUE(link.ReleasePortForProbe(pty.SlavePath()));
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_FALSE(link.TryReconnect()) << "the reconnecting tick leaves a lent port to the probe";
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_FALSE(link.IsPortLost());
+    CVylSerialPort probe;
+    ASSERT_EQ(probe.Open(pty.SlavePath(), 2400), "");
+    probe.Close();
+    ASSERT_TRUE(link.OpenPort());
+    EXPECT_EQ(OutputSpeed(pty.Keeper()), 57600u);
+    EXPECT_EQ(link.PortStateText(), pty.SlavePath() + ": 57600,N,8,1");
+
+    // Settings changed and not applied: the open port is not theirs to restore.
+    link.SetInt("baud_rate", 9600);
+    EXPECT_FALSE(link.ReleasePortForProbe(pty.SlavePath()));
+    EXPECT_TRUE(link.IsPortOpen());
+    link.SetString("device", "virtual");
+    ASSERT_TRUE(link.OpenPort());
+    EXPECT_FALSE(link.ReleasePortForProbe("virtual"));
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ class PtyPair {
 
     const std::string& SlavePath() const { return m_terminal.slavePath; }
     int Master() const { return m_terminal.master; }
+    // The slave end held open: its settings are those the link set.
+    int Keeper() const { return m_terminal.keeper; }
     // Reads exactly n bytes from the master, or what came within timeoutMs.
     std::string ReadMaster(size_t n, int timeoutMs) const;
     // Bytes the master can read within timeoutMs (for "nothing more came").

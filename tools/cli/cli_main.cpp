@@ -10,6 +10,7 @@
 #include "tools/cli/bytes_command.h"
 #include "tools/cli/dump_command.h"
 #include "tools/cli/lcd_command.h"
+#include "tools/cli/probe_command.h"
 #include "tools/cli/render_command.h"
 #include "tools/cli/send_command.h"
 #include "tools/cli/source_command.h"
@@ -24,6 +25,7 @@ int Usage() {
                  "       vylcd-cli source FILE [--settings CFG] [--preset NAME] [--baud N]\n"
                  "                        [--encoding cp949]\n"
                  "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
+                 "       vylcd-cli probe --port DEVICE [--wait-ms N]\n"
                  "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
                  "                        [--no-grid]\n"
                  "       vylcd-cli lcd FILE --png OUT [--scale N]\n"
@@ -35,6 +37,8 @@ int Usage() {
                  "           rate a python script opens its port with (19200)\n"
                  "  send     the full LCD update sent to the module on DEVICE (a serial\n"
                  "           device, a pseudo-terminal, or \"virtual\")\n"
+                 "  probe    the rate the module on DEVICE answers at, trying each rate for\n"
+                 "           N milliseconds (300); exits 3 when no rate is answered\n"
                  "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
                  "           unless --size; the first uid of --select is the chief)\n"
                  "  lcd      the module's screen after the full update, as the virtual\n"
@@ -96,6 +100,22 @@ int Send(const std::vector<std::string>& args) {
         return Usage();
     }
     return RunSendCommand(args[0], options, std::cerr);
+}
+
+int Probe(const std::vector<std::string>& args) {
+    std::string device;
+    int64_t waitMs = 300;
+    for (size_t i = 0; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--port") {
+            device = args[i + 1];
+        } else if (args[i] != "--wait-ms" || !ParseNumber(args[i + 1], 1, 60'000, &waitMs)) {
+            return Usage();
+        }
+    }
+    if (device.empty() || args.size() % 2 != 0) {
+        return Usage();
+    }
+    return RunProbeCommand(device, std::chrono::milliseconds(waitMs), std::cout, std::cerr);
 }
 
 bool ParseSize(const std::string& text, VyRenderOptions& options) {
@@ -193,6 +213,9 @@ int main(int argc, char** argv) {
     }
     if (verb == "send") {
         return Send(args);
+    }
+    if (verb == "probe") {
+        return Probe(args);
     }
     if (verb == "render") {
         return Render(args);

@@ -7,10 +7,21 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "editor/link/serial_baud.h"
+
+bool CVylLcdSimulator::IsAtWrongRate() const {
+    return m_options.onlyAtBaud && m_lineBaud != 0 && m_lineBaud != m_options.baud;
+}
+
 void CVylLcdSimulator::OnBytes(std::string_view bytes, Clock::time_point now) {
+    // A UART at another rate than the sender's reads only noise.
+    if (IsAtWrongRate()) {
+        m_wrongRateBytes += static_cast<int64_t>(bytes.size());
+        return;
+    }
     // Ten bits a byte on an 8-N-1 line.
-    const auto byteTime =
-        std::chrono::nanoseconds(10'000'000'000LL / std::max<uint32_t>(m_options.baud, 1));
+    const uint32_t baud = m_lineBaud != 0 ? m_lineBaud : m_options.baud;
+    const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / std::max<uint32_t>(baud, 1));
     for (char byte : bytes) {
         m_wireFree = std::max(m_wireFree, now) + byteTime;
         if (m_options.check && m_unanswered > 0) {
@@ -70,9 +81,18 @@ int WaitTimeoutMs(const CVylLcdSimulator& sim, CVylLcdSimulator::Clock::time_poi
     return CVylLcdSimulator::Clock::now() < eagerUntil ? 0 : sim.PollTimeoutMs();
 }
 
+// Read when the bytes are: the other end sets its rate before it writes.
+void LearnLineBaud(int keeper, CVylLcdSimulator& sim) {
+    uint32_t baud = 0;
+    if (keeper >= 0 && GetSerialBaudRate(keeper, &baud)) {
+        sim.SetLineBaud(baud);
+    }
+}
+
 }  // namespace
 
-void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop) {
+void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop,
+               int keeper) {
     using Clock = CVylLcdSimulator::Clock;
     // A module's line never stalls it: answers nobody reads are lost once
     // the other side's buffer is full, as on a real line.
@@ -86,6 +106,7 @@ void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic
         if (::poll(&waiter, 1, WaitTimeoutMs(sim, eagerUntil)) > 0 && (waiter.revents & POLLIN)) {
             const ssize_t n = ::read(master, buffer, sizeof buffer);
             if (n > 0) {
+                LearnLineBaud(keeper, sim);
                 sim.OnBytes(std::string_view(buffer, static_cast<size_t>(n)), Clock::now());
             }
         }

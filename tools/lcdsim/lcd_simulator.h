@@ -17,13 +17,17 @@ struct VySimOptions {
     int64_t processingUs = 0;
     bool silent = false;
     bool check = false;
+    // Listens at baud only: bytes sent at another rate are garbage to it.
+    bool onlyAtBaud = false;
 };
 
 class CVylLcdSimulator;
 
 // Plays the module on the master end of a pseudo-terminal until stop is set
-// or the line fails.
-void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop);
+// or the line fails. A pseudo-terminal carries no rate: keeper, a slave
+// descriptor when given, tells the rate the other end set.
+void ServeLine(int master, CVylLcdSimulator& sim, const volatile std::sig_atomic_t& stop,
+               int keeper = -1);
 
 class CVylLcdSimulator {
   public:
@@ -35,6 +39,8 @@ class CVylLcdSimulator {
 
     // Bytes read from the line at now.
     void OnBytes(std::string_view bytes, Clock::time_point now);
+    // The rate the other end runs the line at (0 for unknown: the module's own).
+    void SetLineBaud(uint32_t baud) { m_lineBaud = baud; }
     // Answers due at now ("K" per finished command, in order).
     std::string TakeDueAnswers(Clock::time_point now);
     // When the next answer falls due, or none.
@@ -44,10 +50,16 @@ class CVylLcdSimulator {
     // How long to wait for the line before the next answer falls due.
     int PollTimeoutMs() const;
     int64_t GetViolations() const { return m_violations; }
+    // Bytes that came at a rate the module does not listen at.
+    int64_t GetWrongRateBytes() const { return m_wrongRateBytes; }
 
   private:
+    bool IsAtWrongRate() const;
+
     VySimOptions m_options;
     CVylVirtualLcd m_lcd;
+    uint32_t m_lineBaud = 0;
+    int64_t m_wrongRateBytes = 0;
     // The moment the last received byte finished arriving on the wire.
     Clock::time_point m_wireFree{};
     // When the module has done the last command it received.

@@ -55,6 +55,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
                 return false;
             }
             options->sim.baud = static_cast<uint32_t>(*baud);
+            options->sim.onlyAtBaud = true;
         } else if (arg == "--delay-ms" && hasValue) {
             // Up to a minute a command; a module that slow is a silent one.
             const std::optional<double> delayMs = NumberIn(argv[++i], 0, 60'000);
@@ -100,12 +101,15 @@ int main(int argc, char** argv) {
     std::cout << line.slavePath << std::endl;
 
     CVylLcdSimulator sim(options.sim);
-    ServeLine(line.master, sim, g_stop);
+    ServeLine(line.master, sim, g_stop, line.keeper);
 
     std::cerr << "vylcd-lcdsim: " << sim.Lcd().GetCommandCount() << " commands, "
               << sim.Lcd().GetGarbageBytes() << " bytes skipped";
     if (options.sim.check) {
         std::cerr << ", " << sim.GetViolations() << " bytes sent before an answer";
+    }
+    if (options.sim.onlyAtBaud) {
+        std::cerr << ", " << sim.GetWrongRateBytes() << " bytes at another rate";
     }
     std::cerr << '\n';
     if (options.pngPath && !WriteFramePng(sim.Lcd().GetFrame(), *options.pngPath)) {

@@ -124,6 +124,34 @@ TEST(LcdSimulator, ASlowModuleWorksOnOneCommandAtATime) {
     EXPECT_EQ(sim.TakeDueAnswers(start + std::chrono::milliseconds(24)), "K");
 }
 
+TEST(LcdSimulator, ListensOnlyAtItsRateWhenAsked) {
+    VySimOptions options;
+    options.baud = 9600;
+    options.onlyAtBaud = true;
+    CVylLcdSimulator sim(options);
+    const auto start = CVylLcdSimulator::Clock::now();
+    const std::string dotSize("\x1B\x44\x53\x00\x00", 5);
+    sim.SetLineBaud(19200);
+    sim.OnBytes(dotSize, start);
+    CVylLcdSimulator::Clock::time_point due;
+    EXPECT_FALSE(sim.NextAnswerTime(&due));
+    EXPECT_EQ(sim.GetWrongRateBytes(), 5);
+    EXPECT_EQ(sim.Lcd().GetCommandCount(), 0);
+    sim.SetLineBaud(9600);
+    sim.OnBytes(dotSize, start);
+    ASSERT_TRUE(sim.NextAnswerTime(&due));
+    // Five bytes of ten bits each.
+    EXPECT_EQ(due - start, 5 * std::chrono::nanoseconds(10'000'000'000LL / 9600));
+
+    // Listening at every rate, it takes the line's rate for the wire time.
+    CVylLcdSimulator any(VySimOptions{});
+    any.SetLineBaud(10000);
+    any.OnBytes(dotSize, start);
+    ASSERT_TRUE(any.NextAnswerTime(&due));
+    EXPECT_EQ(due - start, std::chrono::milliseconds(5));
+    EXPECT_EQ(any.GetWrongRateBytes(), 0);
+}
+
 // A client that never reads its answers must not stall the module: their
 // overflow is lost as on a real line, and the module goes on listening.
 TEST(LcdSimulator, AClientThatNeverReadsDoesNotStallTheModule) {
