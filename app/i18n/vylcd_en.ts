@@ -502,6 +502,10 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <source>변경된 부분만 전송</source>
         <translation>Send Only Changes</translation>
     </message>
+    <message>
+        <source>제목 없음</source>
+        <translation>Untitled</translation>
+    </message>
 </context>
 <context>
     <name>CVYSDoc</name>

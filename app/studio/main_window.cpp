@@ -60,7 +60,6 @@ VyStudioOptions VyStudioOptions::FromEnvironment() {
 CMainFrame::CMainFrame(const CVYSDataFolders& folders, const VyStudioOptions& options,
                        QWidget* parent)
     : QMainWindow(parent), m_folders(folders), m_options(options) {
-    setWindowTitle(ProductTitle());
     setWindowIcon(StudioIcon(VyStudioIcon::kApplication));
     setMinimumSize(400, 360);
     setAcceptDrops(true);
@@ -72,7 +71,9 @@ CMainFrame::CMainFrame(const CVYSDataFolders& folders, const VyStudioOptions& op
     connect(m_document, &CVYSDoc::changed, this, [this] {
         RefreshRecentFiles();
         UpdateCommands();
+        RefreshTitle();
     });
+    RefreshTitle();
     m_backupTimer.setInterval(m_options.backupPeriodMs);
     connect(&m_backupTimer, &QTimer::timeout, this, &CMainFrame::OnBackupTick);
     m_startupTimer.setSingleShot(true);
@@ -306,6 +307,14 @@ void CMainFrame::RefreshRecentFiles() {
         connect(action, &QAction::triggered, this, [this, i] { m_document->OpenRecent(i); });
     }
     m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+// The file's name first, where a task bar shows it; "*" while modified.
+void CMainFrame::RefreshTitle() {
+    const QString path = m_document->Path();
+    const QString name = path.isEmpty() ? tr("제목 없음") : QFileInfo(path).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + ProductTitle());
+    setWindowModified(m_document->IsModified());
 }
 
 void CMainFrame::UpdateCommands() {

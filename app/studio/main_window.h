@@ -79,6 +79,7 @@ class CMainFrame : public QMainWindow {
     void SaveWindowState() const;
     void Resend();
     void ToggleSendOnlyChanges();
+    void RefreshTitle();
     void ToggleGrid();
     CVylCanvasCore& Core();
 

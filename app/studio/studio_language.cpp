@@ -1,6 +1,7 @@
 #include "app/studio/studio_language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -12,6 +13,27 @@ constexpr const char* kSection = "ui";
 constexpr const char* kKey = "language";
 
 QTranslator* g_installed = nullptr;
+// Qt's own texts (file dialogs, standard buttons) in Korean.
+QTranslator* g_qtKorean = nullptr;
+
+void Remove(QTranslator*& translator) {
+    if (translator != nullptr) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+        translator = nullptr;
+    }
+}
+
+// Left out quietly when the system has no Korean for Qt: the English of
+// the dialogs still works.
+void InstallQtKorean() {
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_ko"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        g_qtKorean = translator.release();
+    }
+}
 
 }  // namespace
 
@@ -38,12 +60,10 @@ bool UsesEnglish(VyUiLanguage choice, const QLocale& system) {
 }
 
 bool ApplyUiLanguage(bool english) {
-    if (g_installed != nullptr) {
-        QCoreApplication::removeTranslator(g_installed);
-        delete g_installed;
-        g_installed = nullptr;
-    }
+    Remove(g_installed);
+    Remove(g_qtKorean);
     if (!english) {
+        InstallQtKorean();
         return true;
     }
     auto translator = std::make_unique<QTranslator>();

@@ -13,6 +13,7 @@ void WriteUiLanguage(const std::string& pubIni, VyUiLanguage language);
 
 // Whether the choice, on a system of the given locale, means English.
 bool UsesEnglish(VyUiLanguage choice, const QLocale& system);
-// Installs the English translation or removes it; false when English was
-// asked for and the translation cannot be loaded.
+// Installs the English translation, or removes it and installs Qt's own
+// Korean for its dialogs and buttons; false when English was asked for and
+// the translation cannot be loaded.
 bool ApplyUiLanguage(bool english);

@@ -42,7 +42,15 @@ TEST_F(StudioDocument, DrawingReachesTheModuleAndSurvivesSaveAndReopen) {
     Trigger("file_save_as");
     ASSERT_TRUE(Exists(savePath.toStdString()));
     EXPECT_FALSE(window->Document().IsModified());
-    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("VYLCD")));
+    // The title names the file, and marks it while it is modified.
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("saved.vyd[*] - VYLCD")))
+        << window->windowTitle().toStdString();
+    EXPECT_FALSE(window->isWindowModified());
+    DrawBox();
+    EXPECT_TRUE(window->isWindowModified());
+    Trigger("edit_undo");
+    Trigger("file_save");
+    EXPECT_FALSE(window->isWindowModified());
     const std::string history = History();
 
     Trigger("file_new");

@@ -128,6 +128,19 @@ TEST(StudioLanguage, TranslationKnowsEveryTextOfTheSources) {
     EXPECT_TRUE(untranslated.empty()) << untranslated.front().toStdString();
 }
 
+// Qt's own buttons and file dialogs follow: Korean with the Korean interface,
+// English with the English one.
+TEST(StudioLanguage, QtsOwnTextsFollowTheInterface) {
+    const auto qtText = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    ASSERT_TRUE(ApplyUiLanguage(false));
+    EXPECT_EQ(qtText(), QStringLiteral("취소"));
+    ASSERT_TRUE(ApplyUiLanguage(true));
+    EXPECT_EQ(qtText(), QStringLiteral("Cancel"));
+    ASSERT_TRUE(ApplyUiLanguage(false));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
+              QStringLiteral("다른 이름으로 저장"));
+}
+
 TEST_F(EnglishInterface, WindowsAndCoreMessagesSpeakEnglish) {
     StartWindow();
     QStringList menus;
@@ -137,7 +150,8 @@ TEST_F(EnglishInterface, WindowsAndCoreMessagesSpeakEnglish) {
     EXPECT_EQ(menus, QStringList({QStringLiteral("&File"), QStringLiteral("&Edit"),
                                   QStringLiteral("&Tools"), QStringLiteral("&View"),
                                   QStringLiteral("&Help")}));
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("VYLCD Studio v1.")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Untitled[*] - VYLCD Studio v1.")))
+        << window->windowTitle().toStdString();
 
     // A fixed message and composed ones.
     EXPECT_EQ(UiText(kNoGraphicData), QStringLiteral("There is no graphic data."));

@@ -12,7 +12,9 @@ class StudioWindow : public StudioFixture {};
 TEST_F(StudioWindow, CommandsFollowTheDrawing) {
     StartWindow();
     MakeRoomy();
-    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("VYLCD 스튜디오 v1.")));
+    EXPECT_TRUE(
+        window->windowTitle().startsWith(QStringLiteral("제목 없음[*] - VYLCD 스튜디오 v1.")))
+        << window->windowTitle().toStdString();
     const auto enabled = [this](const char* name) {
         window->UpdateCommands();
         return window->Command(QString::fromLatin1(name))->isEnabled();
