@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QToolBar>
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/settings/window_state.h"
@@ -424,9 +425,22 @@ void CMainFrame::OnViewScale(int scale) {
     CVylCanvas& canvas = m_view->Canvas();
     const int lcdWidth = Core().DeviceContext().GetInt(kKeyResolutionX, 320);
     const int lcdHeight = Core().DeviceContext().GetInt(kKeyResolutionY, 240);
-    const int width =
-        std::max(this->width(), scale * lcdWidth + this->width() - canvas.width() + 50);
-    const int height = scale * lcdHeight + this->height() - canvas.height() + 50;
+    int width = std::max(this->width(), scale * lcdWidth + this->width() - canvas.width() + 50);
+    int height = scale * lcdHeight + this->height() - canvas.height() + 50;
+    // Never beyond the screen's room: the status strip must stay in reach.
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        width = std::min(width, room.width() - (frame.width() - this->width()));
+        height = std::min(height, room.height() - (frame.height() - this->height()));
+        resize(width, height);
+        const QRect placed = frameGeometry();
+        move(std::clamp(placed.left(), room.left(),
+                        std::max(room.left(), room.right() - placed.width() + 1)),
+             std::clamp(placed.top(), room.top(),
+                        std::max(room.top(), room.bottom() - placed.height() + 1)));
+        return;
+    }
     resize(width, height);
 }
 
