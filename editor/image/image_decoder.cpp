@@ -10,6 +10,12 @@
 
 namespace {
 
+// Pictures up to this many pixels are read, larger ones scaled down while
+// they are read (16384 x 16384 at most, 1 GiB for Qt's decoding).
+constexpr int64_t kMaxDecodedPixels = int64_t{16384} * 16384;
+constexpr int kDecodeAllocationMb = 1024;
+constexpr int kScaledSide = 4096;
+
 constexpr std::array<const char*, 6> kQtFormats = {"bmp", "jpeg", "gif", "png", "ico", "tiff"};
 
 bool StartsWith(std::string_view bytes, std::string_view magic) {
@@ -21,9 +27,15 @@ std::optional<VyRaster> DecodeWithQt(std::string_view bytes, const char* format)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
+    // A photo of today's cameras is bigger than Qt's default allowance.
+    reader.setAllocationLimit(kDecodeAllocationMb);
     const QSize size = reader.size();
     if (size.isValid() && !IsAcceptableRasterSize(size.width(), size.height())) {
-        return std::nullopt;
+        if (static_cast<int64_t>(size.width()) * size.height() > kMaxDecodedPixels) {
+            return std::nullopt;
+        }
+        // Read at a size a raster may have; the LCD takes far fewer dots.
+        reader.setScaledSize(size.scaled(kScaledSide, kScaledSide, Qt::KeepAspectRatio));
     }
     QImage image;
     if (!reader.read(&image) || image.isNull() ||

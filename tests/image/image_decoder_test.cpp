@@ -78,3 +78,57 @@ TEST(ImageDecoder, OurBmpFilesReadTheSameInQt) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string PngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+// A PNG's signature and header alone, naming a size; enough for its size
+// to be read.
+std::string PngHeader(uint32_t width, uint32_t height) {
+    std::string chunk = "IHDR";
+    for (uint32_t value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            chunk += static_cast<char>((value >> shift) & 0xFF);
+        }
+    }
+    chunk += std::string("\x01\x00\x00\x00\x00", 5);  // 1 bit, grey
+    uint32_t crc = 0xFFFFFFFF;
+    for (char c : chunk) {
+        crc ^= static_cast<uint8_t>(c);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    crc ^= 0xFFFFFFFF;
+    std::string png = "\x89PNG\r\n\x1A\n";
+    png += std::string("\x00\x00\x00\x0D", 4) + chunk;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        png += static_cast<char>((crc >> shift) & 0xFF);
+    }
+    return png;
+}
+
+}  // namespace
+
+TEST(ImageDecoder, APhotoLargerThanARasterIsReadScaledDown) {
+    QImage big(8000, 6000, QImage::Format_Mono);
+    big.fill(1);
+    for (int y = 0; y < 3000; ++y) {
+        for (int x = 0; x < 4000; ++x) {
+            big.setPixel(x, y, 0);
+        }
+    }
+    const std::optional<VyRaster> raster = DecodeImage(PngOf(big));
+    ASSERT_TRUE(raster.has_value()) << "8000 x 6000 is read";
+    EXPECT_EQ(raster->width, 4096);
+    EXPECT_EQ(raster->height, 3072);
+    EXPECT_NE(raster->ColorAt(100, 100), raster->ColorAt(4000, 3000)) << "the picture survives";
+    EXPECT_FALSE(DecodeImage(PngHeader(40000, 40000)).has_value()) << "beyond what is read";
+}
