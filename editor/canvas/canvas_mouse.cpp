@@ -14,6 +14,10 @@
 
 namespace {
 
+// The text a click makes: room for about ten letters of the default font.
+constexpr int32_t kClickTextWidth = 100 * 10000;
+constexpr int32_t kClickTextHeight = 16 * 10000;
+
 // A drag starts once the mouse is 5 dots away from the press point.
 constexpr int64_t kDragThreshold = 50000;
 // Tab browsing reaches objects whose centres are closer than 50 dots.
@@ -246,6 +250,15 @@ void CVylCanvasCore::FinishFrame(VyPoint point) {
 }
 
 void CVylCanvasCore::FinishClick(VyPoint point) {
+    // A click with the text tool makes a line of text, ready for typing, as
+    // a drag to the default size would.
+    if (KindOfTool(m_tool) == kObjText) {
+        const VyPoint corner{Clamp32(int64_t{m_press.x} + kClickTextWidth),
+                             Clamp32(int64_t{m_press.y} + kClickTextHeight)};
+        StartCreation(corner);
+        FinishCreation(corner, VyModifiers{});
+        return;
+    }
     VyPoint centre;
     const bool picked = m_group.SelectObjByCenterSenseMethod(point, &m_toolAttrs, &centre) != 0;
     m_mouseState = StateForSelection();

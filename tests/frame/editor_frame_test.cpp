@@ -344,3 +344,27 @@ TEST_F(EditorFrame, PicturesDroppedOnTheCanvasBecomeBitmaps) {
     EXPECT_TRUE(drop(broken, At(10, 10)));
     EXPECT_EQ(notices, QStringList{QStringLiteral("지원되는 이미지 형식이 아닙니다.")});
 }
+
+// A click with the text tool makes a line of text and the keys then type
+// into it: none of them picks a tool.
+TEST_F(EditorFrame, AClickWithTheTextToolMakesATextReadyForTyping) {
+    OpenEditor();
+    editor->SelectTool(kToolText);
+    const int32_t uid = Core().History().GetObjectCounter();
+    MoveTo(At(40, 50));
+    QTest::mouseClick(Canvas(), Qt::LeftButton, Qt::NoModifier, At(40, 50));
+    const CVylObject* text = Core().Group().GetByObjUid(uid);
+    ASSERT_NE(text, nullptr);
+    const VyRect region = text->GetRegion().Normalized();
+    EXPECT_NEAR(region.left / 10000.0, 40, 1);
+    EXPECT_NEAR(region.top / 10000.0, 50, 1);
+    EXPECT_NEAR((region.right - region.left) / 10000.0, 100, 1);
+    EXPECT_NEAR((region.bottom - region.top) / 10000.0, 16, 1);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, editor->TextPanel().Content());
+    QTest::keyClicks(focused, QStringLiteral("pbv"));
+    text = Core().Group().GetByObjUid(uid);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Unique().GetString(kKeyTextContent), "pbv");
+    EXPECT_NE(Core().GetTool(), kToolBitmap);
+}
