@@ -171,7 +171,7 @@ void CMainFrame::CreateCommands() {
     AddCommand(QStringLiteral("tool_grid_settings"), tr("그리드 설정(&G)"),
                [this, &canvas] { CDlgGridSettings::Open(canvas, m_folders.GridCfgPath(), this); });
     AddCommand(QStringLiteral("tool_source"), tr("프로그램 소스 생성(&P)"), [this, &canvas] {
-        CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(),
+        CDlgSourceGenerator(canvas, m_folders.SrcGenrEnvCfgPath(), m_folders.PubIniPath(),
                             static_cast<uint32_t>(m_view->Editor().Link().GetBaudRate()), this)
             .exec();
     });

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/source/source_generator.h"
+#include "app/studio/source_file.h"
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
 #include "editor/canvas/ui_text.h"
@@ -31,8 +33,12 @@ QString LabelOf(std::string_view key) {
 }  // namespace
 
 CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath,
-                                         uint32_t baud, QWidget* parent)
-    : QDialog(parent), m_canvas(canvas), m_settingsPath(std::move(settingsPath)), m_baud(baud) {
+                                         std::string pubIniPath, uint32_t baud, QWidget* parent)
+    : QDialog(parent),
+      m_canvas(canvas),
+      m_settingsPath(std::move(settingsPath)),
+      m_pubIniPath(std::move(pubIniPath)),
+      m_baud(baud) {
     setWindowTitle(tr("프로그램 소스 생성"));
     m_preset = new QComboBox(this);
     for (const VyPresetInfo& info : SourcePresets()) {
@@ -56,6 +62,7 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
     m_result->setReadOnly(true);
     m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_result->setMinimumSize(420, 160);
+    m_status = new QLabel(this);
 
     auto* bytes = new QHBoxLayout;
     bytes->addWidget(m_bytesPerLine);
@@ -74,10 +81,12 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
 
     auto* generate = new QPushButton(tr("생성"), this);
     auto* copy = new QPushButton(tr("클립보드에 복사"), this);
+    auto* save = new QPushButton(tr("파일로 저장..."), this);
     auto* reset = new QPushButton(tr("초기화"), this);
     auto* close = new QPushButton(tr("닫기"), this);
     connect(generate, &QPushButton::clicked, this, &CDlgSourceGenerator::OnGenerate);
     connect(copy, &QPushButton::clicked, this, &CDlgSourceGenerator::OnCopy);
+    connect(save, &QPushButton::clicked, this, &CDlgSourceGenerator::OnSaveToFile);
     connect(reset, &QPushButton::clicked, this, &CDlgSourceGenerator::OnReset);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* buttons = new QHBoxLayout;
@@ -85,12 +94,14 @@ CDlgSourceGenerator::CDlgSourceGenerator(CVylCanvas& canvas, std::string setting
     buttons->addWidget(reset);
     buttons->addStretch(1);
     buttons->addWidget(copy);
+    buttons->addWidget(save);
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(new QLabel(tr("전체 소스 코드"), this));
     layout->addWidget(m_result, 1);
+    layout->addWidget(m_status);
     layout->addLayout(buttons);
 
     m_settings.Load(m_settingsPath);
@@ -247,8 +258,25 @@ void CDlgSourceGenerator::OnCopy() {
         ShowNotice(tr("클립보드에 복사할 수 없습니다."), QString(), this);
         return;
     }
-    // The generated text with the system's line breaks.
-    clipboard->setText(m_result->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    clipboard->setText(OutgoingText());
+}
+
+// The generator's line breaks, as on the clipboard and from the command line.
+QString CDlgSourceGenerator::OutgoingText() const {
+    return m_result->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void CDlgSourceGenerator::OnSaveToFile() {
+    const std::optional<VySourcePreset> preset =
+        PresetByName(m_preset->currentData().toString().toStdString());
+    const VySourceSave saved = SaveSourceFile(
+        this, m_pubIniPath, preset.value_or(VySourcePreset::kCustom), OutgoingText());
+    const QString shown = QDir::toNativeSeparators(saved.path);
+    if (saved.status == VySourceSaveStatus::kFailed) {
+        ShowNotice(tr("%1 파일에 소스를 저장할 수 없습니다.").arg(shown), QString(), this);
+    } else if (saved.status == VySourceSaveStatus::kSaved) {
+        m_status->setText(tr("%1 파일에 저장했습니다.").arg(shown));
+    }
 }
 
 void CDlgSourceGenerator::done(int result) {

@@ -1,6 +1,6 @@
-// "프로그램 소스 생성": the generator's settings, the generated source and
-// the clipboard. The settings are read when the dialog opens and written
-// when it closes.
+// "프로그램 소스 생성": the generator's settings, the generated source, the
+// clipboard and a file. The settings are read when the dialog opens and
+// written when it closes.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +12,7 @@
 class CVylCanvas;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -19,18 +20,22 @@ class CDlgSourceGenerator : public QDialog {
     Q_OBJECT
 
   public:
-    // baud: the rate a generated script opens its port with.
-    CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath, uint32_t baud,
-                        QWidget* parent = nullptr);
+    // baud: the rate a generated script opens its port with; pubIniPath
+    // keeps the folder the source was saved to last.
+    CDlgSourceGenerator(CVylCanvas& canvas, std::string settingsPath, std::string pubIniPath,
+                        uint32_t baud, QWidget* parent = nullptr);
 
-    // "생성", "초기화", "클립보드에 복사".
+    // "생성", "초기화", "클립보드에 복사", "파일로 저장...".
     void OnGenerate();
     void OnReset();
     void OnCopy();
+    void OnSaveToFile();
 
     QWidget* Control(std::string_view key) const;
     QComboBox* PresetList() const { return m_preset; }
     QPlainTextEdit* Result() const { return m_result; }
+    // Says where the source was saved last.
+    QLabel* Status() const { return m_status; }
 
   protected:
     void done(int result) override;
@@ -45,9 +50,12 @@ class CDlgSourceGenerator : public QDialog {
     void OnSettingEdited();
     void ShowPreset(VySourcePreset preset);
     void WatchEdits();
+    // The shown source with the system's line breaks, as it leaves the dialog.
+    QString OutgoingText() const;
 
     CVylCanvas& m_canvas;
     std::string m_settingsPath;
+    std::string m_pubIniPath;
     CVylSourceSettings m_settings;
     uint32_t m_baud;
     // Set while the controls are filled, which is no edit of the user's.
@@ -62,4 +70,5 @@ class CDlgSourceGenerator : public QDialog {
     QLineEdit* m_byteFoot = nullptr;
     QCheckBox* m_byAlphabet = nullptr;
     QPlainTextEdit* m_result = nullptr;
+    QLabel* m_status = nullptr;
 };

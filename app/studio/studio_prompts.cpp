@@ -67,6 +67,28 @@ VyPngExport AskPngExport(QWidget* parent) {
             static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
+// The extensions a preset's source is kept under, then any file.
+QString SourceFilter(VySourcePreset preset) {
+    const QString all = QCoreApplication::translate("VyStudioPrompts", "모든 파일 (*)");
+    switch (preset) {
+        case VySourcePreset::kCArray:
+        case VySourcePreset::kArduino:
+            return QCoreApplication::translate("VyStudioPrompts", "C/C++ 소스 (*.c *.h *.ino)") +
+                   QStringLiteral(";;") + all;
+        case VySourcePreset::kPython:
+            return QCoreApplication::translate("VyStudioPrompts", "Python 스크립트 (*.py)") +
+                   QStringLiteral(";;") + all;
+        default:
+            return all;
+    }
+}
+
+QString AskSourcePath(QWidget* parent, const VySourceFileAsk& ask) {
+    return QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("VyStudioPrompts", "소스를 파일로 저장"), ask.folder,
+        SourceFilter(ask.preset));
+}
+
 }  // namespace
 
 VyStudioPrompts DesktopPrompts() {
@@ -77,8 +99,10 @@ VyStudioPrompts DesktopPrompts() {
                 parent, QCoreApplication::translate("VyStudioPrompts", "열기"), QString(),
                 ProjectFilter());
         },
-        AskSavePath, AskPngExport,
-        [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }};
+        AskSavePath,
+        AskPngExport,
+        [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); },
+        AskSourcePath};
 }
 
 VyStudioPrompts& StudioPrompts() {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#include "app/source/source_presets.h"
+
 class QWidget;
 
 enum class VySaveAnswer { kYes, kNo, kCancel };
@@ -14,6 +16,12 @@ enum class VySaveAnswer { kYes, kNo, kCancel };
 struct VyPngExport {
     QString path;  // empty when the user cancelled
     int scale = 1;
+};
+
+// What the question for a generated source's file name starts from.
+struct VySourceFileAsk {
+    QString folder;                                    // the folder saved to last, or empty
+    VySourcePreset preset = VySourcePreset::kDefault;  // gives the offered extensions
 };
 
 struct VyStudioPrompts {
@@ -27,6 +35,9 @@ struct VyStudioPrompts {
     std::function<VyPngExport(QWidget* parent)> askPngExport;
     // Shows the manual with the desktop's viewer; false when none opened.
     std::function<bool(const QString& path)> openManual;
+    // Where to write generated source, having asked before replacing a file;
+    // or empty.
+    std::function<QString(QWidget* parent, const VySourceFileAsk& ask)> askSourcePath;
 };
 
 // The prompts in use; tests replace its members.

@@ -23,7 +23,7 @@ int Usage() {
     std::cerr << "usage: vylcd-cli bytes FILE\n"
                  "       vylcd-cli dump FILE.vyd [--regions]\n"
                  "       vylcd-cli source FILE [--settings CFG] [--preset NAME] [--baud N]\n"
-                 "                        [--encoding cp949]\n"
+                 "                        [--encoding cp949] [--out PATH]\n"
                  "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
                  "       vylcd-cli probe --port DEVICE [--wait-ms N]\n"
                  "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
@@ -34,7 +34,8 @@ int Usage() {
                  "  dump     the project's edit history, one action a line\n"
                  "  source   the generated program source (UTF-8 unless --encoding cp949);\n"
                  "           NAME is default, c_array, arduino, python or custom, N the\n"
-                 "           rate a python script opens its port with (19200)\n"
+                 "           rate a python script opens its port with (19200); --out writes\n"
+                 "           it to PATH instead of the standard output\n"
                  "  send     the full LCD update sent to the module on DEVICE (a serial\n"
                  "           device, a pseudo-terminal, or \"virtual\")\n"
                  "  probe    the rate the module on DEVICE answers at, trying each rate for\n"
@@ -76,6 +77,8 @@ int Source(const std::vector<std::string>& args) {
         } else if (args[i] == "--baud" && i + 1 < args.size() &&
                    ParseBaud(args[i + 1], &options.baud)) {
             ++i;
+        } else if (args[i] == "--out" && i + 1 < args.size()) {
+            options.outPath = args[++i];
         } else {
             return Usage();
         }

@@ -1,8 +1,27 @@
 #include "tools/cli/source_command.h"
 
 #include "app/source/source_generator.h"
+#include "editor/tree/atomic_file.h"
 #include "editor/tree/code_page.h"
 #include "tools/cli/drawing_file.h"
+
+namespace {
+
+// The source to out, or to the file named by the options.
+bool WriteSource(const std::string& text, const VySourceOptions& options, std::ostream& out,
+                 std::ostream& err) {
+    if (!options.outPath) {
+        out << text;
+        return true;
+    }
+    if (!WriteFileAtomically(*options.outPath, text)) {
+        err << *options.outPath << ": cannot write the source\n";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 int RunSourceCommand(const std::string& path, const VySourceOptions& options, std::ostream& out,
                      std::ostream& err) {
@@ -34,7 +53,10 @@ int RunSourceCommand(const std::string& path, const VySourceOptions& options, st
         default:
             break;
     }
-    out << (options.rawCp949 ? result.text : Cp949ToUtf8(result.text));
+    if (!WriteSource(options.rawCp949 ? result.text : Cp949ToUtf8(result.text), options, out,
+                     err)) {
+        return 1;
+    }
     if (result.status == VySourceStatus::kExtractionStopped) {
         err << path << ": extraction stopped with status " << result.extractStatus
             << "; the source holds the commands made before it\n";

@@ -1,6 +1,6 @@
 // "vylcd-cli source FILE [--settings CFG] [--preset NAME] [--baud N]
-// [--encoding cp949]": the program source of a drawing with the default or
-// the given generator settings, or a preset's.
+// [--encoding cp949] [--out PATH]": the program source of a drawing with the
+// default or the given generator settings, or a preset's.
 #pragma once
 
 #include <optional>
@@ -16,6 +16,8 @@ struct VySourceOptions {
     // Replaces the file's (or the default) settings with a preset's.
     std::optional<VySourcePreset> preset;
     uint32_t baud = kSourceDefaultBaud;
+    // Where the source goes instead of out.
+    std::optional<std::string> outPath;
 };
 
 int RunSourceCommand(const std::string& path, const VySourceOptions& options, std::ostream& out,

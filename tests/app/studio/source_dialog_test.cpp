@@ -2,6 +2,8 @@
 // generated text, reset, the clipboard and the settings kept between uses.
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -16,8 +18,9 @@ class SourceDialog : public StudioFixture {
         MakeRoomy();
     }
     std::unique_ptr<CDlgSourceGenerator> Open() {
-        return std::make_unique<CDlgSourceGenerator>(
-            window->View().Canvas(), folders->SrcGenrEnvCfgPath(), 115200, window.get());
+        return std::make_unique<CDlgSourceGenerator>(window->View().Canvas(),
+                                                     folders->SrcGenrEnvCfgPath(),
+                                                     folders->PubIniPath(), 115200, window.get());
     }
     static QLineEdit* Box(CDlgSourceGenerator& dialog, std::string_view key) {
         return qobject_cast<QLineEdit*>(dialog.Control(key));
@@ -117,4 +120,53 @@ TEST_F(SourceDialog, PresetsFillTheSettingsUntilOneIsEdited) {
     again->OnGenerate();
     EXPECT_FALSE(again->Result()->toPlainText().contains(QStringLiteral("vylcd_screen_lengths")))
         << "a custom setting has no preset's tail";
+}
+
+TEST_F(SourceDialog, SavesTheShownSourceAndRemembersTheFolder) {
+    DrawBox();
+    auto dialog = Open();
+    QComboBox* presets = dialog->PresetList();
+    const int python = presets->findText(QStringLiteral("Python (pyserial)"));
+    ASSERT_GE(python, 0);
+    presets->setCurrentIndex(python);
+    Q_EMIT presets->activated(python);
+    dialog->OnGenerate();
+    const QString shown = dialog->Result()->toPlainText();
+    ASSERT_FALSE(shown.isEmpty());
+
+    const std::string folder = root.File("out");
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    sourcePath = QString::fromStdString(folder + "/screen.py");
+    dialog->OnSaveToFile();
+    ASSERT_EQ(sourceAsks.size(), 1u);
+    EXPECT_EQ(sourceAsks.front().preset, VySourcePreset::kPython);
+    QFile saved(sourcePath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(),
+              QString(shown).replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toUtf8());
+    EXPECT_TRUE(dialog->Status()->text().contains(QStringLiteral("screen.py")));
+    EXPECT_TRUE(notices.isEmpty());
+    dialog->reject();
+
+    auto again = Open();
+    sourcePath.clear();
+    again->OnSaveToFile();
+    ASSERT_EQ(sourceAsks.size(), 2u);
+    EXPECT_EQ(sourceAsks.back().folder, QString::fromStdString(folder));
+    EXPECT_TRUE(again->Status()->text().isEmpty()) << "a cancelled save says nothing";
+}
+
+TEST_F(SourceDialog, AFileThatCannotBeWrittenIsNamedInANotice) {
+    DrawBox();
+    auto dialog = Open();
+    dialog->OnGenerate();
+    sourcePath = QString::fromStdString(root.File("missing/screen.txt"));
+    dialog->OnSaveToFile();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices.first().contains(sourcePath)) << notices.first().toStdString();
+    EXPECT_TRUE(notices.first().contains(QStringLiteral("저장할 수 없습니다")));
+    EXPECT_TRUE(dialog->Status()->text().isEmpty());
+    EXPECT_FALSE(Exists(sourcePath.toStdString()));
+    ASSERT_EQ(sourceAsks.size(), 1u);
+    EXPECT_TRUE(sourceAsks.front().folder.isEmpty()) << "no folder was saved to yet";
 }

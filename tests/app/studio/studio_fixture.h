@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/studio/main_window.h"
 #include "app/studio/studio_prompts.h"
@@ -37,6 +38,10 @@ class StudioFixture : public ::testing::Test {
                            [this](const QString& path) {
                                manualsOpened << path;
                                return false;
+                           },
+                           [this](QWidget*, const VySourceFileAsk& ask) {
+                               sourceAsks.push_back(ask);
+                               return sourcePath;
                            }};
         folders.emplace(VyProgramEnv{VY_STUDIO_PROGRAM_FOLDER, [this](const std::string& name) {
                                          return name == "VYLCD_DATA_ROOT" ? root.Path()
@@ -100,6 +105,8 @@ class StudioFixture : public ::testing::Test {
     QString openPath;
     QString savePath;
     VyPngExport pngExport;
+    std::vector<VySourceFileAsk> sourceAsks;
+    QString sourcePath;
 
   private:
     VyNoticeSink m_previousSink;

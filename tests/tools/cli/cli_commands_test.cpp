@@ -122,6 +122,25 @@ TEST(CliCommands, SourceEncodingsAndEmptyDrawings) {
         "\xEC\x97\x86\xEC\x8A\xB5\xEB\x8B\x88\xEB\x8B\xA4.\n");
 }
 
+TEST(CliCommands, SourceOutWritesTheBytesOfTheStandardOutput) {
+    const CliRun printed = Source(Sample("showcase.tpl"));
+    ASSERT_EQ(printed.code, 0);
+    VyTempFolder folder;
+    VySourceOptions options;
+    options.outPath = folder.File("screen.txt");
+    const CliRun written = Source(Sample("showcase.tpl"), options);
+    EXPECT_EQ(written.code, 0) << written.err;
+    EXPECT_TRUE(written.out.empty());
+    EXPECT_EQ(ReadWholeFile(*options.outPath), printed.out);
+
+    options.outPath = folder.File("missing/screen.txt");
+    const CliRun refused = Source(Sample("showcase.tpl"), options);
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find(*options.outPath + ": cannot write"), std::string::npos)
+        << refused.err;
+}
+
 // A history that stops replaying still gives what came before, but the
 // verbs must not report it as a success.
 TEST(CliCommands, AProjectThatDoesNotReplayCompletelyFails) {
