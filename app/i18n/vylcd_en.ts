@@ -224,6 +224,18 @@
         <source>클립보드에 복사할 수 없습니다.</source>
         <translation>Cannot copy to the clipboard.</translation>
     </message>
+    <message>
+        <source>파일로 저장...</source>
+        <translation>Save to File...</translation>
+    </message>
+    <message>
+        <source>%1 파일에 소스를 저장할 수 없습니다.</source>
+        <translation>The source cannot be saved to %1.</translation>
+    </message>
+    <message>
+        <source>%1 파일에 저장했습니다.</source>
+        <translation>Saved to %1.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgSysOpt</name>
@@ -872,6 +884,22 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     <message>
         <source>열기</source>
         <translation>Open</translation>
+    </message>
+    <message>
+        <source>모든 파일 (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>C/C++ 소스 (*.c *.h *.ino)</source>
+        <translation>C/C++ source (*.c *.h *.ino)</translation>
+    </message>
+    <message>
+        <source>Python 스크립트 (*.py)</source>
+        <translation>Python script (*.py)</translation>
+    </message>
+    <message>
+        <source>소스를 파일로 저장</source>
+        <translation>Save Source to File</translation>
     </message>
 </context>
 </TS>
