@@ -70,8 +70,22 @@ class PortOutage : public EditorFixture {
         return count;
     }
 
+    // The module keeps silent with a box's first command in flight; the
+    // link's clock is the test's, with a 50 ms no-answer time.
+    void StartSilentTransfer() {
+        Link().Credits().SetClock(
+            [this] {
+                return std::chrono::steady_clock::time_point(std::chrono::milliseconds(clockMs));
+            },
+            50);
+        module->SetSilent(true);
+        Draw(kToolBox, 10, 10, 150, 70);
+        ASSERT_TRUE(WaitFor([&] { return Link().GetNotReturnedCmdCount() == 1; }));
+    }
+
     std::unique_ptr<PtyModule> module;
     std::string stable;
+    std::atomic<int64_t> clockMs{0};
     std::unique_ptr<QSignalSpy> messages;
 };
 
@@ -122,13 +136,7 @@ TEST_F(PortOutage, TheTwoSecondTickReconnectsByItself) {
 }
 
 TEST_F(PortOutage, ASilentModuleIsWarnedOfWithoutTheFirmwareNoticeAndStartsAfresh) {
-    std::atomic<int64_t> clockMs{0};
-    Link().Credits().SetClock(
-        [&] { return std::chrono::steady_clock::time_point(std::chrono::milliseconds(clockMs)); },
-        50);
-    module->SetSilent(true);
-    Draw(kToolBox, 10, 10, 150, 70);
-    ASSERT_TRUE(WaitFor([&] { return Link().GetNotReturnedCmdCount() == 1; }));
+    StartSilentTransfer();
     editor->StatusStrip().OnProgressTick();
     ASSERT_TRUE(editor->StatusStrip().StateText().contains(QStringLiteral("전송")));
     clockMs = 100;
@@ -148,13 +156,7 @@ TEST_F(PortOutage, ASilentModuleIsWarnedOfWithoutTheFirmwareNoticeAndStartsAfres
 }
 
 TEST_F(PortOutage, AModuleAnsweringInAnotherLanguageGetsTheFirmwareNotice) {
-    std::atomic<int64_t> clockMs{0};
-    Link().Credits().SetClock(
-        [&] { return std::chrono::steady_clock::time_point(std::chrono::milliseconds(clockMs)); },
-        50);
-    module->SetSilent(true);
-    Draw(kToolBox, 10, 10, 150, 70);
-    ASSERT_TRUE(WaitFor([&] { return Link().GetNotReturnedCmdCount() == 1; }));
+    StartSilentTransfer();
     module->Say("?");
     ASSERT_TRUE(WaitFor([&] { return Link().HasForeignAnswer(); }));
     clockMs = 100;
