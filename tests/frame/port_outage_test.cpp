@@ -33,6 +33,12 @@ class PortOutage : public EditorFixture {
         ::unlink(stable.c_str());
         ASSERT_EQ(::symlink(target.SlavePath().c_str(), stable.c_str()), 0);
     }
+    // The cable pulled: the stable name goes with the device, so that a
+    // terminal another test opens under the freed number is never reached.
+    void Unplug() {
+        ::unlink(stable.c_str());
+        module->Close();
+    }
     CVylMSComm& Link() { return editor->Link(); }
     // The screen a module shows after a full update of the drawing.
     CVylLcdFrame FullScreen() {
@@ -97,7 +103,7 @@ TEST_F(PortOutage, AHangUpMidTransferIsToldOnceAndTheModuleGetsAllOnReconnecting
     module->SetSilent(true);
     Draw(kToolEllipse, 30, 30, 120, 90);
     ASSERT_TRUE(WaitFor([&] { return Link().GetNotReturnedCmdCount() == 1; }));
-    module->Close();
+    Unplug();
     ASSERT_TRUE(WaitFor([&] { return !Link().IsPortOpen(); }));
     EXPECT_TRUE(Link().IsPortLost());
     EXPECT_EQ(Messages(QStringLiteral("연결이 끊어졌습니다")), 1);
@@ -125,7 +131,7 @@ TEST_F(PortOutage, AHangUpMidTransferIsToldOnceAndTheModuleGetsAllOnReconnecting
 }
 
 TEST_F(PortOutage, TheTwoSecondTickReconnectsByItself) {
-    module->Close();
+    Unplug();
     ASSERT_TRUE(WaitFor([&] { return !Link().IsPortOpen(); }));
     Draw(kToolBox, 10, 10, 150, 70);
     PtyModule back;
