@@ -22,7 +22,7 @@ void CVylCanvasCore::SetClock(Clock clock) {
 
 void CVylCanvasCore::RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight) {
     m_fit.RecalcCanvasFit(clientWidth, clientHeight, m_dc.GetInt(kKeyResolutionX, -1),
-                          m_dc.GetInt(kKeyResolutionY, -1));
+                          m_dc.GetInt(kKeyResolutionY, -1), &m_zoom);
 }
 
 int CVylCanvasCore::Rebuild() {

@@ -17,6 +17,7 @@
 
 #include "editor/canvas/canvas_fit.h"
 #include "editor/canvas/canvas_host.h"
+#include "editor/canvas/canvas_zoom.h"
 #include "editor/document/edit_history.h"
 #include "editor/document/edit_pacing.h"
 #include "editor/document/grid_system.h"
@@ -105,6 +106,12 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // The parts.
     CVylCanvasFitContext& Fit() { return m_fit; }
     const CVylCanvasFitContext& Fit() const { return m_fit; }
+    CVylCanvasZoom& Zoom() { return m_zoom; }
+    // How far the handles reach at the present zoom (see HandleAt).
+    double HandleReach() const;
+    // How far the mouse moves before a press becomes a drag.
+    int64_t DragThreshold() const;
+    const CVylCanvasZoom& Zoom() const { return m_zoom; }
     const CVylDeviceContext& DeviceContext() const { return m_dc; }
     CVylEditActionGroup& History() { return m_history; }
     const CVylEditActionGroup& History() const { return m_history; }
@@ -125,6 +132,7 @@ class VYEDIT_EXPORT CVylCanvasCore {
     VyPoint GetFramePressPoint() const { return m_framePress; }
     int32_t GetTabAnchor() const { return m_tabAnchor; }
 
+    // The fit for a client area at the present zoom.
     void RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight);
 
     // The one change notification: redraw, rebuild (with redraw: replay the
@@ -265,6 +273,7 @@ class VYEDIT_EXPORT CVylCanvasCore {
     CVylEditPacing m_pacing;
 
     CVylCanvasFitContext m_fit;
+    CVylCanvasZoom m_zoom;
     CVylDeviceContext m_dc;
     CVylEditActionGroup m_history;
     CVylObjectGroup m_group;

@@ -1,11 +1,23 @@
 #include "editor/canvas/canvas_fit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "editor/canvas/canvas_zoom.h"
+
 namespace {
 
-constexpr int32_t kMargin = 50;
+// Where a zoomed image of length pixels starts in a client of room pixels:
+// centred when it fits with its margins, else after the scrolled margin.
+int32_t ZoomedStart(int32_t room, int32_t length, int32_t scrolled) {
+    const int32_t margin = CVylCanvasFitContext::kMargin;
+    if (int64_t{length} + margin <= room) {
+        return room / 2 - length / 2;
+    }
+    const int32_t most = static_cast<int32_t>(int64_t{length} + margin - room);
+    return margin / 2 - std::clamp(scrolled, 0, most);
+}
 // The double nearest to 1e-4, multiplied with the integer first.
 constexpr double kDotsPerUnit = 0.0001;
 
@@ -25,9 +37,19 @@ int32_t TruncToInt32(double value) {
 }
 
 void CVylCanvasFitContext::RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight,
-                                           int32_t resolutionX_, int32_t resolutionY_) {
+                                           int32_t resolutionX_, int32_t resolutionY_,
+                                           const CVylCanvasZoom* zoom) {
     resolutionX = resolutionX_;
     resolutionY = resolutionY_;
+    if (zoom != nullptr && !zoom->IsFit() && resolutionX > 0 && resolutionY > 0) {
+        const int32_t width = CVylCanvasZoom::DeskLength(resolutionX, zoom->GetScale()) - kMargin;
+        const int32_t height = CVylCanvasZoom::DeskLength(resolutionY, zoom->GetScale()) - kMargin;
+        left = ZoomedStart(clientWidth, width, zoom->GetScrollX());
+        top = ZoomedStart(clientHeight, height, zoom->GetScrollY());
+        right = left + width;
+        bottom = top + height;
+        return;
+    }
     int32_t width = 0;
     int32_t height = 0;
     if (resolutionX > 0 && resolutionY > 0 && clientWidth > kMargin && clientHeight > kMargin) {

@@ -1,7 +1,8 @@
 // CVylCanvasFitContext: where the LCD image lies in the canvas's client area
-// and how drawing positions (1/10000 dot) map to screen pixels. The image is
-// shown whole, centred, with a 25-pixel margin along the limiting direction
-// and square dots.
+// and how drawing positions (1/10000 dot) map to screen pixels. Fitted, the
+// image is shown whole, centred, with a 25-pixel margin along the limiting
+// direction and square dots; zoomed, each dot is a square of whole pixels
+// and the image is centred where it fits and scrolled where it does not.
 #pragma once
 
 #include <cstdint>
@@ -9,16 +10,22 @@
 #include "editor/model/geometry.h"
 #include "editor/vyedit_export.h"
 
+class CVylCanvasZoom;
+
 class VYEDIT_EXPORT CVylCanvasFitContext {
   public:
+    // Both margins together, along a direction.
+    static constexpr int32_t kMargin = 50;
+
     virtual ~CVylCanvasFitContext() = default;
 
     // Recomputes the image bounds for a client area and an LCD resolution.
     // A client area too small for the margins (or an unknown resolution)
     // leaves an empty image: every conversion then yields the image origin
     // or 0 and nothing divides by zero.
+    // A zoom other than fit places the image by its scale and scrolling.
     void RecalcCanvasFit(int32_t clientWidth, int32_t clientHeight, int32_t resolutionX,
-                         int32_t resolutionY);
+                         int32_t resolutionY, const CVylCanvasZoom* zoom = nullptr);
 
     // Whether any of the LCD image is shown.
     bool IsShown() const { return right > left && bottom > top && resolutionX > 0; }

@@ -63,6 +63,17 @@ VyRect ConstrainedRegion(VyPoint p, VyPoint q, int32_t kind) {
 
 }  // namespace
 
+// Fitted, the handles keep their tolerances in dots; zoomed, they keep the
+// size on screen they have at two pixels a dot.
+double CVylCanvasCore::HandleReach() const {
+    return m_zoom.IsFit() ? 1.0 : 2.0 / m_zoom.GetScale();
+}
+
+// As far on screen at every zoom as at two pixels a dot.
+int64_t CVylCanvasCore::DragThreshold() const {
+    return static_cast<int64_t>(kDragThreshold * HandleReach());
+}
+
 VyCanvasCursor CVylCanvasCore::CursorAt(VyPoint screen) const {
     if (m_mouseState == kMouseIdle) {
         return VyCanvasCursor::kArrow;
@@ -71,7 +82,7 @@ VyCanvasCursor CVylCanvasCore::CursorAt(VyPoint screen) const {
         return VyCanvasCursor::kCross;
     }
     return static_cast<VyCanvasCursor>(
-        m_group.GetCornerCursor(m_fit.ScreenToVirtualEnlarged(screen)));
+        m_group.GetCornerCursor(m_fit.ScreenToVirtualEnlarged(screen), HandleReach()));
 }
 
 void CVylCanvasCore::OnLButtonDown(VyPoint screen, VyModifiers modifiers) {
@@ -83,7 +94,7 @@ void CVylCanvasCore::OnLButtonDown(VyPoint screen, VyModifiers modifiers) {
     m_cursorScreen = screen;
     m_lastMouse = point;
     if (m_mouseState == kMouseOverResize) {
-        m_handle = m_group.GetCornerState(point, false);
+        m_handle = m_group.GetCornerState(point, false, HandleReach());
         m_mouseState = kMouseResizing;
     } else if (m_mouseState == kMouseOverMove) {
         m_mouseState = kMouseMoving;
@@ -112,8 +123,8 @@ void CVylCanvasCore::OnMouseMove(VyPoint screen, VyModifiers modifiers) {
     m_lastMouse = point;
     switch (m_mouseState) {
         case kMousePressed:
-            if (std::llabs(static_cast<int64_t>(point.x) - m_press.x) >= kDragThreshold ||
-                std::llabs(static_cast<int64_t>(point.y) - m_press.y) >= kDragThreshold) {
+            if (std::llabs(static_cast<int64_t>(point.x) - m_press.x) >= DragThreshold() ||
+                std::llabs(static_cast<int64_t>(point.y) - m_press.y) >= DragThreshold()) {
                 StartCreation(point);
             }
             break;
@@ -202,7 +213,7 @@ void CVylCanvasCore::HoverAt(VyPoint point) {
     if (m_selection.GetChiefSelectedObj() == nullptr) {
         return;
     }
-    const int32_t handle = m_group.GetCornerState(point, false);
+    const int32_t handle = m_group.GetCornerState(point, false, HandleReach());
     m_mouseState = handle == kHandleMove   ? kMouseOverMove
                    : handle == kHandleNone ? kMouseSelected
                                            : kMouseOverResize;

@@ -101,7 +101,7 @@ void CVylCanvasRenderer::Render(QPainter& painter, const CVylCanvasCore& canvas,
     CVylCanvasFitContext fit;
     fit.RecalcCanvasFit(client.width(), client.height(),
                         canvas.DeviceContext().GetInt(kKeyResolutionX, -1),
-                        canvas.DeviceContext().GetInt(kKeyResolutionY, -1));
+                        canvas.DeviceContext().GetInt(kKeyResolutionY, -1), &canvas.Zoom());
     painter.save();
     painter.drawImage(QPoint(0, 0), Background(painter, fit, canvas, client));
     if (fit.IsShown()) {
@@ -118,12 +118,13 @@ const QImage& CVylCanvasRenderer::Background(const QPainter& painter,
     const CVylGridSystem& grid = canvas.Grid();
     const qreal pixelRatio =
         painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1;
-    const std::string key = DecimalText(client.width()) + "x" + DecimalText(client.height()) + "@" +
-                            DecimalText(qRound(pixelRatio * 100)) +
-                            (canvas.IsViewOnly() ? "/v/" : "/e/") +
-                            DecimalText(grid.GetGridInt("use_grid", 0)) + "/" +
-                            DecimalText(grid.GetGridInt("grid_size", 8)) + "/" +
-                            DecimalText(fit.resolutionX) + "x" + DecimalText(fit.resolutionY);
+    const std::string key =
+        DecimalText(client.width()) + "x" + DecimalText(client.height()) + "@" +
+        DecimalText(fit.left) + "," + DecimalText(fit.top) + "," + DecimalText(fit.right) + "," +
+        DecimalText(fit.bottom) + "@" + DecimalText(qRound(pixelRatio * 100)) +
+        (canvas.IsViewOnly() ? "/v/" : "/e/") + DecimalText(grid.GetGridInt("use_grid", 0)) + "/" +
+        DecimalText(grid.GetGridInt("grid_size", 8)) + "/" + DecimalText(fit.resolutionX) + "x" +
+        DecimalText(fit.resolutionY);
     if (key != m_backgroundKey || m_background.isNull()) {
         m_background = QImage((QSizeF(client.expandedTo(QSize(1, 1))) * pixelRatio).toSize(),
                               QImage::Format_RGB32);
@@ -131,7 +132,7 @@ const QImage& CVylCanvasRenderer::Background(const QPainter& painter,
         QPainter backgroundPainter(&m_background);
         PaintDesk(backgroundPainter, client);
         if (fit.IsShown()) {
-            PaintLcdArea(backgroundPainter, fit, canvas.IsViewOnly());
+            PaintLcdArea(backgroundPainter, fit, canvas.IsViewOnly(), client.height());
             PaintGrid(backgroundPainter, fit, canvas);
             PaintBezel(backgroundPainter, fit);
         }
@@ -152,10 +153,13 @@ void CVylCanvasRenderer::PaintDesk(QPainter& painter, QSize client) const {
 
 // Row by row, each channel from the top colour to the bottom colour.
 void CVylCanvasRenderer::PaintLcdArea(QPainter& painter, const CVylCanvasFitContext& fit,
-                                      bool viewOnly) const {
+                                      bool viewOnly, int clientHeight) const {
     const auto& colours = viewOnly ? kViewOnlyGradient : kEditableGradient;
     const int height = fit.bottom - fit.top;
-    for (int row = 0; row < height; ++row) {
+    // Only the rows in the client area: a zoomed LCD reaches far beyond it.
+    const int first = std::clamp(-fit.top, 0, height);
+    const int last = std::clamp(clientHeight - fit.top, first, height);
+    for (int row = first; row < last; ++row) {
         std::array<int, 3> c{};
         for (size_t i = 0; i < 3; ++i) {
             c[i] = colours[0][i] + (colours[1][i] - colours[0][i]) * row / std::max(height - 1, 1);

@@ -30,7 +30,8 @@ class VYEDIT_EXPORT CVylCanvasRenderer {
     const QImage& Background(const QPainter& painter, const CVylCanvasFitContext& fit,
                              const CVylCanvasCore& canvas, QSize client);
     void PaintDesk(QPainter& painter, QSize client) const;
-    void PaintLcdArea(QPainter& painter, const CVylCanvasFitContext& fit, bool viewOnly) const;
+    void PaintLcdArea(QPainter& painter, const CVylCanvasFitContext& fit, bool viewOnly,
+                      int clientHeight) const;
     void PaintGrid(QPainter& painter, const CVylCanvasFitContext& fit,
                    const CVylCanvasCore& canvas) const;
     void PaintBezel(QPainter& painter, const CVylCanvasFitContext& fit) const;

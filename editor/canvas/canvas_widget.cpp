@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <sstream>
 
@@ -93,6 +94,13 @@ CVylCanvas::CVylCanvas(QWidget* parent) : QWidget(parent) {
     m_timer.setInterval(kTimerMs);
     connect(&m_timer, &QTimer::timeout, this, &CVylCanvas::OnTimer);
     m_timer.start();
+    m_horizontal = new QScrollBar(Qt::Horizontal, this);
+    m_vertical = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {m_horizontal, m_vertical}) {
+        bar->hide();
+        bar->setFocusPolicy(Qt::NoFocus);
+        connect(bar, &QScrollBar::valueChanged, this, &CVylCanvas::OnScrollBarMoved);
+    }
 }
 
 CVylCanvas::~CVylCanvas() {
@@ -174,18 +182,22 @@ bool CVylCanvas::event(QEvent* event) {
 
 void CVylCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    m_renderer.Render(painter, m_core, size());
+    m_renderer.Render(painter, m_core, ClientSize());
 }
 
 void CVylCanvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    m_core.RecalcCanvasFit(width(), height());
+    PlaceScrollBars();
+    Refit();
     OnAgain(0, 0, 1, 0, 0, 1);
 }
 
 void CVylCanvas::mousePressEvent(QMouseEvent* event) {
     // Fitted to the size the widget has now, shown or not.
-    m_core.RecalcCanvasFit(width(), height());
+    Refit();
+    if (StartPanning(event)) {
+        return;
+    }
     if (event->button() == Qt::LeftButton) {
         m_core.OnLButtonDown(PointOf(event), ModifiersOf(event->modifiers()));
     } else if (event->button() == Qt::RightButton) {
@@ -194,12 +206,20 @@ void CVylCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void CVylCanvas::mouseMoveEvent(QMouseEvent* event) {
-    m_core.RecalcCanvasFit(width(), height());
+    if (Pan(event)) {
+        return;
+    }
+    Refit();
     m_core.OnMouseMove(PointOf(event), ModifiersOf(event->modifiers()));
 }
 
 void CVylCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    m_core.RecalcCanvasFit(width(), height());
+    if (m_panFrom) {
+        m_panFrom.reset();
+        setCursor(m_spaceHeld ? Qt::OpenHandCursor : Qt::ArrowCursor);
+        return;
+    }
+    Refit();
     if (event->button() == Qt::LeftButton) {
         if (!m_core.IsViewOnly()) {
             setFocus(Qt::MouseFocusReason);
@@ -212,12 +232,23 @@ void CVylCanvas::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CVylCanvas::keyPressEvent(QKeyEvent* event) {
-    if (!ProcessKeys(event, true)) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat() && !m_core.Zoom().IsFit()) {
+            m_spaceHeld = true;
+            setCursor(Qt::OpenHandCursor);
+        }
+        return;
+    }
+    if (!ZoomKeys(event) && !ProcessKeys(event, true)) {
         QWidget::keyPressEvent(event);
     }
 }
 
 void CVylCanvas::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat() && m_spaceHeld) {
+        m_spaceHeld = false;
+        setCursor(Qt::ArrowCursor);
+    }
     if (event->key() == Qt::Key_Shift && !event->isAutoRepeat()) {
         m_core.OnShiftReleased();
     }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "editor/canvas/canvas_core.h"
 #include "editor/canvas/canvas_renderer.h"
@@ -17,6 +18,7 @@ class CVylHexPane;
 class CVylMSComm;
 class CVylLcdUpdateScheduler;
 class QKeyEvent;
+class QScrollBar;
 
 class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     Q_OBJECT
@@ -50,6 +52,20 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     // The 150 ms tick (public so that tests drive it without waiting).
     void OnTimer();
 
+    // The part of the widget the canvas draws in: without the scroll bars
+    // a zoomed LCD larger than the widget brings.
+    QSize ClientSize() const;
+    // The core fitted to that client area at the present zoom.
+    void Refit();
+    // A whole-number scale (or CVylCanvasZoom::kFit) keeping the LCD point
+    // under anchor, in client pixels, where it is (the centre by default).
+    void ZoomTo(int scale, std::optional<QPoint> anchor = std::nullopt);
+    void ZoomIn(std::optional<QPoint> anchor = std::nullopt);
+    void ZoomOut(std::optional<QPoint> anchor = std::nullopt);
+    void ZoomToFit();
+    QScrollBar* HorizontalScrollBar() const { return m_horizontal; }
+    QScrollBar* VerticalScrollBar() const { return m_vertical; }
+
   Q_SIGNALS:
     // The status strip and the attribute panels must be refreshed.
     void statusRefreshRequested();
@@ -62,6 +78,8 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     void mousePositionChanged();
     // An edit action was added to the history: the document is modified.
     void editActionAdded();
+    // The scale or the scrolling changed.
+    void zoomChanged();
 
   protected:
     bool event(QEvent* event) override;
@@ -72,6 +90,7 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     // What the core asks of its shell.
@@ -91,6 +110,24 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     // line (by the status strip), any other closed port by a notice.
     void OnPortClosed();
 
+    // Which scroll bars the zoom needs, and the room left.
+    struct VyViewLayout {
+        QSize client;
+        bool horizontal = false;
+        bool vertical = false;
+    };
+    VyViewLayout ViewLayout() const;
+    VyScrollRange ScrollRange() const;
+    // Bars shown, placed and set to the zoom's scrolling.
+    void PlaceScrollBars();
+    void OnScrollBarMoved();
+    void AfterZoom();
+    // Ctrl with plus, minus, 0 or 1; true when used.
+    bool ZoomKeys(const QKeyEvent* event);
+    // A drag that pans: the middle button, or the left one with space held.
+    bool StartPanning(const QMouseEvent* event);
+    bool Pan(const QMouseEvent* event);
+
     CVylCanvasCore m_core;
     CVylCanvasRenderer m_renderer;
     CVylMSComm* m_link = nullptr;
@@ -100,4 +137,9 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     CVylHexPane* m_hexPane = nullptr;
     QTimer m_timer;
     QPoint m_rightButtonGlobal;
+    QScrollBar* m_horizontal = nullptr;
+    QScrollBar* m_vertical = nullptr;
+    bool m_spaceHeld = false;
+    std::optional<QPoint> m_panFrom;
+    int m_wheelSteps = 0;  // eighths of a degree not yet turned into a step
 };

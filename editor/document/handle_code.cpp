@@ -56,7 +56,7 @@ VyRect RectForDraggedHandle(const VyRect& o, int32_t handle, VyPoint p) {
     }
 }
 
-int32_t HandleAt(const VyRect& r, VyPoint p) {
+int32_t HandleAt(const VyRect& r, VyPoint p, double reach) {
     const int64_t cx = (static_cast<int64_t>(r.left) + r.right) / 2;
     const int64_t cy = (static_cast<int64_t>(r.top) + r.bottom) / 2;
     struct Probe {
@@ -77,7 +77,7 @@ int32_t HandleAt(const VyRect& r, VyPoint p) {
         {kHandleRight, r.right, cy, kHandleTolerance},
     }};
     for (const Probe& probe : probes) {
-        if (IsNear(p, probe.x, probe.y, probe.tolerance)) {
+        if (IsNear(p, probe.x, probe.y, static_cast<int64_t>(probe.tolerance * reach))) {
             return probe.code;
         }
     }

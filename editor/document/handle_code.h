@@ -28,4 +28,5 @@ VyRect RectForDraggedHandle(const VyRect& old, int32_t handle, VyPoint point);
 
 // The handle of rect under point, tested corners first, then the centre,
 // then the edge middles.
-int32_t HandleAt(const VyRect& rect, VyPoint point);
+// reach scales how near the point must be (1: the usual tolerances).
+int32_t HandleAt(const VyRect& rect, VyPoint point, double reach = 1.0);

@@ -61,8 +61,9 @@ class VYEDIT_EXPORT CVylObjectGroup : public CVylObjectSource, public CVylLinker
     VyPoint GetPointByUidAndCorner(int32_t uid, int32_t corner) const;
 
     // Handles of the selection frame.
-    int32_t GetCornerState(VyPoint point, bool normalize) const;
-    VyCornerCursor GetCornerCursor(VyPoint point) const;
+    // reach scales the handles' tolerances (see HandleAt).
+    int32_t GetCornerState(VyPoint point, bool normalize, double reach = 1.0) const;
+    VyCornerCursor GetCornerCursor(VyPoint point, double reach = 1.0) const;
     int IsResizeProhibited() const { return 0; }
 
     // Picking.

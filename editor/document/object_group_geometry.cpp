@@ -144,7 +144,7 @@ VyPoint CVylObjectGroup::GetPointByUidAndCorner(int32_t uid, int32_t corner) con
     }
 }
 
-int32_t CVylObjectGroup::GetCornerState(VyPoint point, bool normalize) const {
+int32_t CVylObjectGroup::GetCornerState(VyPoint point, bool normalize, double reach) const {
     VyRect rect = GetSelectionTotalRect();
     if (rect == kEmptyRect) {
         return kHandleNone;
@@ -152,11 +152,11 @@ int32_t CVylObjectGroup::GetCornerState(VyPoint point, bool normalize) const {
     if (normalize) {
         rect = rect.Normalized();
     }
-    return HandleAt(rect, point);
+    return HandleAt(rect, point, reach);
 }
 
-VyCornerCursor CVylObjectGroup::GetCornerCursor(VyPoint point) const {
-    return CursorForHandle(GetCornerState(point, true));
+VyCornerCursor CVylObjectGroup::GetCornerCursor(VyPoint point, double reach) const {
+    return CursorForHandle(GetCornerState(point, true, reach));
 }
 
 int CVylObjectGroup::SelectObjByCenterSenseMethod(VyPoint point, CVylObjectUniqueAttr* attrsOut,

@@ -320,7 +320,7 @@ void CVyeEditor::OnUpdateGlobalStatus() {
         return;
     }
     CVylCanvasCore& core = m_canvas->Core();
-    core.RecalcCanvasFit(m_canvas->width(), m_canvas->height());
+    m_canvas->Refit();
     const CVylObjectSelection& selection = core.Selection();
     const bool one = selection.GetSelState() == 2;
     VyRect region = kEmptyRect;

@@ -15,7 +15,7 @@ class CanvasMouse {
     // A point of the LCD in the canvas's client pixels.
     QPoint At(double x, double y) {
         CVylCanvasCore& core = m_editor.Canvas().Core();
-        core.RecalcCanvasFit(Canvas()->width(), Canvas()->height());
+        m_editor.Canvas().Refit();
         const VyPoint p = core.Fit().VirtualToScreen(
             VyPoint{static_cast<int32_t>(x * 10000), static_cast<int32_t>(y * 10000)});
         return QPoint(p.x, p.y);
