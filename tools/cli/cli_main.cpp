@@ -19,32 +19,49 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+constexpr const char* kUsage =
+    "usage: vylcd-cli bytes FILE\n"
+    "       vylcd-cli dump FILE.vyd [--regions]\n"
+    "       vylcd-cli source FILE [--settings CFG] [--preset NAME] [--baud N]\n"
+    "                        [--encoding cp949] [--out PATH]\n"
+    "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
+    "       vylcd-cli probe --port DEVICE [--wait-ms N]\n"
+    "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
+    "                        [--no-grid]\n"
+    "       vylcd-cli lcd FILE --png OUT [--scale N]\n"
+    "       vylcd-cli --help | --version\n"
+    "FILE is a project (.vyd) or an object group file (.tpl).\n"
+    "  bytes    the full LCD update, one command a line in hexadecimal\n"
+    "  dump     the project's edit history, one action a line\n"
+    "  source   the generated program source (UTF-8 unless --encoding cp949);\n"
+    "           NAME is default, c_array, arduino, python or custom, N the\n"
+    "           rate a python script opens its port with (19200); --out writes\n"
+    "           it to PATH instead of the standard output\n"
+    "  send     the full LCD update sent to the module on DEVICE (a serial\n"
+    "           device, a pseudo-terminal, or \"virtual\")\n"
+    "  probe    the rate the module on DEVICE answers at, trying each rate for\n"
+    "           N milliseconds (300); exits 3 when no rate is answered\n"
+    "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
+    "           unless --size; the first uid of --select is the chief)\n"
+    "  lcd      the module's screen after the full update, as the virtual\n"
+    "           module draws it, as a PNG picture (N pixels a dot, 1 to 8)\n";
+
 int Usage() {
-    std::cerr << "usage: vylcd-cli bytes FILE\n"
-                 "       vylcd-cli dump FILE.vyd [--regions]\n"
-                 "       vylcd-cli source FILE [--settings CFG] [--preset NAME] [--baud N]\n"
-                 "                        [--encoding cp949] [--out PATH]\n"
-                 "       vylcd-cli send FILE --port DEVICE [--baud N]\n"
-                 "       vylcd-cli probe --port DEVICE [--wait-ms N]\n"
-                 "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
-                 "                        [--no-grid]\n"
-                 "       vylcd-cli lcd FILE --png OUT [--scale N]\n"
-                 "FILE is a project (.vyd) or an object group file (.tpl).\n"
-                 "  bytes    the full LCD update, one command a line in hexadecimal\n"
-                 "  dump     the project's edit history, one action a line\n"
-                 "  source   the generated program source (UTF-8 unless --encoding cp949);\n"
-                 "           NAME is default, c_array, arduino, python or custom, N the\n"
-                 "           rate a python script opens its port with (19200); --out writes\n"
-                 "           it to PATH instead of the standard output\n"
-                 "  send     the full LCD update sent to the module on DEVICE (a serial\n"
-                 "           device, a pseudo-terminal, or \"virtual\")\n"
-                 "  probe    the rate the module on DEVICE answers at, trying each rate for\n"
-                 "           N milliseconds (300); exits 3 when no rate is answered\n"
-                 "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
-                 "           unless --size; the first uid of --select is the chief)\n"
-                 "  lcd      the module's screen after the full update, as the virtual\n"
-                 "           module draws it, as a PNG picture (N pixels a dot, 1 to 8)\n";
+    std::cerr << kUsage;
     return kUsageError;
+}
+
+// Asked for on its own, the usage goes to the standard output and is no error.
+bool AnswersAlone(const std::string& option) {
+    if (option == "--help" || option == "-h") {
+        std::cout << kUsage;
+        return true;
+    }
+    if (option == "--version") {
+        std::cout << "vylcd-cli (VYLCD Studio) " VY_VERSION "\n";
+        return true;
+    }
+    return false;
 }
 
 // A whole decimal number from min to max.
@@ -200,6 +217,9 @@ int Lcd(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && AnswersAlone(argv[1])) {
+        return 0;
+    }
     if (argc < 3) {
         return Usage();
     }
