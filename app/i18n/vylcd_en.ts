@@ -518,6 +518,22 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <source>제목 없음</source>
         <translation>Untitled</translation>
     </message>
+    <message>
+        <source>확대</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>축소</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>창에 맞춤</source>
+        <translation>Fit to Window</translation>
+    </message>
+    <message>
+        <source>한 점을 한 화소로</source>
+        <translation>One Pixel a Dot</translation>
+    </message>
 </context>
 <context>
     <name>CVYSDoc</name>

@@ -22,6 +22,7 @@
 #include "app/studio/studio_icons.h"
 #include "app/studio/studio_language.h"
 #include "app/studio/studio_prompts.h"
+#include "app/studio/view_scale.h"
 #include "editor/canvas/notice.h"
 #include "editor/document/full_update.h"
 #include "editor/document/profile_file.h"
@@ -38,6 +39,8 @@ const QColor kNoticeColour(40, 90, 160);
 // "변경된 부분만 전송" in pub.ini.
 constexpr const char* kLcdSection = "lcd";
 constexpr const char* kSendChangesKey = "send_only_changes";
+// The largest scale the first start opens at.
+constexpr int kFirstStartScale = 4;
 // Below this the canvas shares too little room with a docked LCD screen.
 constexpr int kRoomyCanvasWidth = 700;
 
@@ -177,6 +180,11 @@ void CMainFrame::CreateCommands() {
     });
     AddCommand(QStringLiteral("view_100"), tr("보기 배율 100%"), [this] { OnViewScale(1); });
     AddCommand(QStringLiteral("view_200"), tr("보기 배율 200%"), [this] { OnViewScale(2); });
+    AddCommand(QStringLiteral("view_zoom_in"), tr("확대"), [&canvas] { canvas.ZoomIn(); });
+    AddCommand(QStringLiteral("view_zoom_out"), tr("축소"), [&canvas] { canvas.ZoomOut(); });
+    AddCommand(QStringLiteral("view_zoom_fit"), tr("창에 맞춤"), [&canvas] { canvas.ZoomToFit(); });
+    AddCommand(QStringLiteral("view_zoom_one"), tr("한 점을 한 화소로"),
+               [&canvas] { canvas.ZoomTo(1); });
     AddCommand(QStringLiteral("help_manual"), tr("텍스트 사용설명서(&T) "),
                [this] { OpenManual(); });
     AddCommand(QStringLiteral("help_about"), tr("VYLCD 스튜디오 정보"), [this] {
@@ -190,13 +198,21 @@ void CMainFrame::CreateCommands() {
         {"file_open", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"file_save", QKeySequence(Qt::CTRL | Qt::Key_S)},
         {"tool_grid", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {"tool_resend", QKeySequence(Qt::Key_F5)}};
+        {"tool_resend", QKeySequence(Qt::Key_F5)},
+        {"view_zoom_in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"view_zoom_out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        {"view_zoom_fit", QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {"view_zoom_one", QKeySequence(Qt::CTRL | Qt::Key_1)}};
     for (const auto& [name, keys] : shortcuts) {
         QAction* action = Command(QString::fromLatin1(name));
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+    // Plus is on the equals key of most keyboards.
+    Command(QStringLiteral("view_zoom_in"))
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     Command(QStringLiteral("tool_grid"))->setCheckable(true);
     Command(QStringLiteral("tool_send_changes"))->setCheckable(true);
     editor.Link().SetSendOnlyChanges(
@@ -248,7 +264,8 @@ void CMainFrame::CreateMenus() {
     add(tools, {"tool_resend", "tool_send_changes", nullptr, "tool_lcd_options", "tool_serial",
                 nullptr, "tool_grid", "tool_grid_settings", nullptr, "tool_source"});
     QMenu* view = menuBar()->addMenu(tr("보기(&V)"));
-    add(view, {"view_100", "view_200", nullptr});
+    add(view, {"view_zoom_in", "view_zoom_out", "view_zoom_fit", "view_zoom_one", nullptr,
+               "view_100", "view_200", nullptr});
     QAction* screen = m_lcdDock->toggleViewAction();
     screen->setText(tr("LCD 화면"));
     view->addAction(screen);
@@ -423,25 +440,59 @@ void CMainFrame::ExportLcdPng() {
 
 void CMainFrame::OnViewScale(int scale) {
     CVylCanvas& canvas = m_view->Canvas();
-    const int lcdWidth = Core().DeviceContext().GetInt(kKeyResolutionX, 320);
-    const int lcdHeight = Core().DeviceContext().GetInt(kKeyResolutionY, 240);
-    int width = std::max(this->width(), scale * lcdWidth + this->width() - canvas.width() + 50);
-    int height = scale * lcdHeight + this->height() - canvas.height() + 50;
-    // Never beyond the screen's room: the status strip must stay in reach.
-    if (const QScreen* screen = this->screen()) {
-        const QRect room = screen->availableGeometry();
-        const QRect frame = frameGeometry();
-        width = std::min(width, room.width() - (frame.width() - this->width()));
-        height = std::min(height, room.height() - (frame.height() - this->height()));
-        resize(width, height);
-        const QRect placed = frameGeometry();
-        move(std::clamp(placed.left(), room.left(),
-                        std::max(room.left(), room.right() - placed.width() + 1)),
-             std::clamp(placed.top(), room.top(),
-                        std::max(room.top(), room.bottom() - placed.height() + 1)));
+    canvas.ZoomToFit();
+    const QSize wanted = WindowSizeForScale(scale, size(), canvas.size(), LcdSize());
+    const QSize room = RoomForWindow();
+    resize(wanted.boundedTo(room));
+    KeepOnScreen();
+    // Where the screen is too small the LCD still shows at the scale asked,
+    // with scroll bars.
+    if (!room.isEmpty() && (wanted.width() > room.width() || wanted.height() > room.height())) {
+        canvas.ZoomTo(scale);
+    }
+}
+
+QSize CMainFrame::LcdSize() const {
+    const CVylDeviceContext& dc = m_view->Canvas().Core().DeviceContext();
+    return {dc.GetInt(kKeyResolutionX, 320), dc.GetInt(kKeyResolutionY, 240)};
+}
+
+// The inner size the screen's available area leaves; empty without a screen.
+QSize CMainFrame::RoomForWindow() const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return {};
+    }
+    const QRect frame = frameGeometry();
+    return screen->availableGeometry().size() -
+           QSize(frame.width() - width(), frame.height() - height());
+}
+
+void CMainFrame::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
         return;
     }
-    resize(width, height);
+    const QRect room = screen->availableGeometry();
+    const QRect placed = frameGeometry();
+    move(std::clamp(placed.left(), room.left(),
+                    std::max(room.left(), room.right() - placed.width() + 1)),
+         std::clamp(placed.top(), room.top(),
+                    std::max(room.top(), room.bottom() - placed.height() + 1)));
+}
+
+// The first start shows every dot as a square of whole pixels, two or more
+// where the screen has the room.
+void CMainFrame::OpenAtWholeScale() {
+    CVylCanvas& canvas = m_view->Canvas();
+    const int scale =
+        LargestScaleThatFits(size(), canvas.size(), LcdSize(), RoomForWindow(), kFirstStartScale);
+    if (scale == 0) {
+        return;
+    }
+    resize(WindowSizeForScale(scale, size(), canvas.size(), LcdSize()));
+    KeepOnScreen();
+    canvas.ZoomTo(scale);
 }
 
 // Always the whole screen, and a port that went away is tried at once.
@@ -509,6 +560,9 @@ void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (m_lcdDock != nullptr && !m_lcdDockPlaced) {
         m_lcdDockPlaced = true;
+        if (ReadRunCount(m_folders.PubIniPath()) == 0) {
+            OpenAtWholeScale();
+        }
         PlaceLcdDock();
     }
 }

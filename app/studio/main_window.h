@@ -75,6 +75,12 @@ class CMainFrame : public QMainWindow {
     void OpenManual();
     void ExportLcdPng();
     void PlaceLcdDock();
+    // The LCD in dots, the room the screen leaves, and the window moved
+    // back onto the screen where it ran over.
+    QSize LcdSize() const;
+    QSize RoomForWindow() const;
+    void KeepOnScreen();
+    void OpenAtWholeScale();
     void RestoreWindowState();
     void SaveWindowState() const;
     void Resend();

@@ -1,8 +1,10 @@
 // The main window: its commands and their keys, the first-run manual, the
 // window's place kept between runs and the view scale.
 #include <QLineEdit>
+#include <QScrollBar>
 
 #include "app/settings/window_state.h"
+#include "app/studio/view_scale.h"
 #include "editor/document/profile_file.h"
 #include "tests/app/studio/studio_fixture.h"
 #include "tests/support/pty_pair.h"
@@ -119,20 +121,62 @@ TEST_F(StudioWindow, ViewScaleFitsTheCanvasToTheLcd) {
     const CVylCanvas& canvas = window->View().Canvas();
     const QRect room = window->screen()->availableGeometry();
     // As tall as twice the LCD needs where the screen has the room, never
-    // beyond it.
+    // beyond it; the LCD shows at twice its size either way.
     EXPECT_TRUE(room.contains(window->frameGeometry()))
         << window->frameGeometry().height() << " in " << room.height();
-    if (room.height() >= 900) {
+    if (Core().Zoom().IsFit()) {
         EXPECT_EQ(canvas.height(), 530);
         EXPECT_GE(canvas.width(), 690);
     } else {
-        EXPECT_GT(canvas.height(), 290);
+        // Too small a screen: the scale asked for, with scroll bars.
+        EXPECT_LT(canvas.height(), 530);
+        EXPECT_EQ(Core().Zoom().GetScale(), 2);
+        EXPECT_TRUE(canvas.VerticalScrollBar()->isVisible());
     }
+    window->View().Canvas().Refit();
+    EXPECT_DOUBLE_EQ(Core().Fit().GetScale(), 2.0);
     const int wide = window->width();
     window->OnViewScale(1);
     QApplication::processEvents();
     EXPECT_EQ(canvas.height(), 290);
+    EXPECT_TRUE(Core().Zoom().IsFit());
     EXPECT_EQ(window->width(), wide) << "the command never narrows the window";
+}
+
+TEST_F(StudioWindow, ZoomKeysWorkWhereverTheFocusIs) {
+    StartWindow();
+    MakeRoomy();
+    auto* box = window->findChild<QLineEdit*>();
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    window->View().Canvas().Refit();
+    const double fitted = Core().Fit().GetScale();
+    QTest::keyClick(box, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_EQ(Core().Zoom().GetScale(), CVylCanvasZoom::ScaleAbove(fitted));
+    QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(Core().Zoom().GetScale(), CVylCanvasZoom::ScaleAbove(fitted) + 1);
+    QTest::keyClick(box, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(Core().Zoom().GetScale(), CVylCanvasZoom::ScaleAbove(fitted));
+    QTest::keyClick(box, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_EQ(Core().Zoom().GetScale(), 1);
+    // The status strip names the scale the canvas shows.
+    const QString state = window->View().Editor().StatusStrip().StateText();
+    EXPECT_TRUE(state.endsWith(QStringLiteral(" 100.00%"))) << state.toStdString();
+    Trigger("view_zoom_fit");
+    EXPECT_TRUE(Core().Zoom().IsFit());
+    EXPECT_EQ(box->text(), QString()) << "the keys never reach the box";
+}
+
+TEST(ViewScale, TheLargestWholeScaleTheRoomAllows) {
+    const QSize window(800, 700);
+    const QSize canvas(600, 400);  // 200 wide and 300 high around it
+    const QSize lcd(320, 240);
+    EXPECT_EQ(WindowSizeForScale(2, window, canvas, lcd), QSize(890, 830));
+    EXPECT_EQ(WindowSizeForScale(1, window, canvas, lcd), QSize(800, 590)) << "never narrower";
+    EXPECT_EQ(LargestScaleThatFits(window, canvas, lcd, QSize(1400, 1000), 4), 2);
+    EXPECT_EQ(LargestScaleThatFits(window, canvas, lcd, QSize(1920, 1100), 4), 3);
+    EXPECT_EQ(LargestScaleThatFits(window, canvas, lcd, QSize(3840, 2100), 4), 4);
+    EXPECT_EQ(LargestScaleThatFits(window, canvas, lcd, QSize(800, 600), 4), 0);
 }
 
 TEST_F(StudioWindow, FirstStartDrawsOnTheVirtualModuleUntilAPortIsChosen) {
