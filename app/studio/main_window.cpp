@@ -443,8 +443,7 @@ void CMainFrame::OnViewScale(int scale) {
     canvas.ZoomToFit();
     const QSize wanted = WindowSizeForScale(scale, size(), canvas.size(), LcdSize());
     const QSize room = RoomForWindow();
-    resize(wanted.boundedTo(room));
-    KeepOnScreen();
+    ResizeOnScreen(room.isEmpty() ? wanted : wanted.boundedTo(room));
     // Where the screen is too small the LCD still shows at the scale asked,
     // with scroll bars.
     if (!room.isEmpty() && (wanted.width() > room.width() || wanted.height() > room.height())) {
@@ -468,17 +467,20 @@ QSize CMainFrame::RoomForWindow() const {
            QSize(frame.width() - width(), frame.height() - height());
 }
 
-void CMainFrame::KeepOnScreen() {
+// Worked out from the size asked for: a window manager may resize later.
+void CMainFrame::ResizeOnScreen(QSize inner) {
+    resize(inner);
     const QScreen* screen = this->screen();
     if (screen == nullptr) {
         return;
     }
     const QRect room = screen->availableGeometry();
-    const QRect placed = frameGeometry();
-    move(std::clamp(placed.left(), room.left(),
-                    std::max(room.left(), room.right() - placed.width() + 1)),
-         std::clamp(placed.top(), room.top(),
-                    std::max(room.top(), room.bottom() - placed.height() + 1)));
+    const QRect frame = frameGeometry();
+    const QSize whole = inner + (frame.size() - size());
+    move(std::clamp(frame.left(), room.left(),
+                    std::max(room.left(), room.right() - whole.width() + 1)),
+         std::clamp(frame.top(), room.top(),
+                    std::max(room.top(), room.bottom() - whole.height() + 1)));
 }
 
 // The first start shows every dot as a square of whole pixels, two or more
@@ -490,8 +492,7 @@ void CMainFrame::OpenAtWholeScale() {
     if (scale == 0) {
         return;
     }
-    resize(WindowSizeForScale(scale, size(), canvas.size(), LcdSize()));
-    KeepOnScreen();
+    ResizeOnScreen(WindowSizeForScale(scale, size(), canvas.size(), LcdSize()));
     canvas.ZoomTo(scale);
 }
 

@@ -75,11 +75,11 @@ class CMainFrame : public QMainWindow {
     void OpenManual();
     void ExportLcdPng();
     void PlaceLcdDock();
-    // The LCD in dots, the room the screen leaves, and the window moved
-    // back onto the screen where it ran over.
+    // The LCD in dots, the room the screen leaves, and a new inner size
+    // with the window moved back onto the screen where it would run over.
     QSize LcdSize() const;
     QSize RoomForWindow() const;
-    void KeepOnScreen();
+    void ResizeOnScreen(QSize inner);
     void OpenAtWholeScale();
     void RestoreWindowState();
     void SaveWindowState() const;
