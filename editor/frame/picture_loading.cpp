@@ -2,6 +2,7 @@
 
 #include "editor/image/bmp_codec.h"
 #include "editor/image/image_decoder.h"
+#include "editor/image/one_bit_reduction.h"
 #include "editor/image/raster_ops.h"
 
 std::optional<std::string> PrepareLcdPicture(std::string_view file, int32_t lcdWidth,
