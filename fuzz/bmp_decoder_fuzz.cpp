@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "editor/image/bmp_codec.h"
+#include "editor/image/one_bit_reduction.h"
 #include "editor/image/raster_ops.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

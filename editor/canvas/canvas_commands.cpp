@@ -422,40 +422,6 @@ void CVylCanvasCore::RepairChief(const CVylObjectRepairAction& repair) {
     OnAgain(1, 1, 0, 1, 1, 1);
 }
 
-int32_t CVylCanvasCore::CreatePictureAt(VyPoint screen, const std::string& bmpFile) {
-    const int32_t lcdWidth = m_dc.GetInt(kKeyResolutionX, 320);
-    const int32_t lcdHeight = m_dc.GetInt(kKeyResolutionY, 240);
-    int32_t width = 0;
-    int32_t height = 0;
-    // Pictures are shrunk to the LCD before they come here.
-    if (!ReadBmpSize(bmpFile, &width, &height) || width <= 0 || height <= 0 || width > lcdWidth ||
-        height > lcdHeight) {
-        return 0;
-    }
-    PrepareToRecord();
-    const VyPoint at = m_fit.ScreenToVirtualEnlarged(screen);
-    const auto place = [](int32_t virtualAt, int32_t size, int32_t lcdSize) {
-        return std::clamp(virtualAt / 10000, 0, lcdSize - size) * 10000;
-    };
-    const int32_t left = place(at.x, width, lcdWidth);
-    const int32_t top = place(at.y, height, lcdHeight);
-    const VyRect region{left, top, left + (width - 1) * 10000, top + (height - 1) * 10000};
-    CVylObjectUniqueAttr attrs = m_toolAttrs;
-    attrs.SetBytes(kKeyBmpBin, CRevolver::FromBytes(bmpFile));
-    const int32_t uid = m_history.TakeObjectUid();
-    CVylEditAction create = CVylEditAction::Create(uid, kObjBitmap, region, attrs);
-    // Complete as it is, like a pasted object: an undo step of its own.
-    create.swift = 0;
-    if (!Record(std::move(create))) {
-        return 0;
-    }
-    m_selection.SetSingleSelection(uid, false);
-    m_mouseState = kMouseSelected;
-    m_host->ObjectCreated(kObjBitmap);
-    OnAgain(1, 1, 1, 1, 1, 1);
-    return uid;
-}
-
 int CVylCanvasCore::ResizeChiefToPicture() {
     CommitPendingEdits();
     const CVylObject* chief = m_selection.GetChiefSelectedObj();

@@ -205,16 +205,27 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // page); typing on within 400 ms replaces the previous change, so a
     // burst of typing is one undo step. Nothing while nothing is selected.
     void TypeText(std::string_view text);
-    // One attribute change of the chief object recorded on its own (a
-    // picture loaded by the bitmap panel).
+    // One attribute change of the chief object recorded on its own.
     void RepairChief(const CVylObjectRepairAction& repair);
+    // A picture (a source BMP file, see lcd_picture.h) loaded into the chief
+    // bitmap: kept as its source and reduced to one bit as the object
+    // chooses, in one undo step. 0 when the chief is no bitmap, the picture
+    // does not decode or the object holds it already.
+    int LoadChiefPicture(const std::string& sourceBmp);
+    // A part of the chief bitmap's reduction changed (a text repair of
+    // "bmp_dither", "bmp_level" or "bmp_invert"): the choice is recorded and
+    // the picture reduced again from its source, in one undo step. An object
+    // without a kept source (older files) first keeps its one-bit picture
+    // as its source. 0 when nothing changed or the chief is no bitmap.
+    int ChangeChiefReduction(const CVylObjectRepairAction& choice);
     // The chief bitmap's region made as large as its picture; 0 when the
     // chief holds no readable picture.
     int ResizeChiefToPicture();
-    // A new bitmap object showing the picture (a BMP file no larger than
-    // the LCD) at its own size, its top left corner at the client point and
-    // kept on the LCD; one "create" action. Its uid, or 0 for no such picture.
-    int32_t CreatePictureAt(VyPoint screen, const std::string& bmpFile);
+    // A new bitmap object showing the picture (a source BMP file no larger
+    // than the LCD, reduced as the tool attributes choose) at its own size,
+    // its top left corner at the client point and kept on the LCD; one
+    // "create" action. Its uid, or 0 for no such picture.
+    int32_t CreatePictureAt(VyPoint screen, const std::string& sourceBmp);
     // Joins the nearest end points of the two selected lines; the two
     // refusals come back for the caller to tell.
     VyJoinResult OnContact();
@@ -235,6 +246,10 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // A key move, joining the burst of the moves just before it.
     void RecordKeyMove(CVylEditAction action, bool multiple, bool merge);
     void RecordRepair(const VyUidSet& uids, const CVylObjectRepairAction& repair);
+    // Repairs of one object that undo in one step; whether any was recorded.
+    bool RecordRepairBlock(int32_t uid, const std::vector<CVylObjectRepairAction>& repairs);
+    // The chief when it is a bitmap object, else nullptr.
+    const CVylObject* ChiefBitmap() const;
     void CloseKeyBurst();
     void RecordMoveSingle(int32_t uid, const VyRect& region, int32_t swift);
     // Ends a chain of "move_single" actions that undo in one step.

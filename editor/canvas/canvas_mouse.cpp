@@ -163,6 +163,8 @@ void CVylCanvasCore::StartCreation(VyPoint point) {
         m_toolAttrs.SetString(kKeyTextContent, "");
     } else if (kind == kObjBitmap) {
         m_toolAttrs.SetBytes(kKeyBmpBin, CRevolver());
+        // Nor the picture another bitmap kept as its source.
+        m_toolAttrs.Remove(kKeyBmpSource);
     }
     const VyRect region{m_press.x, m_press.y, point.x, point.y};
     Record(CVylEditAction::Create(m_creatingUid, kind, region, m_toolAttrs));

@@ -10,9 +10,8 @@
 
 namespace {
 
-// Pictures up to this many pixels are read, larger ones scaled down while
-// they are read (16384 x 16384 at most, 1 GiB for Qt's decoding).
-constexpr int64_t kMaxDecodedPixels = int64_t{16384} * 16384;
+// Pictures beyond a raster's size are scaled down while they are read (1 GiB
+// for Qt's decoding of the largest).
 constexpr int kDecodeAllocationMb = 1024;
 constexpr int kScaledSide = 4096;
 
@@ -22,7 +21,14 @@ bool StartsWith(std::string_view bytes, std::string_view magic) {
     return bytes.starts_with(magic);
 }
 
-std::optional<VyRaster> DecodeWithQt(std::string_view bytes, const char* format) {
+void SayTooLarge(VyDecodeProblem* problem, int64_t width, int64_t height, int64_t maxPixels) {
+    if (problem != nullptr) {
+        *problem = {true, width, height, maxPixels};
+    }
+}
+
+std::optional<VyRaster> DecodeWithQt(std::string_view bytes, const char* format,
+                                     VyDecodeProblem* problem) {
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -32,6 +38,7 @@ std::optional<VyRaster> DecodeWithQt(std::string_view bytes, const char* format)
     const QSize size = reader.size();
     if (size.isValid() && !IsAcceptableRasterSize(size.width(), size.height())) {
         if (static_cast<int64_t>(size.width()) * size.height() > kMaxDecodedPixels) {
+            SayTooLarge(problem, size.width(), size.height(), kMaxDecodedPixels);
             return std::nullopt;
         }
         // Read at a size a raster may have; the LCD takes far fewer dots.
@@ -43,6 +50,18 @@ std::optional<VyRaster> DecodeWithQt(std::string_view bytes, const char* format)
         return std::nullopt;
     }
     return RasterFromQImage(image);
+}
+
+// Our decoder reads PCX pictures whole: its limit is a raster's.
+std::optional<VyRaster> DecodePcxOrSay(std::string_view bytes, VyDecodeProblem* problem) {
+    int64_t width = 0;
+    int64_t height = 0;
+    if (ReadPcxSize(bytes, &width, &height) && width > 0 && height > 0 &&
+        !IsAcceptableRasterSize(width, height)) {
+        SayTooLarge(problem, width, height, kMaxRasterPixels);
+        return std::nullopt;
+    }
+    return DecodePcx(bytes);
 }
 
 }  // namespace
@@ -72,10 +91,13 @@ std::string DetectImageFormat(std::string_view bytes) {
     return {};
 }
 
-std::optional<VyRaster> DecodeImage(std::string_view bytes) {
+std::optional<VyRaster> DecodeImage(std::string_view bytes, VyDecodeProblem* problem) {
+    if (problem != nullptr) {
+        *problem = {};
+    }
     const std::string format = DetectImageFormat(bytes);
     if (format == "pcx") {
-        return DecodePcx(bytes);
+        return DecodePcxOrSay(bytes, problem);
     }
     if (format == "bmp") {
         // Our own reader keeps palettes exactly; Qt covers rarer BMP forms.
@@ -85,7 +107,7 @@ std::optional<VyRaster> DecodeImage(std::string_view bytes) {
     }
     for (const char* known : kQtFormats) {
         if (format == known) {
-            return DecodeWithQt(bytes, known);
+            return DecodeWithQt(bytes, known, problem);
         }
     }
     return std::nullopt;

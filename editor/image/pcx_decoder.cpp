@@ -48,14 +48,9 @@ bool ReadHeader(std::string_view file, PcxHeader* h) {
     }
     h->encoding = static_cast<uint8_t>(file[2]);
     h->bitsPerPlane = static_cast<uint8_t>(file[3]);
-    const int64_t xMin = ReadLe(file, 4, 2);
-    const int64_t yMin = ReadLe(file, 6, 2);
-    const int64_t xMax = ReadLe(file, 8, 2);
-    const int64_t yMax = ReadLe(file, 10, 2);
+    ReadPcxSize(file, &h->width, &h->height);
     h->planes = static_cast<uint8_t>(file[65]);
     h->bytesPerLine = ReadLe(file, 66, 2);
-    h->width = xMax - xMin + 1;
-    h->height = yMax - yMin + 1;
     return IsAcceptableRasterSize(h->width, h->height) &&
            h->bytesPerLine * 8 >= h->width * h->bitsPerPlane;
 }
@@ -147,6 +142,18 @@ uint32_t PixelOf(Layout layout, std::string_view lines, int64_t bpl, int64_t x) 
 bool LooksLikePcx(std::string_view file) {
     return file.size() >= kHeaderSize && file[0] == 0x0A && static_cast<uint8_t>(file[1]) <= 5 &&
            static_cast<uint8_t>(file[2]) <= 1;
+}
+
+bool ReadPcxSize(std::string_view file, int64_t* width, int64_t* height) {
+    if (!LooksLikePcx(file)) {
+        return false;
+    }
+    auto side = [&](size_t minAt, size_t maxAt) {
+        return int64_t{ReadLe(file, maxAt, 2)} - int64_t{ReadLe(file, minAt, 2)} + 1;
+    };
+    *width = side(4, 8);
+    *height = side(6, 10);
+    return true;
 }
 
 std::optional<VyRaster> DecodePcx(std::string_view file) {

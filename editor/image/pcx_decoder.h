@@ -2,6 +2,7 @@
 // 24 bits in three planes, run-length coded or plain.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -9,6 +10,9 @@
 
 // An empty result for anything that is not a readable PCX file.
 std::optional<VyRaster> DecodePcx(std::string_view file);
+
+// The size the header claims, whether or not the picture is readable.
+bool ReadPcxSize(std::string_view file, int64_t* width, int64_t* height);
 
 // True when the bytes begin like a PCX file header.
 bool LooksLikePcx(std::string_view file);

@@ -1,4 +1,5 @@
-// Whole-picture operations: resampling and reduction to one bit per pixel.
+// Whole-picture operations: resampling (the reduction to one bit is in
+// one_bit_reduction.h).
 #pragma once
 
 #include "editor/image/raster.h"
@@ -6,7 +7,3 @@
 // Nearest-pixel resampling to exactly width x height; an indexed picture stays
 // indexed with the same palette. An empty source or size gives an empty raster.
 VyRaster ResampleNearest(const VyRaster& source, int32_t width, int32_t height);
-
-// Every pixel becomes the nearer of black and white (no error diffusion);
-// transparent pixels count as white. Palette: 0 black, 1 white.
-VyRaster ReduceToOneBit(const VyRaster& source);

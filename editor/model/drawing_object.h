@@ -44,6 +44,13 @@ inline constexpr std::string_view kKeyLineCount = "line_count";
 inline constexpr std::string_view kKeyLineContent = "line_content";
 inline constexpr std::string_view kKeyLineTop = "line_top";
 inline constexpr std::string_view kKeyBmpBin = "bmp_bin";
+// A bitmap's picture before its reduction to one bit (a BMP file of grey
+// levels; objects of older files have none), and the reduction chosen:
+// the method's name, the threshold level, "1" for inverted.
+inline constexpr std::string_view kKeyBmpSource = "bmp_src";
+inline constexpr std::string_view kKeyBmpDither = "bmp_dither";
+inline constexpr std::string_view kKeyBmpLevel = "bmp_level";
+inline constexpr std::string_view kKeyBmpInvert = "bmp_invert";
 inline constexpr std::string_view kKeyStartAngle = "start_angle";
 inline constexpr std::string_view kKeyEndAngle = "end_angle";
 

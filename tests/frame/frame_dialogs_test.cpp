@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QSpinBox>
 #include <atomic>
 #include <chrono>
 #include <fstream>
 
+#include "editor/command/bitmap_source.h"
 #include "editor/document/template_files.h"
 #include "editor/frame/grid_settings_window.h"
 #include "editor/frame/lcd_options_dialog.h"
@@ -19,6 +21,8 @@
 #include "editor/frame/template_dialogs.h"
 #include "editor/image/bmp_codec.h"
 #include "editor/link/serial_port.h"
+#include "tests/support/canvas_mouse.h"
+#include "tests/support/claimed_pictures.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/hex.h"
 #include "tests/support/pty_pair.h"
@@ -204,6 +208,94 @@ TEST_F(FrameDialogs, PicturesAreShrunkToTheLcdAndNeverEnlarged) {
     EXPECT_EQ(notices, (QStringList{QStringLiteral("지원되는 이미지 형식이 아닙니다."),
                                     QStringLiteral("파일을 로드할 수 없습니다.")}));
     EXPECT_EQ(Core().History().GetCount(), actions);
+}
+
+TEST_F(FrameDialogs, PicturesTooLargeToReadNameTheLimit) {
+    Draw(kToolBitmap, 10, 10, 100, 100);
+    const std::string huge = folder.File("huge.png");
+    std::ofstream(huge, std::ios::binary) << PngClaiming(20000, 20000);
+    const size_t actions = Core().History().GetCount();
+    editor->BitmapPanel().LoadPicture(QString::fromStdString(huge));
+    EXPECT_EQ(
+        notices,
+        (QStringList{QStringLiteral("그림이 너무 큽니다: 20000 x 20000 화소. 불러올 수 있는 그림은 "
+                                    "16384 x 16384 = 268,435,456 화소까지입니다.")}));
+    EXPECT_EQ(Core().History().GetCount(), actions);
+}
+
+TEST_F(FrameDialogs, TheBitmapPanelChoosesTheReductionOneUndoStepEach) {
+    const int32_t bitmap = Draw(kToolBitmap, 10, 10, 100, 100);
+    QImage greys(64, 32, QImage::Format_RGB32);
+    for (int y = 0; y < greys.height(); ++y) {
+        for (int x = 0; x < greys.width(); ++x) {
+            greys.setPixel(x, y, qRgb(x * 4, x * 4, y * 8));
+        }
+    }
+    const std::string path = folder.File("greys.png");
+    ASSERT_TRUE(greys.save(QString::fromStdString(path)));
+    CDlgLocalBmp& panel = editor->BitmapPanel();
+    panel.LoadPicture(QString::fromStdString(path));
+    ASSERT_TRUE(notices.isEmpty());
+    auto bits = [&] {
+        CRevolver bytes;
+        Core().Group().GetByObjUid(bitmap)->Unique().GetBytes(kKeyBmpBin, &bytes);
+        return bytes.ToString();
+    };
+    auto reduction = [&] { return ReductionOf(Core().Group().GetByObjUid(bitmap)->Unique()); };
+    const std::string nearer = bits();
+    EXPECT_EQ(panel.DitherBox()->currentIndex(), 0);
+    EXPECT_EQ(panel.LevelBox()->value(), 128);
+    EXPECT_TRUE(panel.LevelBox()->isEnabled());
+    EXPECT_FALSE(panel.InvertBox()->isChecked());
+
+    // A level typed in is taken at Enter, as one change.
+    const size_t before = Core().History().GetCount();
+    panel.LevelBox()->setFocus();
+    QTest::keyClick(panel.LevelBox(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(panel.LevelBox(), QStringLiteral("60"));
+    EXPECT_EQ(Core().History().GetCount(), before) << "nothing while typing";
+    QTest::keyClick(panel.LevelBox(), Qt::Key_Return);
+    EXPECT_EQ(reduction(), (VyReduction{VyDither::kThreshold, 60, false}));
+    const std::string level60 = bits();
+    EXPECT_NE(level60, nearer);
+
+    // The next method; it has no level to set.
+    QTest::keyClick(panel.DitherBox(), Qt::Key_Down);
+    EXPECT_EQ(reduction().dither, VyDither::kFloydSteinberg);
+    EXPECT_FALSE(panel.LevelBox()->isEnabled());
+    const std::string diffused = bits();
+    QCheckBox* invert = panel.InvertBox();
+    QTest::mouseClick(invert, Qt::LeftButton, {}, QPoint(6, invert->height() / 2));
+    EXPECT_TRUE(reduction().invert);
+    const std::string inverted = bits();
+    ASSERT_EQ(inverted.size(), diffused.size());
+    EXPECT_NE(inverted, diffused);
+
+    // Undo steps back one choice at a time, to the exact dots before it;
+    // the bitmap clicked again, the panel shows that choice.
+    CanvasMouse mouse(*editor);
+    auto undoAndSelect = [&] {
+        QTest::keyClick(mouse.Canvas(), Qt::Key_Z, Qt::ControlModifier);
+        const QPoint middle = mouse.At(55, 55);
+        mouse.MoveTo(middle);
+        QTest::mouseClick(mouse.Canvas(), Qt::LeftButton, Qt::NoModifier, middle);
+        ASSERT_EQ(Core().Selection().GetChiefUid(), bitmap);
+    };
+    mouse.Canvas()->setFocus();
+    undoAndSelect();
+    EXPECT_EQ(bits(), diffused);
+    EXPECT_EQ(panel.DitherBox()->currentIndex(), 1);
+    EXPECT_FALSE(panel.InvertBox()->isChecked());
+    undoAndSelect();
+    EXPECT_EQ(bits(), level60);
+    EXPECT_EQ(panel.DitherBox()->currentIndex(), 0);
+    EXPECT_EQ(panel.LevelBox()->value(), 60);
+    EXPECT_TRUE(panel.LevelBox()->isEnabled());
+    undoAndSelect();
+    EXPECT_EQ(bits(), nearer);
+    EXPECT_EQ(panel.LevelBox()->value(), 128);
+    EXPECT_EQ(Core().History().GetCount(), before + 6) << "undone, nothing dropped";
+    EXPECT_TRUE(notices.isEmpty());
 }
 
 TEST_F(FrameDialogs, TemplatesAreSavedListedPreviewedAndPasted) {

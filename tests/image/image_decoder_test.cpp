@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "editor/image/bmp_codec.h"
+#include "tests/support/claimed_pictures.h"
 #include "tests/support/sample_colors.h"
 #include "tests/support/test_files.h"
 
@@ -52,6 +53,35 @@ TEST(ImageDecoder, RefusesUnknownAndBrokenContent) {
     EXPECT_FALSE(DecodeImage(""));
     const std::string png = ReadFixture("image/data/sample.png");
     EXPECT_FALSE(DecodeImage(png.substr(0, 40)));
+}
+
+TEST(ImageDecoder, PicturesBeyondTheLimitSaySo) {
+    VyDecodeProblem problem;
+    EXPECT_FALSE(DecodeImage(PngClaiming(20000, 20000), &problem));
+    EXPECT_TRUE(problem.tooLarge);
+    EXPECT_EQ(problem.width, 20000);
+    EXPECT_EQ(problem.height, 20000);
+    EXPECT_EQ(problem.maxPixels, int64_t{16384} * 16384);
+    EXPECT_EQ(problem.maxPixels, kMaxDecodedPixels);
+    // Just over the limit in one direction only.
+    EXPECT_FALSE(DecodeImage(PngClaiming(16385, 16384), &problem));
+    EXPECT_TRUE(problem.tooLarge);
+    // Our PCX decoder reads whole rasters, up to their limit.
+    EXPECT_FALSE(DecodeImage(PcxClaiming(8000, 6000), &problem));
+    EXPECT_TRUE(problem.tooLarge);
+    EXPECT_EQ(problem.width, 8000);
+    EXPECT_EQ(problem.height, 6000);
+    EXPECT_EQ(problem.maxPixels, kMaxRasterPixels);
+
+    // Within the limit, a header alone is just unreadable; the problem of
+    // the last call does not linger.
+    EXPECT_FALSE(DecodeImage(PngClaiming(300, 200), &problem));
+    EXPECT_FALSE(problem.tooLarge);
+    DecodeImage(PcxClaiming(300, 200), &problem);
+    EXPECT_FALSE(problem.tooLarge);
+    EXPECT_FALSE(DecodeImage("not a picture", &problem));
+    EXPECT_FALSE(problem.tooLarge);
+    EXPECT_FALSE(DecodeImage(PngClaiming(20000, 20000)));
 }
 
 TEST(ImageDecoder, OurBmpFilesReadTheSameInQt) {

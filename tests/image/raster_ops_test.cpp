@@ -23,15 +23,4 @@ TEST(RasterOps, NearestResamplingKeepsPalettesAndPicksCentres) {
     EXPECT_TRUE(ResampleNearest(VyRaster(), 3, 3).IsEmpty());
 }
 
-TEST(RasterOps, OneBitReductionTakesTheNearerOfBlackAndWhite) {
-    VyRaster source = MakeRaster(5, 3, 32);
-    source.pixels = kSampleColors;
-    source.pixels[4] = 0x00000000u;  // fully transparent counts as white
-    const VyRaster bits = ReduceToOneBit(source);
-    EXPECT_EQ(bits.bitsPerPixel, 1);
-    EXPECT_EQ(bits.palette, (std::vector<uint32_t>{0xFF000000u, 0xFFFFFFFFu}));
-    // red, green, blue, white, clear / black, yellow, cyan, magenta, gray 128 / ...
-    EXPECT_EQ(bits.pixels, (std::vector<uint32_t>{0, 1, 0, 1, 1, 0, 1, 1, 0, 1, 1, 0, 1, 0, 1}));
-}
-
 }  // namespace

@@ -236,7 +236,7 @@ void CanvasSession::Picture(const ByteSource& next, bool drop) {
     if (drop) {
         m_core.CreatePictureAt(Point(next), bmp);
     } else {
-        m_core.RepairChief(CVylObjectRepairAction::Bytes(kKeyBmpBin, CRevolver::FromBytes(bmp)));
+        m_core.LoadChiefPicture(bmp);
     }
 }
 

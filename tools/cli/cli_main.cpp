@@ -2,6 +2,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "tools/cli/bytes_command.h"
 #include "tools/cli/dump_command.h"
 #include "tools/cli/lcd_command.h"
+#include "tools/cli/picture_command.h"
 #include "tools/cli/probe_command.h"
 #include "tools/cli/render_command.h"
 #include "tools/cli/send_command.h"
@@ -29,6 +31,8 @@ constexpr const char* kUsage =
     "       vylcd-cli render FILE --png OUT [--size WxH] [--select all|UID[,UID...]]\n"
     "                        [--no-grid]\n"
     "       vylcd-cli lcd FILE --png OUT [--scale N]\n"
+    "       vylcd-cli picture IMAGE --out FILE.tpl [--size WxH] [--dither NAME]\n"
+    "                        [--level N] [--invert]\n"
     "       vylcd-cli --help | --version\n"
     "FILE is a project (.vyd) or an object group file (.tpl).\n"
     "  bytes    the full LCD update, one command a line in hexadecimal\n"
@@ -44,7 +48,13 @@ constexpr const char* kUsage =
     "  render   the drawing as the canvas shows it, as a PNG picture (690x530\n"
     "           unless --size; the first uid of --select is the chief)\n"
     "  lcd      the module's screen after the full update, as the virtual\n"
-    "           module draws it, as a PNG picture (N pixels a dot, 1 to 8)\n";
+    "           module draws it, as a PNG picture (N pixels a dot, 1 to 8)\n"
+    "  picture  a template of one bitmap object made of the picture IMAGE (BMP,\n"
+    "           JPEG, GIF, PNG, ICO, TIFF or PCX): shrunk to fit the LCD unless\n"
+    "           --size (at most 320x240), reduced to one bit by NAME: threshold\n"
+    "           (the default, at level N from 1 to 255, 128 unless --level),\n"
+    "           floyd-steinberg, atkinson or ordered; --invert swaps black and\n"
+    "           white\n";
 
 int Usage() {
     std::cerr << kUsage;
@@ -214,6 +224,75 @@ int Lcd(const std::vector<std::string>& args) {
     return RunLcdCommand(args[0], png, static_cast<int32_t>(scale), std::cerr);
 }
 
+// A usage error with its reason first.
+int UsageBecause(const std::string& reason) {
+    std::cerr << "vylcd-cli: " << reason << '\n';
+    return Usage();
+}
+
+// A picture's exact size: the LCD's at most.
+bool ParsePictureSize(const std::string& text, VyPictureSize* size) {
+    const size_t x = text.find('x');
+    int64_t width = 0;
+    int64_t height = 0;
+    if (x == std::string::npos || !ParseNumber(text.substr(0, x), 1, 320, &width) ||
+        !ParseNumber(text.substr(x + 1), 1, 240, &height)) {
+        return false;
+    }
+    *size = {static_cast<int32_t>(width), static_cast<int32_t>(height)};
+    return true;
+}
+
+// One option of the picture verb with its value.
+int PictureOption(const std::string& option, const std::string& value, VyPictureOptions& options) {
+    if (option == "--out") {
+        options.outPath = value;
+    } else if (option == "--size") {
+        if (!ParsePictureSize(value, &options.size)) {
+            return UsageBecause("--size " + value + ": WxH from 1x1 to 320x240");
+        }
+    } else if (option == "--dither") {
+        const std::optional<VyDither> dither = DitherByName(value);
+        if (!dither) {
+            return UsageBecause("--dither " + value +
+                                ": threshold, floyd-steinberg, atkinson or ordered");
+        }
+        options.reduction.dither = *dither;
+    } else {
+        int64_t level = 0;
+        if (!ParseNumber(value, kMinReductionLevel, kMaxReductionLevel, &level)) {
+            return UsageBecause("--level " + value + ": a whole number from 1 to 255");
+        }
+        options.reduction.level = static_cast<int32_t>(level);
+    }
+    return 0;
+}
+
+int Picture(const std::vector<std::string>& args) {
+    VyPictureOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "--invert") {
+            options.reduction.invert = true;
+            continue;
+        }
+        if (option != "--out" && option != "--size" && option != "--dither" &&
+            option != "--level") {
+            return UsageBecause("unknown option " + option);
+        }
+        if (i + 1 == args.size()) {
+            return UsageBecause(option + " needs a value");
+        }
+        if (const int code = PictureOption(option, args[++i], options); code != 0) {
+            return code;
+        }
+    }
+    if (options.outPath.empty()) {
+        return UsageBecause("picture needs --out FILE.tpl");
+    }
+    return RunPictureCommand(args[0], options, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -245,6 +324,9 @@ int main(int argc, char** argv) {
     }
     if (verb == "lcd") {
         return Lcd(args);
+    }
+    if (verb == "picture") {
+        return Picture(args);
     }
     return Usage();
 }
