@@ -120,6 +120,38 @@
         <source>지원되는 이미지 형식이 아닙니다.</source>
         <translation>This is not a supported picture format.</translation>
     </message>
+    <message>
+        <source>기준값</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>플로이드-스타인버그</source>
+        <translation>Floyd-Steinberg</translation>
+    </message>
+    <message>
+        <source>앳킨슨</source>
+        <translation>Atkinson</translation>
+    </message>
+    <message>
+        <source>규칙 디더링 4x4</source>
+        <translation>Ordered 4x4</translation>
+    </message>
+    <message>
+        <source>반전</source>
+        <translation>Invert</translation>
+    </message>
+    <message>
+        <source>흑백 변환</source>
+        <translation>One-bit reduction</translation>
+    </message>
+    <message>
+        <source>밝기 기준</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>그림이 너무 큽니다: %1 x %2 화소. 불러올 수 있는 그림은 %3 화소까지입니다.</source>
+        <translation>The picture is too large: %1 x %2 pixels. Pictures of at most %3 pixels can be loaded.</translation>
+    </message>
 </context>
 <context>
     <name>CDlgLocalShape</name>

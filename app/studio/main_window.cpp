@@ -484,7 +484,7 @@ void CMainFrame::ResizeOnScreen(QSize inner) {
 }
 
 // The first start shows every dot as a square of whole pixels, two or more
-// where the screen has the room.
+// where the screen has the room, in the middle of the screen.
 void CMainFrame::OpenAtWholeScale() {
     CVylCanvas& canvas = m_view->Canvas();
     const int scale =
@@ -492,7 +492,12 @@ void CMainFrame::OpenAtWholeScale() {
     if (scale == 0) {
         return;
     }
-    ResizeOnScreen(WindowSizeForScale(scale, size(), canvas.size(), LcdSize()));
+    const QSize inner = WindowSizeForScale(scale, size(), canvas.size(), LcdSize());
+    resize(inner);
+    if (const QScreen* screen = this->screen()) {
+        const QSize whole = inner + (frameGeometry().size() - size());
+        move(screen->availableGeometry().center() - QPoint(whole.width(), whole.height()) / 2);
+    }
     canvas.ZoomTo(scale);
 }
 
