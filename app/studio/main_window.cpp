@@ -94,6 +94,8 @@ bool CMainFrame::Start() {
     m_document->Attach(&m_view->Canvas());
     m_lcdDock = new CLcdScreenDock(m_view->Editor().Link(), this);
     addDockWidget(Qt::RightDockWidgetArea, m_lcdDock);
+    m_objectListDock = new CObjectListDock(m_view->Canvas(), this);
+    addDockWidget(Qt::RightDockWidgetArea, m_objectListDock);
     CreateCommands();
     CreateMenus();
     CreateToolBar();
@@ -269,6 +271,9 @@ void CMainFrame::CreateMenus() {
     QAction* screen = m_lcdDock->toggleViewAction();
     screen->setText(tr("LCD 화면"));
     view->addAction(screen);
+    QAction* objects = m_objectListDock->toggleViewAction();
+    objects->setText(tr("개체 목록"));
+    view->addAction(objects);
     view->addSeparator();
     CreateLanguageMenu(view);
     QMenu* help = menuBar()->addMenu(tr("도움말(&H)"));

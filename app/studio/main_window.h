@@ -1,7 +1,7 @@
 // CMainFrame: the studio's main window: the menus and the tool bar, the
-// view with the editor, the LCD screen window, the automatic backup, the
-// first-run manual and the recovery after an abnormal end, the window's
-// place kept between runs and files dropped on it.
+// view with the editor, the LCD screen and object list windows, the
+// automatic backup, the first-run manual and the recovery after an abnormal
+// end, the window's place kept between runs and files dropped on it.
 #pragma once
 
 #include <QMainWindow>
@@ -12,6 +12,7 @@
 
 #include "app/settings/data_folders.h"
 #include "app/studio/lcd_screen_dock.h"
+#include "app/studio/object_list_dock.h"
 #include "app/studio/studio_document.h"
 #include "app/studio/studio_view.h"
 
@@ -41,6 +42,7 @@ class CMainFrame : public QMainWindow {
     CVYSView& View() { return *m_view; }
     CVYSDoc& Document() { return *m_document; }
     CLcdScreenDock& LcdDock() { return *m_lcdDock; }
+    CObjectListDock& ObjectListDock() { return *m_objectListDock; }
     // A menu or tool bar command by its name ("file_new", "edit_undo"...).
     QAction* Command(const QString& name) const;
 
@@ -94,6 +96,7 @@ class CMainFrame : public QMainWindow {
     CVYSView* m_view = nullptr;
     CVYSDoc* m_document = nullptr;
     CLcdScreenDock* m_lcdDock = nullptr;
+    CObjectListDock* m_objectListDock = nullptr;
     QMenu* m_recentMenu = nullptr;
     std::map<QString, QAction*> m_commands;
     QTimer m_backupTimer;

@@ -80,6 +80,30 @@ void CVylCanvasCore::OnAgain(int redraw, int rebuild, int status, int panels, in
     if (hex) {
         m_host->RefreshHexPane();
     }
+    // By id, each looked up when its turn comes: a listener may add or
+    // remove listeners.
+    std::vector<int> ids;
+    ids.reserve(m_changeListeners.size());
+    for (const auto& entry : m_changeListeners) {
+        ids.push_back(entry.first);
+    }
+    for (int id : ids) {
+        const auto found = m_changeListeners.find(id);
+        if (found != m_changeListeners.end()) {
+            const std::function<void()> listener = found->second;
+            listener();
+        }
+    }
+}
+
+int CVylCanvasCore::AddChangeListener(std::function<void()> listener) {
+    const int id = m_nextListenerId++;
+    m_changeListeners.emplace(id, std::move(listener));
+    return id;
+}
+
+void CVylCanvasCore::RemoveChangeListener(int id) {
+    m_changeListeners.erase(id);
 }
 
 void CVylCanvasCore::PrepareToRecord() {

@@ -56,7 +56,8 @@ struct VyModifiers {
     bool ctrl = false;
 };
 
-// The commands of the object popup menu, in its order.
+// The commands of the object popup menu (the menu sets their order; new
+// ones come last, as recorded sessions name them by number).
 enum class VyCanvasCommand {
     kAlignTop,
     kAlignBottom,
@@ -78,6 +79,8 @@ enum class VyCanvasCommand {
     kGoDown,
     kInflate,
     kDeflate,
+    kToFront,
+    kToBack,
 };
 
 // The keys the canvas acts on.
@@ -138,6 +141,11 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // The one change notification: redraw, rebuild (with redraw: replay the
     // history first), status strip, panels, LCD update, hex pane.
     void OnAgain(int redraw, int rebuild, int status, int panels, int lcd, int hex);
+    // Told after each change notification, once the host has been: the
+    // drawing or the selection may have changed (the object list follows).
+    // The id returned removes the listener.
+    int AddChangeListener(std::function<void()> listener);
+    void RemoveChangeListener(int id);
     // The group becomes the drawing at the history's current position (what
     // is still being edited is recorded first), and the selection loses the
     // objects the drawing no longer holds; 0 when the replay stopped early.
@@ -231,6 +239,18 @@ class VYEDIT_EXPORT CVylCanvasCore {
     VyJoinResult OnContact();
     // The chief one place up or down the stacking order, recorded.
     void ZOrderStep(bool up);
+    // The stacking order becomes order (the drawing's uids, bottom first),
+    // recorded as the go_up / go_down actions that lead there, one undo
+    // step, each named after a uid of movers where it can be; false when
+    // order is no reordering of the drawing's or leaves it as it is.
+    bool Restack(const std::vector<int32_t>& order, const VyUidSet& movers);
+    // Every selected object to the top or the bottom of the stacking order,
+    // keeping their own order, in one undo step.
+    bool BringToFront();
+    bool SendToBack();
+    // The selection becomes the uids the drawing holds, with chief as its
+    // chief when it is one of them (else the one of the lowest uid).
+    void SelectUids(const std::vector<int32_t>& uids, int32_t chief);
     // The object popup menu's commands and their enabling rules.
     bool IsCommandEnabled(VyCanvasCommand command) const;
     void RunCommand(VyCanvasCommand command);
@@ -334,6 +354,9 @@ class VYEDIT_EXPORT CVylCanvasCore {
     std::map<std::string, VyPreview> m_previews;
     std::vector<std::function<void()>> m_pendingSources;
     bool m_committing = false;
+
+    std::map<int, std::function<void()>> m_changeListeners;
+    int m_nextListenerId = 1;
 };
 
 // The kind a tool creates, or 0 for the select tool and unknown tools.

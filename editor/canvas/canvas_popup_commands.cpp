@@ -3,6 +3,7 @@
 // enable each.
 #include "editor/canvas/canvas_core.h"
 #include "editor/document/linker_store.h"
+#include "editor/document/stacking_order.h"
 
 namespace {
 
@@ -66,6 +67,14 @@ bool CVylCanvasCore::IsCommandEnabled(VyCanvasCommand command) const {
             return m_group.GetZOrderNeighborUidPos(true, &position) >= 0;
         case VyCanvasCommand::kGoDown:
             return m_group.GetZOrderNeighborUidPos(false, &position) >= 0;
+        case VyCanvasCommand::kToFront:
+        case VyCanvasCommand::kToBack: {
+            const std::vector<int32_t>& order = m_group.GetZOrderList();
+            const VyUidSet uids = SelectedUids();
+            return some && (command == VyCanvasCommand::kToFront
+                                ? OrderWithUidsOnTop(order, uids)
+                                : OrderWithUidsAtBottom(order, uids)) != order;
+        }
         default:
             return some;
     }
@@ -103,6 +112,12 @@ void CVylCanvasCore::RunCommand(VyCanvasCommand command) {
         case VyCanvasCommand::kGoUp:
         case VyCanvasCommand::kGoDown:
             ZOrderStep(command == VyCanvasCommand::kGoUp);
+            break;
+        case VyCanvasCommand::kToFront:
+            BringToFront();
+            break;
+        case VyCanvasCommand::kToBack:
+            SendToBack();
             break;
         case VyCanvasCommand::kInflate:
             Inflate();

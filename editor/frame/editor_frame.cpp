@@ -46,7 +46,7 @@ struct VyPopupEntry {
     bool separatorBefore;
 };
 
-constexpr std::array<VyPopupEntry, 20> kPopup = {{
+constexpr std::array<VyPopupEntry, 22> kPopup = {{
     {VyCanvasCommand::kAlignTop, QT_TRANSLATE_NOOP("CVyeEditor", "위 정렬"), false},
     {VyCanvasCommand::kAlignBottom, QT_TRANSLATE_NOOP("CVyeEditor", "아래 정렬"), false},
     {VyCanvasCommand::kAlignLeft, QT_TRANSLATE_NOOP("CVyeEditor", "왼쪽 정렬"), false},
@@ -65,6 +65,8 @@ constexpr std::array<VyPopupEntry, 20> kPopup = {{
     {VyCanvasCommand::kDelete, QT_TRANSLATE_NOOP("CVyeEditor", "삭제\tDel"), true},
     {VyCanvasCommand::kGoUp, QT_TRANSLATE_NOOP("CVyeEditor", "한 단계 앞으로"), true},
     {VyCanvasCommand::kGoDown, QT_TRANSLATE_NOOP("CVyeEditor", "한 단계 뒤로"), false},
+    {VyCanvasCommand::kToFront, QT_TRANSLATE_NOOP("CVyeEditor", "맨 앞으로"), false},
+    {VyCanvasCommand::kToBack, QT_TRANSLATE_NOOP("CVyeEditor", "맨 뒤로"), false},
     {VyCanvasCommand::kInflate, QT_TRANSLATE_NOOP("CVyeEditor", "확대"), true},
     {VyCanvasCommand::kDeflate, QT_TRANSLATE_NOOP("CVyeEditor", "축소"), false},
 }};

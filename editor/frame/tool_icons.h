@@ -5,4 +5,6 @@
 
 #include <QIcon>
 
-QIcon ToolIcon(int32_t tool);
+#include "editor/vyedit_export.h"
+
+VYEDIT_EXPORT QIcon ToolIcon(int32_t tool);

@@ -71,25 +71,25 @@ TEST_F(EditorFrame, ToolButtonsAndLettersChooseTheTool) {
 
 TEST_F(EditorFrame, PopupItemsFollowTheSelection) {
     // Align x4, same size x3, gaps x2, centring x4, contact, remove, delete,
-    // up, down, enlarge, shrink.
-    EXPECT_EQ(PopupEnabling(), "00000000000000000000");
+    // up, down, to the front, to the back, enlarge, shrink.
+    EXPECT_EQ(PopupEnabling(), "0000000000000000000000");
     const int32_t a = Draw(kToolLine, 10, 10, 50, 30);
-    EXPECT_EQ(PopupEnabling(), "00000000011110110011");
+    EXPECT_EQ(PopupEnabling(), "0000000001111011000011");
     const int32_t b = Draw(kToolLine, 60, 10, 90, 30);
     Select({b});
-    EXPECT_EQ(PopupEnabling(), "00000000011110110111");
+    EXPECT_EQ(PopupEnabling(), "0000000001111011010111");
     Select({a});
-    EXPECT_EQ(PopupEnabling(), "00000000011110111011");
+    EXPECT_EQ(PopupEnabling(), "0000000001111011101011");
     Select({a, b});
-    EXPECT_EQ(PopupEnabling(), "11111111111111110011");
+    EXPECT_EQ(PopupEnabling(), "1111111111111111000011");
     const int32_t text = Draw(kToolText, 100, 100, 200, 130);
     Select({a, b, text});
-    EXPECT_EQ(PopupEnabling(), "11111111111110110011");
+    EXPECT_EQ(PopupEnabling(), "1111111111111011000011");
 
     // Joined lines: the size and gap commands would tear the joint.
     Select({a, b});
     ASSERT_EQ(Core().OnContact(), VyJoinResult::kJoined);
-    EXPECT_EQ(PopupEnabling(), "11110000011111110011");
+    EXPECT_EQ(PopupEnabling(), "1111000001111111001011");
 
     // A menu command acts on the canvas and is recorded.
     Select({text});
@@ -102,6 +102,36 @@ TEST_F(EditorFrame, PopupItemsFollowTheSelection) {
     }
     EXPECT_EQ(Core().History().GetCount(), actions + 1);
     EXPECT_EQ(Core().Group().GetRegion(text).left, 990000);
+}
+
+// The popup's "to the front" and "to the back": one undo step each.
+TEST_F(EditorFrame, PopupBringsToTheFrontAndSendsToTheBack) {
+    const int32_t a = Draw(kToolBox, 10, 10, 50, 30);
+    const int32_t b = Draw(kToolBox, 60, 10, 90, 30);
+    const int32_t c = Draw(kToolBox, 100, 10, 130, 30);
+    const auto trigger = [this](const QString& label) {
+        const std::unique_ptr<QMenu> menu = editor->CreatePopupMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text() == label) {
+                ASSERT_TRUE(action->isEnabled()) << label.toStdString();
+                action->trigger();
+                return;
+            }
+        }
+        FAIL() << label.toStdString();
+    };
+    const std::vector<int32_t> drawn{a, b, c};
+    Select({a});
+    trigger(QStringLiteral("맨 앞으로"));
+    EXPECT_EQ(Core().Group().GetZOrderList(), (std::vector<int32_t>{b, c, a}));
+    Select({c});
+    trigger(QStringLiteral("맨 뒤로"));
+    EXPECT_EQ(Core().Group().GetZOrderList(), (std::vector<int32_t>{c, b, a}));
+    Core().UndoEditActionAndDrawAll();
+    EXPECT_EQ(Core().Group().GetZOrderList(), (std::vector<int32_t>{b, c, a}));
+    Core().UndoEditActionAndDrawAll();
+    EXPECT_EQ(Core().Group().GetZOrderList(), drawn);
+    EXPECT_EQ(Core().Group().GetCount(), 3u);
 }
 
 TEST_F(EditorFrame, LineContactWithABoxIsRefused) {
