@@ -566,6 +566,64 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <source>한 점을 한 화소로</source>
         <translation>One Pixel a Dot</translation>
     </message>
+    <message>
+        <source>개체 목록</source>
+        <translation>Objects</translation>
+    </message>
+</context>
+<context>
+    <name>CObjectListDock</name>
+    <message>
+        <source>개체 목록</source>
+        <translation>Objects</translation>
+    </message>
+</context>
+<context>
+    <name>CObjectListModel</name>
+    <message>
+        <source>빈 박스</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <source>채워진 박스</source>
+        <translation>Filled box</translation>
+    </message>
+    <message>
+        <source>빈 원</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>채워진 원</source>
+        <translation>Filled ellipse</translation>
+    </message>
+    <message>
+        <source>직선</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>문자</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>그림</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>호</source>
+        <translation>Arc</translation>
+    </message>
+    <message>
+        <source>알 수 없는 개체 (%1)</source>
+        <translation>Unknown object (%1)</translation>
+    </message>
+    <message>
+        <source>[LCD 밖]</source>
+        <translation>[off the LCD]</translation>
+    </message>
+    <message>
+        <source>LCD 화면 밖에 있어 모듈에 보이지 않는 개체입니다.</source>
+        <translation>This object lies outside the LCD screen and is not shown on the module.</translation>
+    </message>
 </context>
 <context>
     <name>CVYSDoc</name>
@@ -691,6 +749,14 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     <message>
         <source>연결 안 됨</source>
         <translation>not connected</translation>
+    </message>
+    <message>
+        <source>맨 앞으로</source>
+        <translation>Bring to Front</translation>
+    </message>
+    <message>
+        <source>맨 뒤로</source>
+        <translation>Send to Back</translation>
     </message>
 </context>
 <context>
