@@ -111,6 +111,8 @@ int CVyeEditor::InitEditor(const std::string& commConfigPath, QWidget* parent, c
         m_canvas = std::make_unique<CVylCanvas>(this);
         m_canvas->SetLink(&m_status->Link());
         m_status->SetCanvas(m_canvas.get());
+        connect(m_status.get(), &CDlgGlobalStatus::heightWanted, this,
+                [this] { ResizeCtrls(false); });
         CreateToolBar();
         ConnectCanvas();
     }
@@ -241,9 +243,10 @@ void CVyeEditor::ResizeCtrls(bool force) {
     const QSize bar = m_toolBar->sizeHint();
     m_toolBar->setGeometry(0, 0, bar.width(), bar.height());
     const int top = Scaled(77);
-    m_canvas->setGeometry(Scaled(30), top, w - Scaled(45), h - top - Scaled(37));
-    const int strip = Scaled(22);
-    m_status->setGeometry(bar.width() + 3, h - strip - 5, w - bar.width() - 3, strip);
+    const int stripWidth = w - bar.width() - 3;
+    const int strip = std::max(m_status->heightForWidth(stripWidth), Scaled(22));
+    m_canvas->setGeometry(Scaled(30), top, w - Scaled(45), h - top - strip - Scaled(15));
+    m_status->setGeometry(bar.width() + 3, h - strip - 5, stripWidth, strip);
     if (!force && !changed) {
         return;
     }
@@ -343,7 +346,7 @@ void CVyeEditor::OnUpdateGlobalStatus() {
                              ? QString::fromStdString(Link().GetDevicePath()) +
                                    QStringLiteral(": ") + tr("연결 안 됨")
                              : FromCp949(Link().PortStateText());
-    m_status->SetStateText(port + QStringLiteral("  ") + QString::fromLatin1(zoom));
+    m_status->SetStateText(port, QString::fromLatin1(zoom));
 }
 
 std::unique_ptr<QMenu> CVyeEditor::CreatePopupMenu() {

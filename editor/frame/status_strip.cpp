@@ -12,6 +12,7 @@
 #include "editor/canvas/ui_text.h"
 #include "editor/document/profile_file.h"
 #include "editor/frame/frame_colours.h"
+#include "editor/frame/strip_flow.h"
 #include "editor/tree/code_page.h"
 #include "editor/tree/decimal_text.h"
 
@@ -22,6 +23,9 @@ constexpr int kTickMs = 1000;
 constexpr int kProgressTickMs = 200;
 constexpr int kRegionDelayMs = 1700;
 constexpr int kReconnectMs = 2000;
+constexpr int kStripMargin = 2;
+constexpr int kStripSpacing = 3;
+constexpr int kTextGap = 5;
 const QColor kWarningColour(200, 50, 50);
 const QColor kGoodNewsColour(30, 120, 50);
 
@@ -38,38 +42,34 @@ QLabel* Label(const QString& text, QWidget* parent) {
 }  // namespace
 
 CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(2, 0, 2, 0);
-    layout->setSpacing(3);
     m_state = Label(QString(), this);
+    m_scale = Label(QString(), this);
+    m_update = Label(QString(), this);
     m_noAnswer = Label(QString(), this);
     m_noAnswer->setStyleSheet(QStringLiteral("color: rgb(200, 50, 50);"));
+    // The texts after the port stand a little apart, as words of their own.
+    for (QLabel* label : {m_scale, m_update, m_noAnswer}) {
+        label->setContentsMargins(kTextGap, 0, 0, 0);
+    }
     m_position = new QLineEdit(this);
     m_position->setReadOnly(true);
     m_position->setFocusPolicy(Qt::NoFocus);
+    // Room for a position far off the LCD, which a zoomed canvas shows.
     m_position->setFixedWidth(
-        m_position->fontMetrics().horizontalAdvance(QStringLiteral("(319,239)")) + 12);
-    layout->addWidget(m_state);
-    layout->addWidget(m_noAnswer, 1);
-    layout->addWidget(m_position);
-    layout->addWidget(Label(tr("영역 X:"), this));
-    layout->addWidget(AddBox("left", 6));
-    layout->addWidget(Label(QStringLiteral("~"), this));
-    layout->addWidget(AddBox("right", 6));
-    layout->addWidget(Label(QStringLiteral("Y:"), this));
-    layout->addWidget(AddBox("top", 6));
-    layout->addWidget(Label(QStringLiteral("~"), this));
-    layout->addWidget(AddBox("bottom", 6));
-    layout->addWidget(Label(tr("크기"), this));
-    layout->addWidget(AddBox("width", 6));
-    layout->addWidget(Label(QStringLiteral("x"), this));
-    layout->addWidget(AddBox("height", 6));
+        m_position->fontMetrics().horizontalAdvance(QStringLiteral("(-0000,-0000)")) + 12);
+    QWidget* across = Group({Label(tr("영역 X:"), this), AddBox("left", 6),
+                             Label(QStringLiteral("~"), this), AddBox("right", 6)});
+    QWidget* down = Group({Label(QStringLiteral("Y:"), this), AddBox("top", 6),
+                           Label(QStringLiteral("~"), this), AddBox("bottom", 6)});
+    QWidget* size = Group({Label(tr("크기"), this), AddBox("width", 6),
+                           Label(QStringLiteral("x"), this), AddBox("height", 6)});
     m_refresh = new QPushButton(tr("통신상태 새로고침"), this);
     m_refresh->setEnabled(false);
     m_refresh->setFocusPolicy(Qt::NoFocus);
     connect(m_refresh, &QPushButton::clicked, this, &CDlgGlobalStatus::OnRefreshLcdState);
-    layout->addWidget(m_refresh);
-    m_refresh->setToolTip(m_refresh->text());
+    m_flow = {{m_state, false},    {m_scale, false},   {m_update, false},
+              {m_noAnswer, false}, {m_position, true}, {across, true},
+              {down, true},        {size, true},       {m_refresh, true}};
     ShowRegion(false, 0, 0, 0, 0);
 
     m_progressTick.setInterval(kProgressTickMs);
@@ -88,19 +88,62 @@ CDlgGlobalStatus::CDlgGlobalStatus(QWidget* parent) : QWidget(parent) {
     connect(&m_regionTimer, &QTimer::timeout, this, &CDlgGlobalStatus::OnRegionTimer);
 }
 
-// A narrow strip keeps every box: the refresh button gives up its words for
-// an icon instead.
+// The items flow into as many rows as the width needs: none is ever cut.
 void CDlgGlobalStatus::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!m_refresh->text().isEmpty()) {
-        m_wordedMinimum = layout()->minimumSize().width();
+    PlaceItems();
+}
+
+VyFlowPlaces CDlgGlobalStatus::Places(int width) const {
+    const int room = std::max(width - 2 * kStripMargin, 1);
+    std::vector<VyFlowItem> items;
+    for (const auto& [widget, right] : m_flow) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        QSize size = widget->sizeHint();
+        if (widget == m_state) {
+            // Only a port name longer than the whole strip is shortened.
+            size.setWidth(std::min(m_state->fontMetrics().horizontalAdvance(m_port), room));
+        }
+        const bool shown = label == nullptr || !label->text().isEmpty() || widget == m_state;
+        items.push_back({shown ? size : QSize(), right});
     }
-    const bool narrow = width() < m_wordedMinimum;
-    if (narrow == m_refresh->text().isEmpty()) {
-        return;
+    return FlowItems(items, room, kStripSpacing);
+}
+
+int CDlgGlobalStatus::heightForWidth(int width) const {
+    return Places(width).height;
+}
+
+void CDlgGlobalStatus::PlaceItems() {
+    const VyFlowPlaces places = Places(width());
+    for (size_t i = 0; i < m_flow.size(); ++i) {
+        QWidget* widget = m_flow[i].first;
+        widget->setVisible(!places.rects[i].isEmpty());
+        widget->setGeometry(places.rects[i].translated(kStripMargin, 0));
     }
-    m_refresh->setText(narrow ? QString() : m_refresh->toolTip());
-    m_refresh->setIcon(narrow ? style()->standardIcon(QStyle::SP_BrowserReload) : QIcon());
+    m_state->setText(
+        m_state->fontMetrics().elidedText(m_port, Qt::ElideMiddle, std::max(m_state->width(), 1)));
+}
+
+// A text of another length may need another row: the frame is asked to
+// make room when the height changes.
+void CDlgGlobalStatus::Reflow() {
+    const int height = heightForWidth(width());
+    PlaceItems();
+    if (height != this->height()) {
+        Q_EMIT heightWanted();
+    }
+}
+
+QWidget* CDlgGlobalStatus::Group(std::initializer_list<QWidget*> parts) {
+    auto* group = new QWidget(this);
+    auto* layout = new QHBoxLayout(group);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kStripSpacing);
+    for (QWidget* part : parts) {
+        layout->addWidget(part);
+    }
+    return group;
 }
 
 CDlgGlobalStatus::~CDlgGlobalStatus() {
@@ -117,7 +160,7 @@ void CDlgGlobalStatus::SetCanvas(CVylCanvas* canvas) {
 QLineEdit* CDlgGlobalStatus::AddBox(const char* name, int32_t maxLength) {
     auto* box = new QLineEdit(this);
     box->setMaxLength(maxLength);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("-0000")) + 12);
     box->setAlignment(Qt::AlignRight);
     box->installEventFilter(this);
     const std::string key = name;
@@ -135,37 +178,45 @@ QLineEdit* CDlgGlobalStatus::RegionBox(const std::string& name) const {
     return nullptr;
 }
 
-void CDlgGlobalStatus::SetStateText(const QString& text) {
-    m_baseState = text;
+void CDlgGlobalStatus::SetStateText(const QString& port, const QString& scale) {
+    m_port = port;
+    if (scale != m_scale->text()) {
+        m_scale->setText(scale);
+        Reflow();
+    }
     OnProgressTick();
 }
 
-// The port and scale, then the last full update: its progress while it runs,
-// else its size and wire time at the port's rate.
+// The last full update: its progress while it runs, else its size and wire
+// time at the port's rate.
 void CDlgGlobalStatus::OnProgressTick() {
     const VyUpdateProgress progress = m_link.GetUpdateProgress();
-    QString text = m_baseState;
+    QString text;
     if (m_warned || !m_link.IsPortOpen()) {
         // A count that does not move says nothing the warning does not.
     } else if (progress.IsRunning()) {
-        text += QStringLiteral("  ") +
-                tr("전송 %1/%2").arg(progress.acknowledged).arg(progress.commands);
+        text = tr("전송 %1/%2").arg(progress.acknowledged).arg(progress.commands);
     } else if (progress.bytes > 0 || progress.fullBytes > 0) {
-        text += QStringLiteral("  ") +
-                QString::fromStdString(UpdateSizeText(progress, m_link.GetBaudRate()));
+        text = QString::fromStdString(UpdateSizeText(progress, m_link.GetBaudRate()));
         if (progress.SavedPercent() > 0) {
             text += QStringLiteral(" ") + tr("(전체 대비 %1% 절약)").arg(progress.SavedPercent());
         }
     }
-    if (text != m_state->text()) {
-        m_state->setText(text);
-        // A narrow strip cuts the text: the whole of it is a hover away.
-        m_state->setToolTip(text);
+    if (text != m_update->text() || m_port != m_state->toolTip()) {
+        m_update->setText(text);
+        m_state->setToolTip(m_port);
+        Reflow();
     }
 }
 
 QString CDlgGlobalStatus::StateText() const {
-    return m_state->text();
+    QStringList parts;
+    for (const QString& part : {m_port, m_scale->text(), m_update->text()}) {
+        if (!part.isEmpty()) {
+            parts << part;
+        }
+    }
+    return parts.join(QStringLiteral("  "));
 }
 
 QString CDlgGlobalStatus::PositionText() const {
@@ -284,6 +335,7 @@ bool CDlgGlobalStatus::TryToReconnect(bool askedByUser) {
     m_link.RequestResend();
     m_warned = false;
     m_noAnswer->clear();
+    Reflow();
     Q_EMIT messageLine(kGoodNewsColour, tr("%1 포트에 다시 연결했습니다.").arg(DeviceName()));
     Q_EMIT linkStateChanged();
     Q_EMIT moduleBack();
@@ -301,6 +353,7 @@ void CDlgGlobalStatus::OnAnswers(const std::string& bytes) {
     m_link.Credits().ClearNoAnswer();
     m_warned = false;
     m_noAnswer->clear();
+    Reflow();
     Q_EMIT messageLine(kWarningColour, QString());
     Q_EMIT moduleBack();
 }
@@ -326,9 +379,11 @@ void CDlgGlobalStatus::OnTimer() {
     OnProgressTick();
     if (silent) {
         m_noAnswer->setText(tr("LCD로부터 응답 없음"));
+        Reflow();
         Q_EMIT messageLine(kWarningColour, UiText(kNoAnswerWarning));
     } else {
         m_noAnswer->clear();
+        Reflow();
         Q_EMIT messageLine(kWarningColour, QString());
     }
 }

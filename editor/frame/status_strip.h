@@ -9,7 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "editor/link/serial_link.h"
 #include "editor/vyedit_export.h"
@@ -17,6 +20,7 @@
 class CVylCanvas;
 class QLabel;
 class QPushButton;
+struct VyFlowPlaces;
 
 class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     Q_OBJECT
@@ -34,7 +38,9 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     void SetTextDataFolder(std::string folder) { m_textDataFolder = std::move(folder); }
 
     // Filled by the editor frame after every change.
-    void SetStateText(const QString& text);
+    // The port and its settings, and the canvas's scale.
+    void SetStateText(const QString& port, const QString& scale);
+    // Port, scale and the last update's size or progress.
     QString StateText() const;
     // The six region boxes in dots (left, right, top, bottom, width,
     // height), enabled; or empty and disabled.
@@ -45,6 +51,9 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     QString NoAnswerText() const;
     QLineEdit* RegionBox(const std::string& name) const;
     QPushButton* RefreshButton() const { return m_refresh; }
+    // As many rows as the width needs for every text and box whole.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
     // The refresh button: the link drops what it was sending, and a port
     // that is not open is tried again.
@@ -72,6 +81,8 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     void moduleBack();
     // The link's state changed (the port went away or came back).
     void linkStateChanged();
+    // The strip needs another height for its texts (heightForWidth).
+    void heightWanted();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,6 +91,11 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
 
   private:
     QLineEdit* AddBox(const char* name, int32_t maxLength);
+    // Parts kept together on one row.
+    QWidget* Group(std::initializer_list<QWidget*> parts);
+    VyFlowPlaces Places(int width) const;
+    void PlaceItems();
+    void Reflow();
     void OnBoxEdited(const std::string& name);
     void ConsiderFirmwareNotice();
     void OnPortLost();
@@ -89,14 +105,16 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     CVylMSComm m_link;
     CVylCanvas* m_canvas = nullptr;
     std::string m_textDataFolder;
-    QLabel* m_state = nullptr;
+    QLabel* m_state = nullptr;  // the port, shortened only when longer than the strip
+    QLabel* m_scale = nullptr;
+    QLabel* m_update = nullptr;
     QLabel* m_noAnswer = nullptr;
     QLineEdit* m_position = nullptr;
     std::array<std::pair<std::string, QLineEdit*>, 6> m_boxes{};
     size_t m_boxCount = 0;
     QPushButton* m_refresh = nullptr;
-    // The strip's least width with the refresh button's words on it.
-    int m_wordedMinimum = 0;
+    // The strip's items in their order, and whether each keeps right.
+    std::vector<std::pair<QWidget*, bool>> m_flow;
     std::array<bool, 6> m_marked{};
     bool m_updating = false;
     bool m_firmwareNoticeConsidered = false;
@@ -105,7 +123,7 @@ class VYEDIT_EXPORT CDlgGlobalStatus : public QWidget {
     QTimer m_tick;
     QTimer m_progressTick;
     QTimer m_reconnectTick;
-    // The frame's part of the state text (port and scale).
-    QString m_baseState;
+    // The port's whole text.
+    QString m_port;
     QTimer m_regionTimer;
 };
