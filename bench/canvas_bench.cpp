@@ -1,5 +1,6 @@
 // The canvas on a 1,000-object drawing (texts and pictures among them) in a
-// 690 x 530 client area: a full redraw, one drag step, and a gesture's
+// 690 x 530 client area: a full redraw (fitted, zoomed, and as the module
+// preview), one drag step, and a gesture's
 // release with a 10,000-action history (record, rebuild, redraw, the LCD
 // update's extraction and the hex pane's).
 #include <benchmark/benchmark.h>
@@ -62,6 +63,49 @@ void BM_CanvasFullRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CanvasFullRedraw)->Unit(benchmark::kMillisecond);
+
+// The same zoomed to a whole scale (the argument), scrolled to the middle
+// of the LCD; a scale of 0 is the fit. The scrolling moves a little on each
+// redraw, as panning does, so that nothing cached for one view is reused.
+void BM_CanvasZoomedRedraw(benchmark::State& state) {
+    EnsureBenchApplication();
+    CVylCanvasCore canvas;
+    canvas.Group() = MakeCanvasDrawing(1000);
+    canvas.RecalcCanvasFit(kClient.width(), kClient.height());
+    const int scale = static_cast<int>(state.range(0));
+    canvas.Zoom().ZoomAbout(scale, {345, 265}, canvas.Fit(), kClient.width(), kClient.height());
+    const VyScrollRange range =
+        CVylCanvasZoom::RangeOf(kClient.width(), kClient.height(), 320, 240, scale);
+    BenchHost host(canvas);
+    host.Redraw();
+    int step = 0;
+    for (auto _ : state) {
+        canvas.Zoom().ScrollBy(step++ % 2 == 0 ? 7 : -7, 0, range);
+        host.Redraw();
+    }
+}
+BENCHMARK(BM_CanvasZoomedRedraw)->Arg(0)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
+
+// The module preview of the same drawing: the full update run through the
+// model of the module whenever the commands change, here on every redraw.
+void BM_CanvasModulePreviewRedraw(benchmark::State& state) {
+    EnsureBenchApplication();
+    CVylCanvasCore canvas;
+    canvas.Group() = MakeCanvasDrawing(1000);
+    canvas.SetModulePreview(true);
+    BenchHost host(canvas);
+    host.Redraw();
+    const int32_t uid = canvas.Group().GetZOrderList().front();
+    int step = 0;
+    for (auto _ : state) {
+        VyRect region = canvas.Group().GetRegion(uid);
+        const int32_t dx = step++ % 2 == 0 ? 10000 : -10000;
+        region = {region.left + dx, region.top, region.right + dx, region.bottom};
+        canvas.Group().ModifyRegion(uid, region);
+        host.Redraw();
+    }
+}
+BENCHMARK(BM_CanvasModulePreviewRedraw)->Unit(benchmark::kMillisecond);
 
 // The first object is dragged by its centre: the group changes in place and
 // the canvas is drawn again, without a rebuild.

@@ -570,6 +570,14 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <source>개체 목록</source>
         <translation>Objects</translation>
     </message>
+    <message>
+        <source>LCD 미리보기</source>
+        <translation>LCD Preview</translation>
+    </message>
+    <message>
+        <source>캔버스에 모듈이 그리는 그대로의 점을 보여 줍니다.</source>
+        <translation>Shows on the canvas the very dots the module draws.</translation>
+    </message>
 </context>
 <context>
     <name>CObjectListDock</name>

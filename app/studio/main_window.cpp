@@ -187,6 +187,10 @@ void CMainFrame::CreateCommands() {
     AddCommand(QStringLiteral("view_zoom_fit"), tr("창에 맞춤"), [&canvas] { canvas.ZoomToFit(); });
     AddCommand(QStringLiteral("view_zoom_one"), tr("한 점을 한 화소로"),
                [&canvas] { canvas.ZoomTo(1); });
+    AddCommand(QStringLiteral("view_module_preview"), tr("LCD 미리보기"), [this, &canvas] {
+        canvas.Core().SetModulePreview(Command(QStringLiteral("view_module_preview"))->isChecked());
+        canvas.update();
+    });
     AddCommand(QStringLiteral("help_manual"), tr("텍스트 사용설명서(&T) "),
                [this] { OpenManual(); });
     AddCommand(QStringLiteral("help_about"), tr("VYLCD 스튜디오 정보"), [this] {
@@ -217,6 +221,9 @@ void CMainFrame::CreateCommands() {
             {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     Command(QStringLiteral("tool_grid"))->setCheckable(true);
     Command(QStringLiteral("tool_send_changes"))->setCheckable(true);
+    Command(QStringLiteral("view_module_preview"))->setCheckable(true);
+    Command(QStringLiteral("view_module_preview"))
+        ->setStatusTip(tr("캔버스에 모듈이 그리는 그대로의 점을 보여 줍니다."));
     editor.Link().SetSendOnlyChanges(
         ReadProfileInt(m_folders.PubIniPath(), kLcdSection, kSendChangesKey, 0) != 0);
     Command(QStringLiteral("file_new"))->setIcon(StudioIcon(VyStudioIcon::kNew));
@@ -267,7 +274,7 @@ void CMainFrame::CreateMenus() {
                 nullptr, "tool_grid", "tool_grid_settings", nullptr, "tool_source"});
     QMenu* view = menuBar()->addMenu(tr("보기(&V)"));
     add(view, {"view_zoom_in", "view_zoom_out", "view_zoom_fit", "view_zoom_one", nullptr,
-               "view_100", "view_200", nullptr});
+               "view_100", "view_200", nullptr, "view_module_preview", nullptr});
     QAction* screen = m_lcdDock->toggleViewAction();
     screen->setText(tr("LCD 화면"));
     view->addAction(screen);

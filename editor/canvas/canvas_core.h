@@ -103,6 +103,9 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // A view-only canvas ignores the left button.
     void SetViewOnly(bool viewOnly) { m_viewOnly = viewOnly; }
     bool IsViewOnly() const { return m_viewOnly; }
+    // The canvas shows the module's own dots instead of the drawn objects.
+    void SetModulePreview(bool preview) { m_modulePreview = preview; }
+    bool IsModulePreview() const { return m_modulePreview; }
     void SetTool(int32_t tool) { m_tool = tool; }
     int32_t GetTool() const { return m_tool; }
 
@@ -319,6 +322,7 @@ class VYEDIT_EXPORT CVylCanvasCore {
 
     std::string m_textDataFolder;
     bool m_viewOnly = false;
+    bool m_modulePreview = false;
     int32_t m_tool = kToolSelect;
     int32_t m_mouseState = kMouseIdle;
     // Where the left button went down: for the drag threshold and the

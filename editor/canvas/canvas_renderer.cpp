@@ -105,7 +105,11 @@ void CVylCanvasRenderer::Render(QPainter& painter, const CVylCanvasCore& canvas,
     painter.save();
     painter.drawImage(QPoint(0, 0), Background(painter, fit, canvas, client));
     if (fit.IsShown()) {
-        PaintObjects(painter, fit, canvas);
+        if (canvas.IsModulePreview()) {
+            PaintModuleScreen(painter, fit, canvas);
+        } else {
+            PaintObjects(painter, fit, canvas);
+        }
         PaintSelectionMarks(painter, fit, canvas);
         PaintCapturingSign(painter, fit, canvas);
     }
@@ -220,6 +224,16 @@ void CVylCanvasRenderer::PaintObjects(QPainter& painter, const CVylCanvasFitCont
             objects.Paint(*object);
         }
     }
+}
+
+// Dot for dot what the module shows, each dot the canvas's square for it.
+void CVylCanvasRenderer::PaintModuleScreen(QPainter& painter, const CVylCanvasFitContext& fit,
+                                           const CVylCanvasCore& canvas) {
+    const QImage& screen = m_preview.Screen(canvas.DeviceContext(), canvas.Group());
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top), screen);
+    painter.restore();
 }
 
 // Marks are drawn by inverting what lies beneath, so they show on any colour.

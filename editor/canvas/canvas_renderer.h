@@ -11,6 +11,7 @@
 #include <QSize>
 
 #include "editor/canvas/canvas_core.h"
+#include "editor/canvas/module_preview.h"
 #include "editor/canvas/object_painter.h"
 #include "editor/canvas/paint_cache.h"
 
@@ -37,6 +38,8 @@ class VYEDIT_EXPORT CVylCanvasRenderer {
     void PaintBezel(QPainter& painter, const CVylCanvasFitContext& fit) const;
     void PaintObjects(QPainter& painter, const CVylCanvasFitContext& fit,
                       const CVylCanvasCore& canvas);
+    void PaintModuleScreen(QPainter& painter, const CVylCanvasFitContext& fit,
+                           const CVylCanvasCore& canvas);
     void PaintSelectionMarks(QPainter& painter, const CVylCanvasFitContext& fit,
                              const CVylCanvasCore& canvas) const;
     void PaintCapturingSign(QPainter& painter, const CVylCanvasFitContext& fit,
@@ -46,6 +49,7 @@ class VYEDIT_EXPORT CVylCanvasRenderer {
     QImage m_corners[4];  // top left, top right, bottom right, bottom left
     QImage m_edges[4];    // top, right, bottom, left
     CVylPaintCache m_cache;
+    CVylModulePreview m_preview;
     QImage m_background;
     std::string m_backgroundKey;
 };

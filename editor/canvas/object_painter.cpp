@@ -79,6 +79,11 @@ QRect CVylObjectPainter::ScreenRect(const VyRect& region) const {
     return QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
 }
 
+bool CVylObjectPainter::IsTooLargeForSprite(QSize size) const {
+    const int64_t area = int64_t{size.width()} * size.height();
+    return area > kLargestSprite || area > int64_t{m_clip.width()} * m_clip.height();
+}
+
 bool CVylObjectPainter::Visible(const QRect& area, int margin) const {
     return area.adjusted(-margin, -margin, margin, margin).intersects(m_clip);
 }
@@ -173,7 +178,7 @@ void CVylObjectPainter::PaintEllipse(const CVylObject& object, bool filled, bool
         painter.setBrush(Qt::NoBrush);
     };
     const QSize size = r.size() + QSize(2 * margin, 2 * margin);
-    if (static_cast<int64_t>(size.width()) * size.height() > kLargestSprite) {
+    if (IsTooLargeForSprite(size)) {
         draw(m_painter, r);
         return;
     }
@@ -208,7 +213,7 @@ void CVylObjectPainter::PaintBitmap(const CVylObject& object) {
     const QImage& original = hasPicture ? m_cache.Picture(bytes->Bytes().View()) : QImage();
     if (original.isNull()) {
         PaintDottedFrame(region, kEmptyPictureFrame);
-    } else if (static_cast<int64_t>(r.width()) * r.height() > kLargestSprite) {
+    } else if (IsTooLargeForSprite(r.size())) {
         m_painter.drawImage(r, original);
     } else {
         m_painter.drawImage(r.topLeft(),

@@ -43,6 +43,9 @@ class CVylObjectPainter {
     QPen OutlinePen(const CVylObject& object, bool forceSolid) const;
     QRect ScreenRect(const VyRect& region) const;
     bool Visible(const QRect& area, int margin) const;
+    // A sprite larger than the area painted costs more than drawing what
+    // shows: so it is when zoomed far in.
+    bool IsTooLargeForSprite(QSize size) const;
     // A transparent sprite picture of the size for the painter's device,
     // and the part of a sprite's key that says which device it is for.
     QImage NewSpriteImage(QSize size) const;
@@ -57,6 +60,8 @@ class CVylObjectPainter {
     // Texts (object_text_painter.cpp).
     void PaintText(const CVylObject& object);
     VySprite MakeTextSprite(const CVylObject& object, const VyRect& region);
+    std::vector<TextCell> Cells(const CVylObject& object, const VyRect& region);
+    void PaintTextCell(const CVylObject& object, const TextCell& cell);
     std::vector<TextCell> TextCells(const CVylObject& object, const VyRect& region,
                                     const std::vector<VyTextLine>& lines) const;
     void DrawTextCell(QPainter& painter, const CVylObject& object, const TextCell& cell);

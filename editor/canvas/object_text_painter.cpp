@@ -23,13 +23,15 @@ int64_t CellShift(int32_t fontIndex, bool wide) {
     return 0;
 }
 
-// Everything a text object's look depends on, placed where it is.
+// Everything a text object's look depends on, placed where it is on the
+// LCD. Where the LCD lies on screen is not part of it: a sprite is kept
+// relative to the LCD's corner, so that panning reuses it.
 std::string TextSpriteKey(const CVylObject& object, const VyRect& region,
                           const CVylCanvasFitContext& fit) {
     std::string key = "T";
     for (int64_t value :
          {int64_t{region.left}, int64_t{region.top}, int64_t{region.right}, int64_t{region.bottom},
-          int64_t{fit.left}, int64_t{fit.top}, int64_t{fit.right}, int64_t{fit.resolutionX},
+          int64_t{fit.right} - fit.left, int64_t{fit.resolutionX},
           int64_t{IntAttr(object, kKeyKorFontIndex)}, int64_t{IntAttr(object, kKeyAlnumFontIndex)},
           int64_t{IntAttr(object, kKeyBoldState)}, int64_t{IntAttr(object, kKeyInverse)},
           int64_t{IntAttr(object, kKeyUnderline)}}) {
@@ -52,17 +54,60 @@ void CVylObjectPainter::PaintText(const CVylObject& object) {
     if (!Visible(ScreenRect(region), margin)) {
         return;
     }
-    const VySprite& sprite = m_cache.Sprite(TextSpriteKey(object, region, m_fit) + DeviceKey(),
-                                            [&] { return MakeTextSprite(object, region); });
+    const QPoint corner(m_fit.left, m_fit.top);
+    if (IsTooLargeForSprite(ScreenRect(region).size())) {
+        // Zoomed far in: only the characters on screen are drawn, each from
+        // a sprite of its own.
+        for (const TextCell& cell : Cells(object, region)) {
+            if (Visible(cell.box, cell.box.height())) {
+                PaintTextCell(object, cell);
+            }
+        }
+        return;
+    }
+    const VySprite& sprite =
+        m_cache.Sprite(TextSpriteKey(object, region, m_fit) + DeviceKey(), [&] {
+            VySprite made = MakeTextSprite(object, region);
+            made.origin -= corner;
+            return made;
+        });
     if (!sprite.image.isNull()) {
-        m_painter.drawImage(sprite.origin, sprite.image);
+        m_painter.drawImage(sprite.origin + corner, sprite.image);
     }
 }
 
+void CVylObjectPainter::PaintTextCell(const CVylObject& object, const TextCell& cell) {
+    std::string key = "C";
+    for (int64_t value :
+         {int64_t{cell.box.width()}, int64_t{cell.box.height()}, int64_t{cell.noEntry},
+          int64_t{IntAttr(object, kKeyKorFontIndex)}, int64_t{IntAttr(object, kKeyAlnumFontIndex)},
+          int64_t{IntAttr(object, kKeyBoldState)}, int64_t{IntAttr(object, kKeyInverse)},
+          int64_t{IntAttr(object, kKeyUnderline)}}) {
+        key += DecimalText(value);
+        key += '/';
+    }
+    key += cell.bytes;
+    const VySprite& sprite = m_cache.Sprite(key + DeviceKey(), [&] {
+        TextCell placed = cell;
+        placed.box.moveTopLeft(QPoint(0, 0));
+        const QRect bounds =
+            placed.box.adjusted(-4, -placed.box.height() / 2 - 2, 4, placed.box.height() / 2 + 2);
+        VySprite made{NewSpriteImage(bounds.size()), bounds.topLeft()};
+        QPainter painter(&made.image);
+        painter.translate(-bounds.topLeft());
+        DrawTextCell(painter, object, placed);
+        return made;
+    });
+    m_painter.drawImage(cell.box.topLeft() + sprite.origin, sprite.image);
+}
+
+std::vector<CVylObjectPainter::TextCell> CVylObjectPainter::Cells(const CVylObject& object,
+                                                                  const VyRect& region) {
+    return TextCells(object, region, m_cache.Layout(object, m_dc, region.Width(), region.Height()));
+}
+
 VySprite CVylObjectPainter::MakeTextSprite(const CVylObject& object, const VyRect& region) {
-    const std::vector<VyTextLine>& lines =
-        m_cache.Layout(object, m_dc, region.Width(), region.Height());
-    const std::vector<TextCell> cells = TextCells(object, region, lines);
+    const std::vector<TextCell> cells = Cells(object, region);
     QRect bounds;
     for (const TextCell& cell : cells) {
         // Underlines reach 3 pixels beside a cell, glyphs may overhang it.

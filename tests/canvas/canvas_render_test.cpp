@@ -8,8 +8,14 @@
 #include <QFontMetrics>
 #include <vector>
 
+#include <random>
+
+#include "editor/document/full_update.h"
 #include "editor/document/linker_actions.h"
+#include "editor/document/template_files.h"
 #include "editor/image/bmp_codec.h"
+#include "editor/virtual_lcd/lcd_unifont.h"
+#include "editor/virtual_lcd/virtual_lcd.h"
 #include "tests/support/object_builders.h"
 
 namespace {
@@ -253,6 +259,65 @@ TEST_F(CanvasRender, TheSelectionFrameFollowsTheCursorInsideTheLcd) {
     }
     EXPECT_GT(frame, 200);
     EXPECT_NE(At(image, 680, 125), QColor(210, 210, 210));
+}
+
+// The module preview at 3 pixels a dot: the middle pixel of every dot's
+// square is black exactly where the module, given the full update, sets
+// the dot.
+class ModulePreview : public CanvasRender {
+  protected:
+    void ExpectTheModulesDots(const char* what) {
+        CVylObjectGroup copy = canvas.Group();
+        VyByteArray bytes;
+        VyLengthArray lengths;
+        BuildFullLcdUpdate(canvas.DeviceContext(), copy, bytes, lengths);
+        const CVylLcdFrame module = ScreenOfCommands(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+            &CVylUnifont::System());
+        canvas.SetModulePreview(true);
+        canvas.Zoom().ZoomAbout(3, {0, 0}, canvas.Fit(), 1100, 850);
+        const QImage image = Render(QSize(1100, 850));
+        canvas.RecalcCanvasFit(1100, 850);
+        const CVylCanvasFitContext& fit = canvas.Fit();
+        ASSERT_DOUBLE_EQ(fit.GetScale(), 3.0);
+        int differ = 0;
+        int set = 0;
+        for (int y = 0; y < 240; ++y) {
+            for (int x = 0; x < 320; ++x) {
+                const bool black = At(image, fit.left + 3 * x + 1, fit.top + 3 * y + 1) == kBlack;
+                differ += black != module.GetDot(x, y) ? 1 : 0;
+                set += module.GetDot(x, y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(differ, 0) << what;
+        EXPECT_GT(set, 500) << what << ": the drawing shows on the module";
+    }
+};
+
+TEST_F(ModulePreview, TheSampleShowsTheModulesDots) {
+    ASSERT_EQ(LoadTemplate(VY_SOURCE_ROOT "/samples/showcase.tpl", canvas.Group()), 1);
+    ExpectTheModulesDots("the sample");
+}
+
+TEST_F(ModulePreview, ARandomDrawingShowsTheModulesDots) {
+    std::mt19937 random(20261209);
+    const auto next = [&](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    const int kinds[] = {kObjLine,    kObjBox,           kObjFilledBox,
+                         kObjEllipse, kObjFilledEllipse, kObjText};
+    for (int uid = 0; uid < 40; ++uid) {
+        const int kind = kinds[next(0, 5)];
+        const int l = next(-20, 300);
+        const int t = next(-20, 220);
+        CVylObject object = MakeShape(uid, kind, l, t, l + next(4, 120), t + next(4, 90),
+                                      next(0, 1) != 0 ? "1" : "2", next(0, 4) != 0 ? "1" : "0");
+        if (kind == kObjText) {
+            object.Unique().SetString(kKeyTextContent, "\xB0\xA1\xB3\xAA AB 12");
+        }
+        Add(object);
+    }
+    ExpectTheModulesDots("a random drawing");
 }
 
 }  // namespace

@@ -166,6 +166,11 @@ TEST_F(StudioWindow, ZoomKeysWorkWhereverTheFocusIs) {
     EXPECT_TRUE(state.endsWith(QStringLiteral(" 100.00%"))) << state.toStdString();
     Trigger("view_zoom_fit");
     EXPECT_TRUE(Core().Zoom().IsFit());
+    Trigger("view_module_preview");
+    EXPECT_TRUE(Core().IsModulePreview());
+    EXPECT_TRUE(window->Command(QStringLiteral("view_module_preview"))->isChecked());
+    Trigger("view_module_preview");
+    EXPECT_FALSE(Core().IsModulePreview());
     EXPECT_EQ(box->text(), QString()) << "the keys never reach the box";
 }
 
