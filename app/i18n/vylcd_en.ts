@@ -32,16 +32,16 @@
         <translation>(%1% less than a full update)</translation>
     </message>
     <message>
-        <source>%1 포트와의 연결이 끊어졌습니다. 2초마다 다시 연결을 시도합니다 (통신상태 새로고침 또는 F5: 바로 시도).</source>
-        <translation>The connection to port %1 was lost. Reconnecting every 2 seconds (Refresh link state or F5: try now).</translation>
-    </message>
-    <message>
         <source>%1 포트를 아직 열 수 없습니다. 케이블과 통신 설정을 확인하세요.</source>
-        <translation>Port %1 cannot be opened yet. Check the cable and the communication settings.</translation>
+        <translation>Port %1 still cannot be opened. Check the cable and the serial settings.</translation>
     </message>
     <message>
         <source>%1 포트에 다시 연결했습니다.</source>
         <translation>Reconnected to port %1.</translation>
+    </message>
+    <message>
+        <source>%1 포트와의 연결이 끊어졌습니다. 2초마다 다시 연결을 시도합니다. 바로 시도하려면 &apos;통신상태 새로고침&apos; 단추나 F5 키를 누르세요.</source>
+        <translation>The connection to port %1 was lost. Trying to reconnect every 2 seconds; to try now, press &apos;Refresh link state&apos; or F5.</translation>
     </message>
 </context>
 <context>
@@ -121,10 +121,6 @@
         <translation>This is not a supported picture format.</translation>
     </message>
     <message>
-        <source>기준값</source>
-        <translation>Threshold</translation>
-    </message>
-    <message>
         <source>플로이드-스타인버그</source>
         <translation>Floyd-Steinberg</translation>
     </message>
@@ -133,24 +129,28 @@
         <translation>Atkinson</translation>
     </message>
     <message>
-        <source>규칙 디더링 4x4</source>
-        <translation>Ordered 4x4</translation>
-    </message>
-    <message>
         <source>반전</source>
         <translation>Invert</translation>
     </message>
     <message>
         <source>흑백 변환</source>
-        <translation>One-bit reduction</translation>
-    </message>
-    <message>
-        <source>밝기 기준</source>
-        <translation>Level</translation>
+        <translation>Black and white</translation>
     </message>
     <message>
         <source>그림이 너무 큽니다: %1 x %2 화소. 불러올 수 있는 그림은 %3 화소까지입니다.</source>
         <translation>The picture is too large: %1 x %2 pixels. Pictures of at most %3 pixels can be loaded.</translation>
+    </message>
+    <message>
+        <source>디더링 없음</source>
+        <translation>No dithering</translation>
+    </message>
+    <message>
+        <source>순서 디더링 4x4</source>
+        <translation>Ordered 4x4</translation>
+    </message>
+    <message>
+        <source>기준 밝기</source>
+        <translation>Threshold</translation>
     </message>
 </context>
 <context>
@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>파일로 저장...</source>
-        <translation>Save to File...</translation>
+        <translation>Save to file...</translation>
     </message>
     <message>
         <source>%1 파일에 소스를 저장할 수 없습니다.</source>
@@ -297,11 +297,7 @@
     </message>
     <message>
         <source>자동 감지</source>
-        <translation>Auto Detect</translation>
-    </message>
-    <message>
-        <source>가상 LCD는 어느 속도에서나 응답합니다.</source>
-        <translation>The virtual LCD answers at every rate.</translation>
+        <translation>Auto-detect</translation>
     </message>
     <message>
         <source>감지 중...</source>
@@ -312,12 +308,16 @@
         <translation>Cannot open the port: %1</translation>
     </message>
     <message>
-        <source>어떤 속도에서도 응답이 없습니다.</source>
-        <translation>No answer at any rate.</translation>
+        <source>가상 LCD는 모든 보레이트에서 응답합니다.</source>
+        <translation>The virtual LCD answers at any baud rate.</translation>
     </message>
     <message>
-        <source>%1 bps에서 응답했습니다.</source>
-        <translation>Answered at %1 bps.</translation>
+        <source>어떤 보레이트에서도 LCD가 응답하지 않았습니다.</source>
+        <translation>The LCD did not answer at any baud rate.</translation>
+    </message>
+    <message>
+        <source>LCD가 %1 bps에서 응답했습니다.</source>
+        <translation>The LCD answered at %1 bps.</translation>
     </message>
 </context>
 <context>
@@ -350,8 +350,8 @@
         <translation>Virtual LCD</translation>
     </message>
     <message>
-        <source>모듈 화면은 가상 LCD에서만 보입니다. 사용 중인 포트: %1</source>
-        <translation>The module&apos;s screen is shown for the virtual LCD only. Port in use: %1</translation>
+        <source>이 창에는 가상 LCD의 화면만 보입니다. 사용 중인 포트: %1</source>
+        <translation>Only the virtual LCD&apos;s screen is shown here. Port in use: %1</translation>
     </message>
 </context>
 <context>
@@ -383,10 +383,6 @@
     <message>
         <source>선택된 영역을 템플릿으로 저장(&amp;T)..</source>
         <translation>Save Selection as &amp;Template..</translation>
-    </message>
-    <message>
-        <source>LCD 화면을 PNG로 저장...</source>
-        <translation>Save LCD Screen as PNG...</translation>
     </message>
     <message>
         <source>종료(&amp;X)</source>
@@ -434,7 +430,7 @@
     </message>
     <message>
         <source>통신 설정(&amp;C)</source>
-        <translation>Serial &amp;Connection</translation>
+        <translation>S&amp;erial Settings</translation>
     </message>
     <message>
         <source>그리드 사용함</source>
@@ -516,15 +512,15 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     </message>
     <message>
         <source>시스템 언어 따름</source>
-        <translation>System language</translation>
+        <translation>Use System Language</translation>
     </message>
     <message>
         <source>언어 설정은 다음에 시작할 때 적용됩니다.</source>
-        <translation>The language applies from the next start.</translation>
+        <translation>The language takes effect the next time the program starts.</translation>
     </message>
     <message>
         <source>기본 도구 모음</source>
-        <translation>Main tool bar</translation>
+        <translation>Main Toolbar</translation>
     </message>
     <message>
         <source>사용설명서는 여기에 있습니다: %1</source>
@@ -564,25 +560,29 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     </message>
     <message>
         <source>한 점을 한 화소로</source>
-        <translation>One Pixel a Dot</translation>
-    </message>
-    <message>
-        <source>개체 목록</source>
-        <translation>Objects</translation>
+        <translation>One Dot per Pixel</translation>
     </message>
     <message>
         <source>LCD 미리보기</source>
         <translation>LCD Preview</translation>
     </message>
     <message>
-        <source>캔버스에 모듈이 그리는 그대로의 점을 보여 줍니다.</source>
-        <translation>Shows on the canvas the very dots the module draws.</translation>
+        <source>LCD 화면을 PNG로 저장(&amp;P)...</source>
+        <translation>Save LCD Screen as &amp;PNG...</translation>
+    </message>
+    <message>
+        <source>캔버스에 LCD가 그리는 점을 그대로 보여 줍니다.</source>
+        <translation>Shows on the canvas the dots exactly as the LCD draws them.</translation>
+    </message>
+    <message>
+        <source>객체 목록</source>
+        <translation>Objects</translation>
     </message>
 </context>
 <context>
     <name>CObjectListDock</name>
     <message>
-        <source>개체 목록</source>
+        <source>객체 목록</source>
         <translation>Objects</translation>
     </message>
 </context>
@@ -621,16 +621,16 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <translation>Arc</translation>
     </message>
     <message>
-        <source>알 수 없는 개체 (%1)</source>
-        <translation>Unknown object (%1)</translation>
-    </message>
-    <message>
         <source>[LCD 밖]</source>
         <translation>[off the LCD]</translation>
     </message>
     <message>
-        <source>LCD 화면 밖에 있어 모듈에 보이지 않는 개체입니다.</source>
-        <translation>This object lies outside the LCD screen and is not shown on the module.</translation>
+        <source>알 수 없는 객체 (%1)</source>
+        <translation>Unknown object (%1)</translation>
+    </message>
+    <message>
+        <source>LCD 화면 밖에 있어 LCD에 표시되지 않는 객체입니다.</source>
+        <translation>This object lies outside the LCD screen, so the LCD does not show it.</translation>
     </message>
 </context>
 <context>
@@ -969,7 +969,7 @@ Screen designer for 320 x 240 graphic LCDs</translation>
     </message>
     <message>
         <source>변경된 작업을 저장하시겠습니까?</source>
-        <translation>Save the changed work?</translation>
+        <translation>Do you want to save your changes?</translation>
     </message>
     <message>
         <source>예</source>
@@ -988,18 +988,6 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <translation>Name the work file to save.</translation>
     </message>
     <message>
-        <source>PNG 그림, 1배 (*.png)</source>
-        <translation>PNG picture, 1x (*.png)</translation>
-    </message>
-    <message>
-        <source>PNG 그림, 2배 (*.png)</source>
-        <translation>PNG picture, 2x (*.png)</translation>
-    </message>
-    <message>
-        <source>PNG 그림, 3배 (*.png)</source>
-        <translation>PNG picture, 3x (*.png)</translation>
-    </message>
-    <message>
         <source>LCD 화면을 PNG로 저장</source>
         <translation>Save LCD Screen as PNG</translation>
     </message>
@@ -1008,20 +996,32 @@ Screen designer for 320 x 240 graphic LCDs</translation>
         <translation>Open</translation>
     </message>
     <message>
-        <source>모든 파일 (*)</source>
+        <source>소스를 파일로 저장</source>
+        <translation>Save Source to File</translation>
+    </message>
+    <message>
+        <source>PNG 그림, 1배 크기(*.png)</source>
+        <translation>PNG picture, 1x (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG 그림, 2배 크기(*.png)</source>
+        <translation>PNG picture, 2x (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG 그림, 3배 크기(*.png)</source>
+        <translation>PNG picture, 3x (*.png)</translation>
+    </message>
+    <message>
+        <source>모든 파일(*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <source>C/C++ 소스 (*.c *.h *.ino)</source>
+        <source>C/C++ 소스(*.c *.h *.ino)</source>
         <translation>C/C++ source (*.c *.h *.ino)</translation>
     </message>
     <message>
-        <source>Python 스크립트 (*.py)</source>
+        <source>Python 스크립트(*.py)</source>
         <translation>Python script (*.py)</translation>
-    </message>
-    <message>
-        <source>소스를 파일로 저장</source>
-        <translation>Save Source to File</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,7 @@ void CLcdScreenDock::Refresh() {
     auto* module = dynamic_cast<CVylVirtualSerialControl*>(m_link.Control());
     if (module == nullptr || !m_link.IsPortOpen()) {
         m_view->setVisible(false);
-        m_port->setText(tr("모듈 화면은 가상 LCD에서만 보입니다. 사용 중인 포트: %1")
+        m_port->setText(tr("이 창에는 가상 LCD의 화면만 보입니다. 사용 중인 포트: %1")
                             .arg(FromCp949(m_link.PortStateText())));
         m_commands = -1;
         return;

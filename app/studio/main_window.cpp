@@ -148,7 +148,7 @@ void CMainFrame::CreateCommands() {
                [this, &canvas] {
                    CDlgPreTemplateSave(canvas, m_folders.DefaultTemplateFolder(), this).exec();
                });
-    AddCommand(QStringLiteral("file_export_png"), tr("LCD 화면을 PNG로 저장..."),
+    AddCommand(QStringLiteral("file_export_png"), tr("LCD 화면을 PNG로 저장(&P)..."),
                [this] { ExportLcdPng(); });
     AddCommand(QStringLiteral("file_exit"), tr("종료(&X)"), [this] { close(); });
     // The editing keys are the canvas's own: the menu only shows them.
@@ -223,7 +223,7 @@ void CMainFrame::CreateCommands() {
     Command(QStringLiteral("tool_send_changes"))->setCheckable(true);
     Command(QStringLiteral("view_module_preview"))->setCheckable(true);
     Command(QStringLiteral("view_module_preview"))
-        ->setStatusTip(tr("캔버스에 모듈이 그리는 그대로의 점을 보여 줍니다."));
+        ->setStatusTip(tr("캔버스에 LCD가 그리는 점을 그대로 보여 줍니다."));
     editor.Link().SetSendOnlyChanges(
         ReadProfileInt(m_folders.PubIniPath(), kLcdSection, kSendChangesKey, 0) != 0);
     Command(QStringLiteral("file_new"))->setIcon(StudioIcon(VyStudioIcon::kNew));
@@ -279,7 +279,7 @@ void CMainFrame::CreateMenus() {
     screen->setText(tr("LCD 화면"));
     view->addAction(screen);
     QAction* objects = m_objectListDock->toggleViewAction();
-    objects->setText(tr("개체 목록"));
+    objects->setText(tr("객체 목록"));
     view->addAction(objects);
     view->addSeparator();
     CreateLanguageMenu(view);

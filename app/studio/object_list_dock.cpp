@@ -26,7 +26,7 @@ constexpr VyListCommand kListCommands[] = {
 }  // namespace
 
 CObjectListDock::CObjectListDock(CVylCanvas& canvas, QWidget* parent)
-    : QDockWidget(tr("개체 목록"), parent), m_canvas(&canvas), m_core(canvas.Core()) {
+    : QDockWidget(tr("객체 목록"), parent), m_canvas(&canvas), m_core(canvas.Core()) {
     setObjectName(QStringLiteral("objectList"));
     m_model = new CObjectListModel(this);
     m_model->SetDropHandler([this](const VyUidSet& uids, int row) { return DropRows(uids, row); });

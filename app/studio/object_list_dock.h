@@ -1,4 +1,4 @@
-// "개체 목록": the drawing's objects listed top of the stacking order
+// "객체 목록": the drawing's objects listed top of the stacking order
 // first. Its selection and the canvas's follow each other; dragging rows
 // reorders the drawing (one undo step), and its menu brings the selection
 // to the front or sends it to the back. It follows every change the canvas

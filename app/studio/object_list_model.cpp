@@ -78,7 +78,7 @@ QString CObjectListModel::KindName(int32_t kind) {
         case kObjArc:
             return tr("호");
         default:
-            return tr("알 수 없는 개체 (%1)").arg(kind);
+            return tr("알 수 없는 객체 (%1)").arg(kind);
     }
 }
 
@@ -124,7 +124,7 @@ QVariant CObjectListModel::data(const QModelIndex& index, int role) const {
         case Qt::DecorationRole:
             return KindIcon(row.kind, row.offLcd);
         case Qt::ToolTipRole:
-            return row.offLcd ? tr("LCD 화면 밖에 있어 모듈에 보이지 않는 개체입니다.")
+            return row.offLcd ? tr("LCD 화면 밖에 있어 LCD에 표시되지 않는 객체입니다.")
                               : QVariant();
         case Qt::ForegroundRole:
             return row.offLcd ? QVariant(QPalette().color(QPalette::Disabled, QPalette::Text))

@@ -52,9 +52,9 @@ QString AskSavePath(QWidget* parent) {
 // One dialog: the filter chosen gives the picture's scale.
 VyPngExport AskPngExport(QWidget* parent) {
     const QStringList filters = {
-        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 1배 (*.png)"),
-        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 2배 (*.png)"),
-        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 3배 (*.png)")};
+        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 1배 크기(*.png)"),
+        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 2배 크기(*.png)"),
+        QCoreApplication::translate("VyStudioPrompts", "PNG 그림, 3배 크기(*.png)")};
     QFileDialog dialog(parent,
                        QCoreApplication::translate("VyStudioPrompts", "LCD 화면을 PNG로 저장"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -69,14 +69,14 @@ VyPngExport AskPngExport(QWidget* parent) {
 
 // The extensions a preset's source is kept under, then any file.
 QString SourceFilter(VySourcePreset preset) {
-    const QString all = QCoreApplication::translate("VyStudioPrompts", "모든 파일 (*)");
+    const QString all = QCoreApplication::translate("VyStudioPrompts", "모든 파일(*)");
     switch (preset) {
         case VySourcePreset::kCArray:
         case VySourcePreset::kArduino:
-            return QCoreApplication::translate("VyStudioPrompts", "C/C++ 소스 (*.c *.h *.ino)") +
+            return QCoreApplication::translate("VyStudioPrompts", "C/C++ 소스(*.c *.h *.ino)") +
                    QStringLiteral(";;") + all;
         case VySourcePreset::kPython:
-            return QCoreApplication::translate("VyStudioPrompts", "Python 스크립트 (*.py)") +
+            return QCoreApplication::translate("VyStudioPrompts", "Python 스크립트(*.py)") +
                    QStringLiteral(";;") + all;
         default:
             return all;

@@ -57,7 +57,7 @@ CDlgLocalBmp::CDlgLocalBmp(CVylCanvas* canvas, QWidget* parent)
     m_dither = new QComboBox(this);
     // In the order of the methods' numbers.
     m_dither->addItems(
-        {tr("기준값"), tr("플로이드-스타인버그"), tr("앳킨슨"), tr("규칙 디더링 4x4")});
+        {tr("디더링 없음"), tr("플로이드-스타인버그"), tr("앳킨슨"), tr("순서 디더링 4x4")});
     m_level = new QSpinBox(this);
     m_level->setRange(kMinReductionLevel, kMaxReductionLevel);
     // Recorded when the value is final (Enter, focus gone, an arrow step),
@@ -72,7 +72,7 @@ CDlgLocalBmp::CDlgLocalBmp(CVylCanvas* canvas, QWidget* parent)
     layout->addWidget(m_realSize, 0, 2, 1, 3);
     layout->addWidget(new QLabel(tr("흑백 변환"), this), 1, 0);
     layout->addWidget(m_dither, 1, 1);
-    layout->addWidget(new QLabel(tr("밝기 기준"), this), 1, 2);
+    layout->addWidget(new QLabel(tr("기준 밝기"), this), 1, 2);
     layout->addWidget(m_level, 1, 3);
     layout->addWidget(m_invert, 1, 4);
     layout->setColumnStretch(5, 1);

@@ -147,7 +147,7 @@ void CDlgSysOpt::OnProbe() {
         if (m_bauds->currentIndex() < 0) {
             SelectBaud(kProbeOrder[0]);
         }
-        m_probeText->setText(tr("가상 LCD는 어느 속도에서나 응답합니다."));
+        m_probeText->setText(tr("가상 LCD는 모든 보레이트에서 응답합니다."));
         return;
     }
     m_linkPortTaken = m_link.ReleasePortForProbe(device);
@@ -176,10 +176,10 @@ void CDlgSysOpt::OnProbeDone(const VyBaudProbeResult& result) {
         m_probeText->setText(
             tr("포트를 열 수 없습니다: %1").arg(QString::fromLocal8Bit(result.error.c_str())));
     } else if (result.baud == 0) {
-        m_probeText->setText(tr("어떤 속도에서도 응답이 없습니다."));
+        m_probeText->setText(tr("어떤 보레이트에서도 LCD가 응답하지 않았습니다."));
     } else {
         SelectBaud(result.baud);
-        m_probeText->setText(tr("%1 bps에서 응답했습니다.").arg(result.baud));
+        m_probeText->setText(tr("LCD가 %1 bps에서 응답했습니다.").arg(result.baud));
     }
 }
 

@@ -305,8 +305,8 @@ QString CDlgGlobalStatus::DeviceName() const {
 void CDlgGlobalStatus::OnPortLost() {
     m_refresh->setEnabled(true);
     Q_EMIT messageLine(kWarningColour,
-                       tr("%1 포트와의 연결이 끊어졌습니다. 2초마다 다시 연결을 시도합니다 "
-                          "(통신상태 새로고침 또는 F5: 바로 시도).")
+                       tr("%1 포트와의 연결이 끊어졌습니다. 2초마다 다시 연결을 시도합니다. 바로 "
+                          "시도하려면 '통신상태 새로고침' 단추나 F5 키를 누르세요.")
                            .arg(DeviceName()));
     Q_EMIT linkStateChanged();
 }

@@ -66,7 +66,7 @@ TEST_F(SerialProbe, TheLinksOwnPortIsLentToTheProbeAndTakenBack) {
     ASSERT_EQ(dialog->PortList()->currentData().toString().toStdString(), module.SlavePath());
     ASSERT_TRUE(Probe());
     EXPECT_EQ(dialog->BaudList()->currentText(), QStringLiteral("38400"));
-    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("38400 bps에서 응답했습니다."));
+    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("LCD가 38400 bps에서 응답했습니다."));
     EXPECT_EQ(module.Answered(), 1);
     // The link is back on its port at its own rate; nothing was saved.
     EXPECT_TRUE(editor->Link().IsPortOpen());
@@ -82,7 +82,7 @@ TEST_F(SerialProbe, AnotherPortIsProbedWhileTheLinkKeepsItsOwn) {
     Choose(other.SlavePath());
     ASSERT_TRUE(Probe());
     EXPECT_EQ(dialog->BaudList()->currentText(), QStringLiteral("9600"));
-    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("9600 bps에서 응답했습니다."));
+    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("LCD가 9600 bps에서 응답했습니다."));
     EXPECT_TRUE(editor->Link().IsPortOpen());
     EXPECT_EQ(editor->Link().PortStateText(), module.SlavePath() + ": 115200,N,8,1");
     EXPECT_TRUE(CVylSerialPort::IsPortFree(other.SlavePath()));
@@ -92,7 +92,8 @@ TEST_F(SerialProbe, SilenceAndBusyPortsAreTold) {
     RateGatedModule deaf(1200);
     Choose(deaf.SlavePath());
     ASSERT_TRUE(Probe());
-    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("어떤 속도에서도 응답이 없습니다."));
+    EXPECT_EQ(dialog->ProbeText(),
+              QStringLiteral("어떤 보레이트에서도 LCD가 응답하지 않았습니다."));
     EXPECT_EQ(dialog->BaudList()->currentText(), QStringLiteral("115200"));
 
     CVylSerialPort holder;
@@ -107,7 +108,7 @@ TEST_F(SerialProbe, TheVirtualModuleKeepsTheChosenRate) {
     dialog->BaudList()->setCurrentIndex(dialog->BaudList()->findText(QStringLiteral("4800")));
     dialog->ProbeButton()->click();
     EXPECT_TRUE(dialog->ProbeButton()->isEnabled());
-    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("가상 LCD는 어느 속도에서나 응답합니다."));
+    EXPECT_EQ(dialog->ProbeText(), QStringLiteral("가상 LCD는 모든 보레이트에서 응답합니다."));
     EXPECT_EQ(dialog->BaudList()->currentText(), QStringLiteral("4800"));
     EXPECT_TRUE(editor->Link().IsPortOpen());
 }

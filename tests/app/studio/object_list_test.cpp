@@ -96,10 +96,10 @@ TEST_F(StudioObjectList, IsADockOfTheViewMenuShowingOneRowAnObjectTopFirst) {
     StartWindow();
     MakeRoomy();
     EXPECT_TRUE(Dock().isVisible());
-    EXPECT_EQ(Dock().windowTitle(), QStringLiteral("개체 목록"));
+    EXPECT_EQ(Dock().windowTitle(), QStringLiteral("객체 목록"));
     EXPECT_EQ(window->dockWidgetArea(&Dock()), Qt::RightDockWidgetArea);
     QAction* toggle = Dock().toggleViewAction();
-    EXPECT_EQ(toggle->text(), QStringLiteral("개체 목록"));
+    EXPECT_EQ(toggle->text(), QStringLiteral("객체 목록"));
     bool inViewMenu = false;
     for (QAction* menu : window->menuBar()->actions()) {
         if (menu->text() == QStringLiteral("보기(&V)")) {
