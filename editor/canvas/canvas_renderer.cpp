@@ -234,6 +234,15 @@ void CVylCanvasRenderer::PaintModuleScreen(QPainter& painter, const CVylCanvasFi
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(fit.left, fit.top, fit.right - fit.left, fit.bottom - fit.top), screen);
     painter.restore();
+    // The module's dots do not say which text it cuts: the marks do.
+    CVylObjectPainter objects(painter, fit, canvas.DeviceContext(), m_cache, painter.viewport());
+    const CVylObjectGroup& group = canvas.Group();
+    for (int32_t uid : group.GetZOrderList()) {
+        const CVylObject* object = group.GetByObjUid(uid);
+        if (object != nullptr && object->GetKind() == kObjText) {
+            objects.PaintCutMark(*object);
+        }
+    }
 }
 
 // Marks are drawn by inverting what lies beneath, so they show on any colour.

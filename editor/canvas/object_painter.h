@@ -25,6 +25,8 @@ class CVylObjectPainter {
                       const CVylDeviceContext& dc, CVylPaintCache& cache, const QRect& clip);
 
     void Paint(const CVylObject& object);
+    // A red corner on a text the module cuts (its box is too small for it).
+    void PaintCutMark(const CVylObject& text);
 
     // trunc(scale x n), but at least 1 pixel.
     int Px(double dots) const;

@@ -11,6 +11,8 @@ namespace {
 const QColor kDotsOn(0, 0, 0);
 const QColor kDotsOff(200, 200, 200);
 const QColor kEmptyTextFrame(150, 200, 150);
+const QColor kCutMarkColour(220, 40, 40);
+constexpr int kCutMarkSize = 8;
 
 // Vertical shift of the character cells, in 1/10000 dot.
 int64_t CellShift(int32_t fontIndex, bool wide) {
@@ -63,6 +65,7 @@ void CVylObjectPainter::PaintText(const CVylObject& object) {
                 PaintTextCell(object, cell);
             }
         }
+        PaintCutMark(object);
         return;
     }
     const VySprite& sprite =
@@ -74,6 +77,25 @@ void CVylObjectPainter::PaintText(const CVylObject& object) {
     if (!sprite.image.isNull()) {
         m_painter.drawImage(sprite.origin + corner, sprite.image);
     }
+    PaintCutMark(object);
+}
+
+void CVylObjectPainter::PaintCutMark(const CVylObject& text) {
+    const VyRect region = text.GetRegion().Normalized();
+    const std::string content = text.Unique().GetString(kKeyTextContent);
+    const QRect r = ScreenRect(region);
+    if (content.empty() || !Visible(r, kCutMarkSize) ||
+        !IsTextCut(content, m_cache.Layout(text, m_dc, region.Width(), region.Height()))) {
+        return;
+    }
+    const QPoint corner = r.bottomRight();
+    const QPoint mark[] = {corner, corner - QPoint(kCutMarkSize, 0),
+                           corner - QPoint(0, kCutMarkSize)};
+    m_painter.save();
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(kCutMarkColour);
+    m_painter.drawPolygon(mark, 3);
+    m_painter.restore();
 }
 
 void CVylObjectPainter::PaintTextCell(const CVylObject& object, const TextCell& cell) {

@@ -77,6 +77,19 @@ std::vector<VyTextLine> LayoutTextInBox(std::string_view rawText, int32_t korFon
     return lines;
 }
 
+// Every byte but a line break ends on a line, as itself or as a '?'.
+bool IsTextCut(std::string_view text, const std::vector<VyTextLine>& lines) {
+    size_t shown = 0;
+    for (const VyTextLine& line : lines) {
+        shown += line.text.size();
+    }
+    size_t typed = 0;
+    for (const char byte : text) {
+        typed += byte != '\r' && byte != '\n' ? 1 : 0;
+    }
+    return typed > shown;
+}
+
 void PrepareTextLines(CVylObject& object, const CVylDeviceContext& dc) {
     CVylObjectUniqueAttr& attrs = object.Unique();
     attrs.RemoveWithPrefix(kKeyLineContent);

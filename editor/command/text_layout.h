@@ -22,6 +22,10 @@ struct VyTextLine {
 std::vector<VyTextLine> LayoutTextInBox(std::string_view text, int32_t korFont, int32_t alnumFont,
                                         int64_t width, int64_t height, const CVylDeviceContext& dc);
 
+// Whether the box cuts the text: the lines hold fewer characters than the
+// text has (line breaks aside), so the module shows less than was typed.
+bool IsTextCut(std::string_view text, const std::vector<VyTextLine>& lines);
+
 // Stores the object's laid-out lines as "line_count", "line_content<i>" and
 // "line_top<i>" (absolute tops) in its unique attributes, replacing old ones.
 void PrepareTextLines(CVylObject& object, const CVylDeviceContext& dc);

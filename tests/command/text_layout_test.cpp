@@ -85,3 +85,32 @@ TEST_F(TextLayout, PreparedLinesAreStoredWithAbsoluteTops) {
 }
 
 }  // namespace
+
+namespace {
+
+class TextCut : public TextLayout {
+  protected:
+    bool Cut(const std::string& text, int32_t kor, int64_t width, int64_t height) {
+        return IsTextCut(text, LayoutTextInBox(text, kor, 0, width, height, dc));
+    }
+};
+
+TEST_F(TextCut, OnlyCharactersLeftOutCountAsCut) {
+    EXPECT_FALSE(Cut("ABCDEF\r\nG", 3, 40 * kUnit, 100 * kUnit));
+    // Two lines fit 40 dots of height: G and H are left out.
+    EXPECT_TRUE(Cut("ABCDEF\r\nGH", 3, 40 * kUnit, 20 * kUnit));
+    // Four wide characters in one line; a narrower box cuts the second line.
+    const std::string hangul = "\xB0\xA1\xB3\xAA\xB4\xD9\xB6\xF3";  // four wide characters
+    EXPECT_FALSE(Cut(hangul, 3, 100 * kUnit, 16 * kUnit));
+    EXPECT_TRUE(Cut(hangul, 3, 40 * kUnit, 16 * kUnit));
+    // Line feeds the box has no line for show nothing, so nothing is lost;
+    // characters the module cannot show still take their place.
+    EXPECT_FALSE(Cut("AB\n\n\n", 3, 100 * kUnit, 16 * kUnit));
+    EXPECT_FALSE(Cut(std::string("A\x01"
+                                 "B",
+                                 3),
+                     3, 100 * kUnit, 16 * kUnit));
+    EXPECT_FALSE(Cut("", 3, 1, 1));
+}
+
+}  // namespace
