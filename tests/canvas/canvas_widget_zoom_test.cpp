@@ -116,6 +116,23 @@ TEST_F(CanvasZoomWidget, DragsMakeTheBoxUnderTheMouseAtEveryScaleAndScroll) {
               (VyRect{1070000, 510000, 1340000, 580000}));
 }
 
+TEST_F(CanvasZoomWidget, TheGridPullsInDotsAtEveryScale) {
+    canvas->Core().Grid().SetGridInt("use_grid", 1);
+    canvas->Core().Grid().SetGridInt("grid_size", 10);
+    for (int scale : {1, 3, 16}) {
+        // The box made before is not selected, so that its handles do not
+        // take the press.
+        canvas->Core().Selection().RemoveAll();
+        canvas->Core().SetMouseState(kMouseIdle);
+        canvas->ZoomTo(scale);
+        canvas->HorizontalScrollBar()->setValue(scale * 95);
+        canvas->VerticalScrollBar()->setValue(scale * 45);
+        // On a 10-dot grid every point goes to the nearest line, half way up.
+        EXPECT_EQ(DragBox(scale, 102, 52, 115, 58), (VyRect{1000000, 500000, 1200000, 600000}))
+            << scale << "x";
+    }
+}
+
 TEST_F(CanvasZoomWidget, PanningScrollsAndNeverEdits) {
     canvas->ZoomTo(8);
     canvas->HorizontalScrollBar()->setValue(500);
