@@ -235,7 +235,8 @@ class VYEDIT_EXPORT CVylCanvasCore {
     // A new bitmap object showing the picture (a source BMP file no larger
     // than the LCD, reduced as the tool attributes choose) at its own size,
     // its top left corner at the client point and kept on the LCD; one
-    // "create" action. Its uid, or 0 for no such picture.
+    // "create" action. Its uid, or -1 for no such picture (0 is the uid of
+    // the first object of a drawing).
     int32_t CreatePictureAt(VyPoint screen, const std::string& sourceBmp);
     // Joins the nearest end points of the two selected lines; the two
     // refusals come back for the caller to tell.

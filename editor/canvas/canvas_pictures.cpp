@@ -91,13 +91,13 @@ int32_t CVylCanvasCore::CreatePictureAt(VyPoint screen, const std::string& sourc
     // Pictures are shrunk to the LCD before they come here.
     if (!ReadBmpSize(sourceBmp, &width, &height) || width <= 0 || height <= 0 || width > lcdWidth ||
         height > lcdHeight) {
-        return 0;
+        return -1;
     }
     PrepareToRecord();
     CVylObjectUniqueAttr attrs = m_toolAttrs;
     const std::string bits = ReducePictureFile(sourceBmp, ReductionOf(attrs));
     if (bits.empty()) {
-        return 0;
+        return -1;
     }
     const VyPoint at = m_fit.ScreenToVirtualEnlarged(screen);
     const auto place = [](int32_t virtualAt, int32_t size, int32_t lcdSize) {
@@ -113,7 +113,7 @@ int32_t CVylCanvasCore::CreatePictureAt(VyPoint screen, const std::string& sourc
     // Complete as it is, like a pasted object: an undo step of its own.
     create.swift = 0;
     if (!Record(std::move(create))) {
-        return 0;
+        return -1;
     }
     m_selection.SetSingleSelection(uid, false);
     m_mouseState = kMouseSelected;

@@ -181,6 +181,7 @@ TEST(CanvasSequence, EachDroppedPictureUndoesAlone) {
     const std::string bmp = EncodeBmp(raster);
     const int32_t first = c.core.CreatePictureAt(CanvasDriver::Screen(10, 10), bmp);
     const int32_t second = c.core.CreatePictureAt(CanvasDriver::Screen(100, 100), bmp);
+    EXPECT_EQ(first, 0) << "the first object of a drawing, no failure";
     c.core.UndoEditActionAndDrawAll();
     EXPECT_NE(c.core.Group().GetByObjUid(first), nullptr);
     EXPECT_EQ(c.core.Group().GetByObjUid(second), nullptr);
