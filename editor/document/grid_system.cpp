@@ -7,8 +7,9 @@ void SetMissingDefaults(CFxAssignGroupEx& grid) {
     if (!grid.Has("use_grid")) {
         grid.SetInt("use_grid", 1);
     }
-    if (!grid.Has("grid_size")) {
-        grid.SetInt("grid_size", 5);
+    if (!CVylGridSystem::IsSizeAllowed(grid.GetInt("grid_size", 0))) {
+        grid.Remove("grid_size");
+        grid.SetInt("grid_size", CVylGridSystem::kDefaultSize);
     }
 }
 
@@ -37,11 +38,15 @@ int32_t CVylGridSystem::GetGridInt(std::string_view key, int32_t fallback) const
     return m_grid.GetInt(key, fallback);
 }
 
-void CVylGridSystem::SetGridInt(std::string_view key, int32_t value) {
+bool CVylGridSystem::SetGridInt(std::string_view key, int32_t value) {
+    if (key == "grid_size" && !IsSizeAllowed(value)) {
+        return false;
+    }
     // An entry keeps the kind it was created with; a file may hold the key as text.
     const CFxAssignEntry* entry = m_grid.Find(key);
     if (entry != nullptr && entry->GetKind() != CFxAssignEntry::kInteger) {
         m_grid.Remove(key);
     }
     m_grid.SetInt(key, value);
+    return true;
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/canvas/canvas_widget.h"
+#include "editor/frame/bounded_int_validator.h"
 #include "editor/tree/decimal_text.h"
 
 CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWidget* parent)
@@ -23,6 +24,10 @@ CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWi
     m_slider->setRange(2, 12);
     m_slider->setValue(grid.GetGridInt("grid_size", 5));
     m_box = new QLineEdit(QString::number(grid.GetGridInt("grid_size", 5)), this);
+    m_box->setValidator(new CVylBoundedIntValidator(
+        CVylGridSystem::kLeastSize, CVylGridSystem::kLargestSize,
+        [this] { return m_canvas ? m_canvas->Core().Grid().GetGridInt("grid_size", 5) : 5; },
+        m_box));
     m_box->setFixedWidth(m_box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 10);
 
     auto* spacing = new QHBoxLayout;
@@ -42,12 +47,16 @@ CDlgGridSettings::CDlgGridSettings(CVylCanvas& canvas, std::string gridPath, QWi
     });
     connect(m_slider, &QSlider::sliderMoved, this,
             [this](int position) { m_box->setText(QString::number(position)); });
-    // The box takes any number, beyond the slider's range too.
+    // The box takes 1 to 100 dots, beyond the slider's range too; the slider
+    // shows what it can of the value.
     connect(m_box, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (m_canvas) {
-            m_canvas->Core().Grid().SetGridInt("grid_size", AtoiValue(text.toStdString()));
-            m_canvas->OnAgain(1, 0, 0, 0, 0, 0);
+        if (!m_canvas || !m_box->hasAcceptableInput() ||
+            !m_canvas->Core().Grid().SetGridInt("grid_size", AtoiValue(text.toStdString()))) {
+            return;
         }
+        const QSignalBlocker quiet(m_slider);
+        m_slider->setValue(AtoiValue(text.toStdString()));
+        m_canvas->OnAgain(1, 0, 0, 0, 0, 0);
     });
     // A canvas that goes takes its grid with it: nothing left to set.
     connect(&canvas, &QObject::destroyed, this, [this] {

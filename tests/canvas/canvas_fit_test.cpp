@@ -82,8 +82,12 @@ TEST(GridSnap, TheGridSettingsDecide) {
     EXPECT_EQ(SnapPoint(grid, {123456, 80000}), (VyPoint{123456, 80000}));
     EXPECT_EQ(KeyStep(grid), 10000);
     grid.SetGridInt("use_grid", 1);
-    grid.SetGridInt("grid_size", 0);
-    EXPECT_EQ(SnapRegion(grid, {1, 2, 3, 4}), (VyRect{1, 2, 3, 4}));
+    // No spacing of 0 dots (or of more than 100): the grid keeps its own.
+    EXPECT_FALSE(grid.SetGridInt("grid_size", 0));
+    EXPECT_FALSE(grid.SetGridInt("grid_size", 101));
+    EXPECT_EQ(KeyStep(grid), 50000);
+    EXPECT_TRUE(grid.SetGridInt("grid_size", 100));
+    EXPECT_EQ(KeyStep(grid), 1000000);
 }
 
 }  // namespace
