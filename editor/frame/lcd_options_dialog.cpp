@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/tree/decimal_text.h"
 
@@ -24,7 +25,8 @@ CDlgLcdOpt::CDlgLcdOpt(CVylMSComm& link, const CVylDeviceContext& dc, QWidget* p
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setRange(300, 500);
     m_slider->setValue(400);
-    m_box = new QLineEdit(QStringLiteral("512"), this);
+    // The box says what the slider shows (the first value is the slider's).
+    m_box = new QLineEdit(QString::number(m_slider->value()), this);
     m_box->setMaxLength(4);
     m_box->setFixedWidth(m_box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
     m_backlight =
@@ -75,12 +77,20 @@ CDlgLcdOpt::CDlgLcdOpt(CVylMSComm& link, const CVylDeviceContext& dc, QWidget* p
         m_brightness.Set(position);
         m_box->setText(QString::number(position));
     });
+    // A value outside the slider's range is never sent: it waits for the
+    // typing to end and then becomes the nearest end of the range.
     connect(m_box, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!isVisible()) {
+        const int32_t value = AtoiValue(text.toStdString());
+        if (!isVisible() || value < m_slider->minimum() || value > m_slider->maximum()) {
             return;
         }
-        m_brightness.Set(AtoiValue(text.toStdString()));
-        m_slider->setValue(m_brightness.Current());
+        m_brightness.Set(value);
+        m_slider->setValue(value);
+    });
+    connect(m_box, &QLineEdit::editingFinished, this, [this] {
+        const int32_t typed = AtoiValue(m_box->text().toStdString());
+        m_box->setText(
+            QString::number(std::clamp(typed, m_slider->minimum(), m_slider->maximum())));
     });
     // Enter in the box sends the brightness typed at once.
     connect(m_box, &QLineEdit::returnPressed, this, &CDlgLcdOpt::OnTimer);

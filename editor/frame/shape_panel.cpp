@@ -2,11 +2,13 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <algorithm>
 
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/notice.h"
@@ -91,7 +93,13 @@ CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
     layout->addWidget(m_thicknessSlider, 0, 2);
     layout->addWidget(new QLabel(tr("점선 간격"), this), 1, 0);
     layout->addWidget(m_spacing, 1, 1);
-    layout->addWidget(m_spacingSlider, 1, 2);
+    m_solidNote = new QLabel(this);
+    m_solidNote->setToolTip(tr("간격이 선 굵기 + 1 이하이면 실선으로 그려집니다."));
+    auto* spacingRow = new QHBoxLayout;
+    spacingRow->setContentsMargins(0, 0, 0, 0);
+    spacingRow->addWidget(m_spacingSlider, 1);
+    spacingRow->addWidget(m_solidNote);
+    layout->addLayout(spacingRow, 1, 2);
     layout->addWidget(new QLabel(tr("색"), this), 0, 3);
     layout->addWidget(m_on, 0, 4);
     layout->addWidget(m_off, 0, 5);
@@ -109,8 +117,11 @@ CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
     for (const auto& [box, slider] :
          {std::pair{m_thickness, m_thicknessSlider}, std::pair{m_spacing, m_spacingSlider}}) {
         QLineEdit* target = box;
-        connect(box, &QLineEdit::textChanged, this,
-                [this, target] { OnBoxChanged(target, false); });
+        QSlider* follower = slider;
+        connect(box, &QLineEdit::textChanged, this, [this, target, follower] {
+            FollowBox(target, follower);
+            OnBoxChanged(target, false);
+        });
         connect(box, &QLineEdit::editingFinished, this,
                 [this, target] { OnBoxChanged(target, true); });
         connect(slider, &QSlider::sliderMoved, this,
@@ -124,11 +135,30 @@ CDlgLocalShape::CDlgLocalShape(CVylCanvas* canvas, QWidget* parent)
             }
         });
     }
+    FollowBox(m_thickness, m_thicknessSlider);
+    FollowBox(m_spacing, m_spacingSlider);
     connect(m_on, &QPushButton::clicked, this, [this] { OnColour(true); });
     connect(m_off, &QPushButton::clicked, this, [this] { OnColour(false); });
     connect(m_rightAngle, &QPushButton::clicked, this,
             [this] { Canvas()->Core().LetRightAngleOneSel(); });
     WatchKeys();
+}
+
+// The slider shows what it can of the box's value, whoever set it, and the
+// note says when the spacing draws a solid line.
+void CDlgLocalShape::FollowBox(QLineEdit* box, QSlider* slider) {
+    const int32_t value = AtoiValue(box->text().toStdString());
+    {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(std::clamp(value, slider->minimum(), slider->maximum()));
+    }
+    const bool solid = AtoiValue(m_spacing->text().toStdString()) <=
+                       AtoiValue(m_thickness->text().toStdString()) + 1;
+    m_solidNote->setText(solid ? tr("(실선)") : QString());
+}
+
+QString CDlgLocalShape::SolidNote() const {
+    return m_solidNote->text();
 }
 
 void CDlgLocalShape::ToLocalCtrls(const CVylObjectUniqueAttr& attrs) {

@@ -9,6 +9,7 @@
 #include "editor/frame/attribute_panel.h"
 #include "editor/model/drawing_object.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -29,6 +30,8 @@ class CDlgLocalShape : public CVyeAttributePanel {
     QLineEdit* SpacingBox() const { return m_spacing; }
     QSlider* ThicknessSlider() const { return m_thicknessSlider; }
     QSlider* SpacingSlider() const { return m_spacingSlider; }
+    // "(실선)" while the spacing draws a solid line, else empty.
+    QString SolidNote() const;
     QPushButton* DotsOnButton() const { return m_on; }
     QPushButton* DotsOffButton() const { return m_off; }
     QPushButton* RightAngleButton() const { return m_rightAngle; }
@@ -40,6 +43,7 @@ class CDlgLocalShape : public CVyeAttributePanel {
   private:
     // A box's value: shown live while it changes, recorded once it is final.
     void OnBoxChanged(QLineEdit* box, bool final);
+    void FollowBox(QLineEdit* box, QSlider* slider);
     void OnColour(bool on);
     void ReadIntoTool();
     void ConsiderDottedCircleNotice();
@@ -48,6 +52,7 @@ class CDlgLocalShape : public CVyeAttributePanel {
     QLineEdit* m_spacing = nullptr;
     QSlider* m_thicknessSlider = nullptr;
     QSlider* m_spacingSlider = nullptr;
+    QLabel* m_solidNote = nullptr;
     QPushButton* m_on = nullptr;
     QPushButton* m_off = nullptr;
     QPushButton* m_rightAngle = nullptr;
