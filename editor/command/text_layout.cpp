@@ -77,17 +77,32 @@ std::vector<VyTextLine> LayoutTextInBox(std::string_view rawText, int32_t korFon
     return lines;
 }
 
-// Every byte but a line break ends on a line, as itself or as a '?'.
-bool IsTextCut(std::string_view text, const std::vector<VyTextLine>& lines) {
+// The lines hold the text's first bytes, line breaks aside, each as itself
+// or as a '?': what follows them is hidden.
+int32_t HiddenCharacterCount(std::string_view text, const std::vector<VyTextLine>& lines) {
     size_t shown = 0;
     for (const VyTextLine& line : lines) {
         shown += line.text.size();
     }
-    size_t typed = 0;
-    for (const char byte : text) {
-        typed += byte != '\r' && byte != '\n' ? 1 : 0;
+    int32_t hidden = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<uint8_t>(text[i]);
+        if (byte == '\r' || byte == '\n') {
+            continue;
+        }
+        const bool pair = byte >= 0x81 && byte <= 0xFE && i + 1 < text.size() &&
+                          static_cast<uint8_t>(text[i + 1]) >= 0x41 &&
+                          static_cast<uint8_t>(text[i + 1]) <= 0xFE;
+        const size_t length = pair ? 2 : 1;
+        if (shown >= length) {
+            shown -= length;
+        } else {
+            shown = 0;
+            ++hidden;
+        }
+        i += length - 1;
     }
-    return typed > shown;
+    return hidden;
 }
 
 void PrepareTextLines(CVylObject& object, const CVylDeviceContext& dc) {

@@ -22,9 +22,12 @@ struct VyTextLine {
 std::vector<VyTextLine> LayoutTextInBox(std::string_view text, int32_t korFont, int32_t alnumFont,
                                         int64_t width, int64_t height, const CVylDeviceContext& dc);
 
-// Whether the box cuts the text: the lines hold fewer characters than the
-// text has (line breaks aside), so the module shows less than was typed.
-bool IsTextCut(std::string_view text, const std::vector<VyTextLine>& lines);
+// How many characters of the text its lines leave out (line breaks aside):
+// the module shows less than was typed. A double-byte character is one.
+int32_t HiddenCharacterCount(std::string_view text, const std::vector<VyTextLine>& lines);
+inline bool IsTextCut(std::string_view text, const std::vector<VyTextLine>& lines) {
+    return HiddenCharacterCount(text, lines) > 0;
+}
 
 // Stores the object's laid-out lines as "line_count", "line_content<i>" and
 // "line_top<i>" (absolute tops) in its unique attributes, replacing old ones.

@@ -9,6 +9,7 @@
 
 #include "editor/canvas/canvas_widget.h"
 #include "editor/canvas/ui_text.h"
+#include "editor/command/text_layout.h"
 #include "editor/frame/frame_colours.h"
 #include "editor/frame/text_content_box.h"
 #include "editor/tree/code_page.h"
@@ -64,6 +65,10 @@ CDlgLocalText::CDlgLocalText(CVylCanvas* canvas, QWidget* parent)
     layout->addWidget(m_alnumBold, 1, 2);
     layout->addWidget(m_underline, 1, 3);
     layout->addWidget(m_content, 0, 4, 2, 1);
+    m_hidden = new QLabel(this);
+    m_hidden->setWordWrap(true);
+    m_hidden->setStyleSheet(QStringLiteral("color: rgb(200, 40, 40);"));
+    layout->addWidget(m_hidden, 0, 5, 2, 1);
     layout->setColumnStretch(4, 1);
     PaintContentFocus(false);
 
@@ -103,6 +108,29 @@ void CDlgLocalText::ToLocalCtrls(const CVylObjectUniqueAttr& attrs) {
     m_alnumFont->setCurrentIndex(attrs.GetInt(kKeyAlnumFontIndex, 0));
     m_korFont->setCurrentIndex(attrs.GetInt(kKeyKorFontIndex, 0));
     SetUpdating(false);
+    ShowHiddenCharacters();
+}
+
+// The module leaves out what its box cannot hold: the panel counts it.
+void CDlgLocalText::ShowHiddenCharacters() {
+    const CVylObject* chief =
+        Canvas() != nullptr ? Canvas()->Core().Selection().GetChiefSelectedObj() : nullptr;
+    int32_t hidden = 0;
+    if (chief != nullptr && chief->GetKind() == kObjText) {
+        const CVylObjectUniqueAttr& attrs = chief->Unique();
+        const VyRect box = chief->GetRegion().Normalized();
+        const std::string content = attrs.GetString(kKeyTextContent);
+        hidden = HiddenCharacterCount(
+            content, LayoutTextInBox(content, attrs.GetInt(kKeyKorFontIndex, 0),
+                                     attrs.GetInt(kKeyAlnumFontIndex, 0), box.Width(), box.Height(),
+                                     Canvas()->Core().DeviceContext()));
+    }
+    m_hidden->setText(hidden > 0 ? tr("%1자가 상자 밖에 있어 LCD에 보이지 않습니다.").arg(hidden)
+                                 : QString());
+}
+
+QString CDlgLocalText::HiddenNote() const {
+    return m_hidden->text();
 }
 
 void CDlgLocalText::FromLocalCtrls(CVylObjectUniqueAttr& attrs) const {
@@ -144,6 +172,7 @@ void CDlgLocalText::OnContentChanged() {
     if (chief != nullptr && chief->Unique().GetString(kKeyTextContent) != stored) {
         core.TypeText(stored);
     }
+    ShowHiddenCharacters();
     // What the code page cannot hold is kept as "?"; said once per text.
     const int32_t uid = core.Selection().GetChiefUid();
     if (ShownContent(stored) != text && core.GetMouseState() != kMouseIdle &&

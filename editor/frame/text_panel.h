@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 
 class CDlgLocalText : public CVyeAttributePanel {
@@ -33,6 +34,9 @@ class CDlgLocalText : public CVyeAttributePanel {
     QCheckBox* Inverse() const { return m_inverse; }
     QCheckBox* Underline() const { return m_underline; }
     QPlainTextEdit* Content() const { return m_content; }
+    // How many characters the module leaves out of the chief text; empty
+    // when it shows them all.
+    QString HiddenNote() const;
 
   Q_SIGNALS:
     // A coloured text for the application's message line.
@@ -44,6 +48,7 @@ class CDlgLocalText : public CVyeAttributePanel {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void ShowHiddenCharacters();
     void OnContentChanged();
     void OnBoldChanged(int bit, bool set);
     void OnValueChanged(std::string_view key, int32_t value);
@@ -57,6 +62,7 @@ class CDlgLocalText : public CVyeAttributePanel {
     QCheckBox* m_inverse = nullptr;
     QCheckBox* m_underline = nullptr;
     QPlainTextEdit* m_content = nullptr;
+    QLabel* m_hidden = nullptr;
     // Texts whose characters the code page could not hold were reported.
     std::set<int32_t> m_reportedUids;
 };

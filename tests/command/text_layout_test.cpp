@@ -113,4 +113,15 @@ TEST_F(TextCut, OnlyCharactersLeftOutCountAsCut) {
     EXPECT_FALSE(Cut("", 3, 1, 1));
 }
 
+TEST_F(TextCut, HiddenCharactersAreCountedWhole) {
+    const auto hidden = [&](const std::string& text, int64_t width, int64_t height) {
+        return HiddenCharacterCount(text, LayoutTextInBox(text, 3, 0, width, height, dc));
+    };
+    // "ABCD" is the one line 20 dots of height hold.
+    EXPECT_EQ(hidden("ABCDEF\r\nGH", 40 * kUnit, 20 * kUnit), 4);
+    // Four wide characters, two a line, one line: two hidden, not four bytes.
+    EXPECT_EQ(hidden("\xB0\xA1\xB3\xAA\xB4\xD9\xB6\xF3", 40 * kUnit, 16 * kUnit), 2);
+    EXPECT_EQ(hidden(std::string(2000, 'x'), 100 * kUnit, 16 * kUnit), 2000 - 11);
+}
+
 }  // namespace
