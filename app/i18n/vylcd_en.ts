@@ -175,6 +175,14 @@
         <source>※ 점선으로 된 원은 지원하지 않습니다.</source>
         <translation>※ Dotted ellipses are not supported.</translation>
     </message>
+    <message>
+        <source>간격이 선 굵기 + 1 이하이면 실선으로 그려집니다.</source>
+        <translation>A spacing of the line width + 1 or less draws a solid line.</translation>
+    </message>
+    <message>
+        <source>(실선)</source>
+        <translation>(solid)</translation>
+    </message>
 </context>
 <context>
     <name>CDlgLocalText</name>
@@ -201,6 +209,10 @@
     <message>
         <source>LCD 코드 페이지(CP949)에 없는 문자는 &apos;?&apos;로 저장됩니다.</source>
         <translation>Characters missing from the LCD&apos;s code page (CP949) are stored as &apos;?&apos;.</translation>
+    </message>
+    <message>
+        <source>%1자가 상자 밖에 있어 LCD에 보이지 않습니다.</source>
+        <translation>Characters beyond the box, not shown on the LCD: %1</translation>
     </message>
 </context>
 <context>

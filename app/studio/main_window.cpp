@@ -1,5 +1,6 @@
 #include "app/studio/main_window.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -9,10 +10,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextEdit>
 #include <QToolBar>
 #include <algorithm>
 #include <cstdlib>
@@ -159,10 +164,17 @@ void CMainFrame::CreateCommands() {
     AddCommand(QStringLiteral("edit_cut"), tr("잘라내기\tCtrl+X"), [this] { Core().OnCut(); });
     AddCommand(QStringLiteral("edit_copy"), tr("복사\tCtrl+C"), [this] { Core().OnCopy(); });
     AddCommand(QStringLiteral("edit_paste"), tr("붙여넣기\tCtrl+V"), [this] { Core().OnPaste(); });
-    AddCommand(QStringLiteral("edit_delete"), tr("삭제\tDel"), [this] { Core().OnDeleteObject(); });
+    AddCommand(QStringLiteral("edit_delete"), tr("삭제\tDel"), [this] {
+        if (!PassToEditBox(Qt::Key_Delete, Qt::NoModifier)) {
+            Core().OnDeleteObject();
+        }
+    });
     AddCommand(QStringLiteral("edit_tab"), tr("주변 객체 선택\tTab"), [this] { Core().OnTab(); });
-    AddCommand(QStringLiteral("edit_select_all"), tr("모두 선택\tCtrl+A"),
-               [this] { Core().SelectAll(); });
+    AddCommand(QStringLiteral("edit_select_all"), tr("모두 선택\tCtrl+A"), [this] {
+        if (!PassToEditBox(Qt::Key_A, Qt::ControlModifier)) {
+            Core().SelectAll();
+        }
+    });
     AddCommand(QStringLiteral("tool_resend"), tr("재전송"), [this] { Resend(); });
     AddCommand(QStringLiteral("tool_send_changes"), tr("변경된 부분만 전송"),
                [this] { ToggleSendOnlyChanges(); });
@@ -208,7 +220,10 @@ void CMainFrame::CreateCommands() {
         {"view_zoom_in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
         {"view_zoom_out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
         {"view_zoom_fit", QKeySequence(Qt::CTRL | Qt::Key_0)},
-        {"view_zoom_one", QKeySequence(Qt::CTRL | Qt::Key_1)}};
+        {"view_zoom_one", QKeySequence(Qt::CTRL | Qt::Key_1)},
+        // An edit box keeps these keys for its own text (it overrides them).
+        {"edit_select_all", QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {"edit_delete", QKeySequence(Qt::Key_Delete)}};
     for (const auto& [name, keys] : shortcuts) {
         QAction* action = Command(QString::fromLatin1(name));
         action->setShortcut(keys);
@@ -365,7 +380,8 @@ void CMainFrame::UpdateCommands() {
     enable("edit_delete", selected);
     enable("edit_paste", core.Clipboard().GetCount() > 0);
     enable("edit_tab", core.Selection().GetChiefSelectedObj() != nullptr);
-    enable("edit_select_all", selected);
+    // Select all is for when nothing is selected too.
+    enable("edit_select_all", core.Group().GetCount() > 0);
     Command(QStringLiteral("tool_grid"))->setChecked(core.Grid().GetGridInt("use_grid", 0) != 0);
     Command(QStringLiteral("tool_send_changes"))
         ->setChecked(m_view->Editor().Link().IsSendOnlyChanges());
@@ -461,6 +477,25 @@ void CMainFrame::OnViewScale(int scale) {
     if (!room.isEmpty() && (wanted.width() > room.width() || wanted.height() > room.height())) {
         canvas.ZoomTo(scale);
     }
+}
+
+// An edit box with the focus keeps Delete and Ctrl+A for its own text: the
+// key is handed to it instead of the drawing.
+bool CMainFrame::PassToEditBox(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* focus = QApplication::focusWidget();
+    const auto* line = qobject_cast<QLineEdit*>(focus);
+    const bool editing = (line != nullptr && !line->isReadOnly()) ||
+                         qobject_cast<QAbstractSpinBox*>(focus) != nullptr ||
+                         qobject_cast<QPlainTextEdit*>(focus) != nullptr ||
+                         qobject_cast<QTextEdit*>(focus) != nullptr;
+    if (!editing) {
+        return false;
+    }
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(focus, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QApplication::sendEvent(focus, &release);
+    return true;
 }
 
 QSize CMainFrame::LcdSize() const {

@@ -80,6 +80,7 @@ class CMainFrame : public QMainWindow {
     // The LCD in dots, the room the screen leaves, and a new inner size
     // with the window moved back onto the screen where it would run over.
     QSize LcdSize() const;
+    bool PassToEditBox(int key, Qt::KeyboardModifiers modifiers);
     QSize RoomForWindow() const;
     void ResizeOnScreen(QSize inner);
     void OpenAtWholeScale();

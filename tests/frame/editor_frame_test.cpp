@@ -17,6 +17,7 @@
 
 #include <QToolBar>
 #include "editor/link/update_progress.h"
+#include "editor/tree/decimal_text.h"
 #include "tests/support/virtual_link.h"
 
 #include "editor/document/linker_actions.h"
@@ -211,6 +212,69 @@ TEST_F(EditorFrame, TheStatusStripShowsAndTakesTheRegion) {
                     .match(status.PositionText())
                     .hasMatch())
         << status.PositionText().toStdString();
+}
+
+// The sliders show what the boxes say, typed or taken from the selected
+// object, and a spacing that draws a solid line says so.
+TEST_F(EditorFrame, SlidersFollowTheBoxesAndASolidSpacingIsNamed) {
+    CDlgLocalShape& panel = editor->ShapePanel();
+    const int32_t dotted = Draw(kToolBox, 10, 20, 60, 40);
+    QLineEdit* spacing = panel.SpacingBox();
+    spacing->setFocus();
+    spacing->selectAll();
+    QTest::keyClicks(spacing, QStringLiteral("12"));
+    QTest::keyClick(spacing, Qt::Key_Return);
+    EXPECT_EQ(panel.SpacingSlider()->value(), 12);
+    EXPECT_EQ(panel.SolidNote(), QString()) << "12 apart is dotted";
+    QLineEdit* thickness = panel.ThicknessBox();
+    thickness->setFocus();
+    thickness->selectAll();
+    QTest::keyClicks(thickness, QStringLiteral("11"));
+    EXPECT_EQ(panel.ThicknessSlider()->value(), 11);
+    EXPECT_EQ(panel.SolidNote(), QStringLiteral("(실선)")) << "11 + 1 is 12";
+    thickness->selectAll();
+    QTest::keyClicks(thickness, QStringLiteral("40"));
+    EXPECT_EQ(panel.ThicknessSlider()->value(), panel.ThicknessSlider()->maximum());
+    QTest::keyClick(thickness, Qt::Key_Return);
+
+    // Another object selected brings its values to the boxes and sliders.
+    const int32_t plain = Draw(kToolBox, 100, 20, 160, 40);
+    Select({plain});
+    thickness->setFocus();
+    thickness->selectAll();
+    QTest::keyClicks(thickness, QStringLiteral("2"));
+    QTest::keyClick(thickness, Qt::Key_Return);
+    // Picked as a click picks: the panel shows the object's values.
+    const auto pick = [this](int32_t uid) {
+        Canvas()->setFocus();
+        Select({uid});
+        Core().UpdateUniqueAttrFromSelectedObject();
+        Canvas()->OnAgain(1, 0, 1, 1, 0, 0);
+    };
+    pick(dotted);
+    pick(plain);
+    EXPECT_EQ(panel.ThicknessBox()->text(), QStringLiteral("2"));
+    EXPECT_EQ(panel.ThicknessSlider()->value(), 2);
+    pick(dotted);
+    EXPECT_EQ(panel.ThicknessBox()->text(), QStringLiteral("40"));
+    EXPECT_EQ(panel.ThicknessSlider()->value(), panel.ThicknessSlider()->maximum());
+    EXPECT_EQ(panel.SpacingSlider()->value(), 12);
+}
+
+// A bigger font leaves characters out of the box: the panel says how many.
+TEST_F(EditorFrame, TheTextPanelCountsTheCharactersTheBoxHides) {
+    Draw(kToolText, 10, 10, 110, 30);
+    CDlgLocalText& panel = editor->TextPanel();
+    QTest::keyClicks(panel.Content(), QStringLiteral("ABCDEFGHIJ"));
+    EXPECT_EQ(panel.HiddenNote(), QString()) << panel.HiddenNote().toStdString();
+    QTest::keyClicks(panel.Content(), QStringLiteral("KLMNOPQRSTUVWXYZ"));
+    EXPECT_TRUE(panel.HiddenNote().contains(QStringLiteral("자가 상자 밖에 있어")))
+        << panel.HiddenNote().toStdString();
+    const QString before = panel.HiddenNote();
+    QTest::keyClicks(panel.Content(), QStringLiteral("12345"));
+    EXPECT_NE(panel.HiddenNote(), before) << "five more hidden";
+    Deselect();
+    EXPECT_EQ(panel.HiddenNote(), QString());
 }
 
 TEST_F(EditorFrame, SliderDragsPreviewAndTheReleaseRecords) {

@@ -74,6 +74,29 @@ TEST_F(LinkDialogs, LcdOptionsSendEachSettingAtOnce) {
     EXPECT_EQ(module.Drain(100), "");
 }
 
+// The box and the slider say the same; a typed value beyond the slider's
+// range is never sent and ends as the range's nearest end.
+TEST_F(LinkDialogs, TheBrightnessBoxKeepsToTheSlidersRange) {
+    module.Drain(100);
+    CDlgLcdOpt dialog(editor->Link(), Core().DeviceContext());
+    dialog.show();
+    EXPECT_EQ(dialog.BrightnessBox()->text(), QString::number(dialog.BrightnessSlider()->value()));
+    QLineEdit* box = dialog.BrightnessBox();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("9999"));
+    dialog.OnTimer();
+    EXPECT_EQ(module.Drain(50), "") << "nothing is sent for 9999";
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text(), QStringLiteral("500"));
+    EXPECT_EQ(dialog.BrightnessSlider()->value(), 500);
+    dialog.OnTimer();
+    EXPECT_EQ(NextCommand(5), HexString("1B 56 45 F4 01"));
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("350"));
+    EXPECT_EQ(dialog.BrightnessSlider()->value(), 350) << "the slider follows the typing";
+}
+
 TEST_F(LinkDialogs, SerialSettingsApplyOpenFirstAndSave) {
     PtyPair other;
     CDlgSysOpt dialog(editor->Link(), CommPath(), Canvas(), nullptr, folder.Path());
@@ -363,6 +386,47 @@ TEST_F(FrameDialogs, TheGridWindowChangesTheGridAtOnceAndKeepsItWhenClosed) {
     editor.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(opened.isNull());
+}
+
+// Typed as a user types: a spacing outside 1..100 dots never reaches the
+// grid, the file or the arrows.
+TEST_F(FrameDialogs, TheGridSpacingStaysWithinOneToAHundredDots) {
+    CDlgGridSettings window(editor->Canvas(), folder.File("grid.cfg"));
+    window.show();
+    QLineEdit* box = window.SpacingBox();
+    for (const char* pasted : {"-5", "0", "999", "101"}) {
+        box->setText(QString::fromLatin1(pasted));
+        EXPECT_EQ(Core().Grid().GetGridInt("grid_size", 0), 5) << pasted;
+    }
+    // Typed, 999 passes through 9 and 99 but is not taken, and Enter puts
+    // back the spacing in use.
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("999"));
+    EXPECT_EQ(Core().Grid().GetGridInt("grid_size", 0), 99);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text(), QStringLiteral("99"));
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("100"));
+    EXPECT_EQ(Core().Grid().GetGridInt("grid_size", 0), 100);
+    EXPECT_EQ(window.Spacing()->value(), window.Spacing()->maximum()) << "the slider follows";
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("7"));
+    EXPECT_EQ(window.Spacing()->value(), 7);
+    EXPECT_FALSE(Core().Grid().SetGridInt("grid_size", -5));
+    EXPECT_EQ(Core().Grid().GetGridInt("grid_size", 0), 7);
+
+    // A stored spacing outside the range reads as the default.
+    for (const char* stored : {"-5", "0", "999"}) {
+        CFxAssignGroupEx tree;
+        tree.SetInt("use_grid", 1);
+        tree.SetString("grid_size", stored);
+        const std::string path = folder.File(std::string("grid") + stored + ".cfg");
+        ASSERT_TRUE(tree.SaveTreeToFile(path));
+        CVylGridSystem grid;
+        ASSERT_TRUE(grid.Load(path));
+        EXPECT_EQ(grid.GetGridInt("grid_size", 0), CVylGridSystem::kDefaultSize) << stored;
+    }
 }
 
 TEST(EditorStart, GivingUpOnTheSerialSettingsFailsTheSetUp) {

@@ -2,6 +2,7 @@
 // window's place kept between runs and the view scale.
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolBar>
 
 #include "app/settings/window_state.h"
 #include "app/studio/view_scale.h"
@@ -271,4 +272,47 @@ TEST_F(StudioWindow, SendingOnlyChangesIsAnOptionKeptAcrossStartsAndF5SendsAll) 
     StartWindow();
     EXPECT_TRUE(window->Command(QStringLiteral("tool_send_changes"))->isChecked());
     EXPECT_TRUE(Link().IsSendOnlyChanges());
+}
+
+// Select all and Delete from the menu and their keys wherever the focus
+// is, except in an edit box, which keeps the keys for its own text.
+TEST_F(StudioWindow, SelectAllAndDeleteWorkUnlessAnEditBoxHasTheKeys) {
+    StartWindow();
+    MakeRoomy();
+    DrawBox();
+    Mouse().Draw(kToolBox, 200, 150, 240, 180);
+    Core().Selection().RemoveAll();
+    Core().SetMouseState(kMouseIdle);
+    window->UpdateCommands();
+    EXPECT_TRUE(window->Command(QStringLiteral("edit_select_all"))->isEnabled())
+        << "select all is for when nothing is selected";
+    const size_t objects = Core().Group().GetCount();
+    ASSERT_GT(objects, 1u);
+
+    // An edit box of the window's (the panels' boxes come and go with the
+    // selection).
+    auto* box = new QLineEdit(window.get());
+    box->show();
+    box->setFocus();
+    box->setText(QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Core().Selection().GetEverySelCount(), 0) << "the box selected its own text";
+    EXPECT_EQ(box->selectedText(), QStringLiteral("12"));
+
+    QWidget* other = window->findChild<QToolBar*>();
+    ASSERT_NE(other, nullptr);
+    other->setFocusPolicy(Qt::StrongFocus);
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(Core().Selection().GetEverySelCount(), static_cast<int32_t>(objects));
+    box->setFocus();
+    box->setCursorPosition(0);
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(Core().Group().GetCount(), objects) << "Delete edits the box's text";
+    EXPECT_EQ(box->text(), QStringLiteral("2"));
+    other->setFocus();
+    QTest::keyClick(other, Qt::Key_Delete);
+    EXPECT_EQ(Core().Group().GetCount(), 0u);
+    Trigger("edit_undo");
+    EXPECT_EQ(Core().Group().GetCount(), objects) << "one undo step brings them back";
 }
