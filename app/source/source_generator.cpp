@@ -156,8 +156,13 @@ VySourceResult GenerateProgramSource(const CVylDeviceContext& dc, CVylObjectGrou
     VyByteArray bytes;
     VyLengthArray lengths;
     result.extractStatus = ExtractDrawingCommands(dc, group, bytes, lengths);
+    const VySourcePreset preset = StoredPreset(settings);
+    if (PresetStartsWithClear(preset)) {
+        bytes.insert(bytes.begin(), std::begin(kLcdClearCommand), std::end(kLcdClearCommand));
+        lengths.insert(lengths.begin(), static_cast<uint32_t>(sizeof kLcdClearCommand));
+    }
     result.text = FormatProgramSource(bytes, lengths, dc.GetInt(kKeyEscapeCode, -1), settings) +
-                  PresetTail(StoredPreset(settings), lengths, baud);
+                  PresetTail(preset, lengths, baud);
     if (result.extractStatus != kExtractOk) {
         result.status = VySourceStatus::kExtractionStopped;
     }

@@ -214,6 +214,19 @@ std::optional<VySourcePreset> PresetByName(std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view SettingMeaning(std::string_view key, std::string_view value) {
+    // Any line division but "cmd" divides by byte count.
+    if (key == kSrcKeyLineDivision && value != kLineDivisionCmd) {
+        return kLineDivisionBytes;
+    }
+    return value;
+}
+
+bool PresetStartsWithClear(VySourcePreset preset) {
+    return preset == VySourcePreset::kCArray || preset == VySourcePreset::kArduino ||
+           preset == VySourcePreset::kPython;
+}
+
 void ApplyPreset(VySourcePreset preset, CVylSourceSettings& settings) {
     const PresetValues* chosen = ValuesOf(preset);
     const PresetValues defaults = DefaultValues();
@@ -239,9 +252,10 @@ VySourcePreset MatchingPreset(const CVylSourceSettings& settings) {
         preset.TrimAll();
         CVylSourceSettings trimmed = settings;
         trimmed.TrimAll();
-        const bool same =
-            std::all_of(kSourceSettingKeys.begin(), kSourceSettingKeys.end(),
-                        [&](std::string_view key) { return preset.Get(key) == trimmed.Get(key); });
+        const bool same = std::all_of(
+            kSourceSettingKeys.begin(), kSourceSettingKeys.end(), [&](std::string_view key) {
+                return SettingMeaning(key, preset.Get(key)) == SettingMeaning(key, trimmed.Get(key));
+            });
         if (same) {
             return info.preset;
         }

@@ -28,6 +28,14 @@ const std::vector<VyPresetInfo>& SourcePresets();
 const VyPresetInfo& PresetInfo(VySourcePreset preset);
 std::optional<VySourcePreset> PresetByName(std::string_view name);
 
+// What a setting's value means, so that values meaning the same compare
+// equal (an empty line division divides by byte count, as "bytes" does).
+std::string_view SettingMeaning(std::string_view key, std::string_view value);
+// The program presets start with the LCD's clear command, as the studio's
+// own full update does, so that a module drops what it showed before; the
+// default settings keep their output as it always was.
+bool PresetStartsWithClear(VySourcePreset preset);
+
 // The preset's eight settings; the custom preset leaves them as they are.
 void ApplyPreset(VySourcePreset preset, CVylSourceSettings& settings);
 // The preset whose eight settings these are, or the custom one.

@@ -191,7 +191,9 @@ void CDlgSourceGenerator::SetText(std::string_view key, const QString& text) {
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
         box->setPlainText(QString(text).remove(QLatin1Char('\r')));
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {
-        list->setCurrentIndex(list->findData(text));
+        // An empty line division is shown as the one it means.
+        list->setCurrentIndex(list->findData(
+            FromCp949(std::string(SettingMeaning(key, ToCp949(text))))));
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
         check->setChecked(text == QStringLiteral("1"));
     }
@@ -241,9 +243,10 @@ void CDlgSourceGenerator::OnGenerate() {
     m_result->setPlainText(FromCp949(result.text).remove(QLatin1Char('\r')));
 }
 
+// Back to the "기본" preset, the line division too.
 void CDlgSourceGenerator::OnReset() {
     CVylSourceSettings defaults;
-    defaults.Set(kSrcKeyLineDivision, ToCp949(Text(kSrcKeyLineDivision)));
+    ApplyPreset(VySourcePreset::kDefault, defaults);
     m_filling = true;
     for (std::string_view key : kSourceSettingKeys) {
         SetText(key, FromCp949(defaults.Get(key)));

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/source/source_generator.h"
+#include "editor/document/object_group.h"
 #include "editor/tree/code_page.h"
 #include "tests/support/hex.h"
 #include "tests/support/temp_folder.h"
@@ -151,4 +152,42 @@ TEST(SourcePresets, PythonScriptCarriesTheCommandsAndTheRate) {
                      folder.File("screen.py") + " 2>&1",
                  &status);
     EXPECT_EQ(status, 0) << log;
+}
+
+// Generated from a drawing, the program presets start with the clear
+// command the studio's own full update starts with; the default keeps the
+// drawing's commands alone.
+TEST(SourcePresets, ProgramPresetsClearTheModuleFirst) {
+    CVylDeviceContext dc;
+    dc.InitDeviceContext(kModelVyb3224);
+    CVylObjectGroup group;
+    CVylObject box;
+    box.SetCommonAttrs(0, kObjBox, {100000, 100000, 500000, 300000});
+    box.Unique().SetString("dot_size", "0");
+    box.Unique().SetString("color_switch", "1");
+    box.Unique().SetString("dotted_spacing", "0");
+    group.InsertOnTop(0, box);
+    const auto source = [&](VySourcePreset preset) {
+        CVylSourceSettings settings;
+        ApplyPreset(preset, settings);
+        settings.SetPresetName(PresetInfo(preset).name);
+        CVylObjectGroup copy = group;
+        return GenerateProgramSource(dc, copy, settings, 19200).text;
+    };
+    for (VySourcePreset preset :
+         {VySourcePreset::kCArray, VySourcePreset::kArduino, VySourcePreset::kPython}) {
+        const std::string text = source(preset);
+        const size_t clear = text.find("0x1B,0x43,0x4C,0x00");
+        EXPECT_NE(clear, std::string::npos) << PresetInfo(preset).name;
+        EXPECT_EQ(text.find("0x1B"), clear) << "the first command: " << PresetInfo(preset).name;
+        EXPECT_TRUE(PresetStartsWithClear(preset));
+    }
+    EXPECT_FALSE(PresetStartsWithClear(VySourcePreset::kDefault));
+    // The default output's first command is the drawing's own (with letters).
+    const std::string plain = source(VySourcePreset::kDefault);
+    EXPECT_EQ(plain.find("&H1B,\"CL\""), std::string::npos) << plain;
+    EXPECT_NE(plain.find("[&H1B,\"DS\""), std::string::npos) << plain;
+    // The empty line division of the defaults means "by byte count".
+    EXPECT_EQ(SettingMeaning(kSrcKeyLineDivision, ""), kLineDivisionBytes);
+    EXPECT_EQ(SettingMeaning(kSrcKeyLineDivision, "cmd"), kLineDivisionCmd);
 }

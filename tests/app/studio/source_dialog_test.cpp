@@ -82,7 +82,10 @@ TEST_F(SourceDialog, ResetCopyAndTheSettingsFile) {
 
     dialog->OnReset();
     EXPECT_EQ(Box(*dialog, kSrcKeyLineHeader)->text(), QStringLiteral("SEROUT 0,47,0,0,["));
-    EXPECT_EQ(division->currentData().toString(), QStringLiteral("cmd")) << "reset keeps it";
+    // The reset is the "기본" preset whole, its line division shown.
+    EXPECT_EQ(division->currentData().toString(), QStringLiteral("bytes"));
+    EXPECT_EQ(dialog->PresetList()->currentText(), QStringLiteral("기본"));
+    division->setCurrentIndex(division->findData(QStringLiteral("cmd")));
     Box(*dialog, kSrcKeyByteFoot)->setText(QStringLiteral("h"));
     dialog->reject();
 
@@ -108,6 +111,8 @@ TEST_F(SourceDialog, PresetsFillTheSettingsUntilOneIsEdited) {
     dialog->OnGenerate();
     const QString text = dialog->Result()->toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("#include <stdint.h>"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("{\n0x1B,0x43,0x4C,0x00,\n")))
+        << "the module's old screen is cleared first: " << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("const uint16_t vylcd_screen_lengths[] = {")));
     dialog->reject();
 
