@@ -21,10 +21,6 @@ namespace {
 // Far beyond any guide; a larger file is not a guide and would only stall.
 constexpr qint64 kLargestGuide = 8 * 1024 * 1024;
 
-QString Text(const char* source) {
-    return QCoreApplication::translate("CGuideWindow", source);
-}
-
 struct VyGuideText {
     QString text;  // the guide, or why it cannot be shown
     bool ok = false;
@@ -33,14 +29,18 @@ struct VyGuideText {
 VyGuideText ReadGuide(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile()) {
-        return {Text("사용설명서 파일이 없습니다: %1").arg(path)};
+        return {QCoreApplication::translate("CGuideWindow", "사용설명서 파일이 없습니다: %1")
+                    .arg(path)};
     }
     if (info.size() > kLargestGuide) {
-        return {Text("사용설명서 파일이 너무 큽니다: %1").arg(path)};
+        return {QCoreApplication::translate("CGuideWindow", "사용설명서 파일이 너무 큽니다: %1")
+                    .arg(path)};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return {Text("사용설명서 파일을 읽을 수 없습니다: %1 (%2)").arg(path, file.errorString())};
+        return {QCoreApplication::translate("CGuideWindow",
+                                            "사용설명서 파일을 읽을 수 없습니다: %1 (%2)")
+                    .arg(path, file.errorString())};
     }
     return {QString::fromUtf8(file.readAll()), true};
 }
