@@ -128,8 +128,8 @@ std::string CVYSDataFolders::ShippedTemplateFolder() const {
     return m_shippedRoot + kTemplates;
 }
 
-std::string CVYSDataFolders::ShippedManualPath() const {
-    return m_shippedRoot + kTextData + "/manual.txt";
+std::string CVYSDataFolders::ShippedManualPath(bool english) const {
+    return m_shippedRoot + kTextData + "/" + std::string(ManualFileName(english));
 }
 
 std::string CVYSDataFolders::AutoBackupPath() const {

@@ -32,8 +32,8 @@ class CVYSDataFolders {
     // Where the package ships its templates; equals DefaultTemplateFolder()
     // unless the data root had to move away from the installation.
     std::string ShippedTemplateFolder() const;
-    // The manual as the package ships it.
-    std::string ShippedManualPath() const;
+    // The manual as the package ships it: the Korean one, or the English.
+    std::string ShippedManualPath(bool english = false) const;
     // Folder holding "global_data" and "template", with a trailing "/".
     const std::string& DataRoot() const { return m_root; }
 
@@ -43,7 +43,12 @@ class CVYSDataFolders {
     std::string SrcGenrEnvCfgPath() const { return TextFile("src_genr_env.cfg"); }
     std::string PubIniPath() const { return TextFile("pub.ini"); }
     std::string ContextHelpShowIniPath() const { return TextFile("contexthelpshow.ini"); }
-    std::string ManualTxtPath() const { return TextFile("manual.txt"); }
+    std::string ManualTxtPath(bool english = false) const {
+        return TextFile(ManualFileName(english));
+    }
+    static std::string_view ManualFileName(bool english) {
+        return english ? "manual_en.txt" : "manual.txt";
+    }
 
     // The backup file's path only: the backup writer calls
     // EnsureBinDataFolder() itself right before writing.

@@ -23,6 +23,7 @@
 #include <cstdlib>
 
 #include "app/settings/window_state.h"
+#include "app/studio/guide_window.h"
 #include "app/studio/source_dialog.h"
 #include "app/studio/studio_icons.h"
 #include "app/studio/studio_language.h"
@@ -431,17 +432,25 @@ void CMainFrame::OpenAtStart(const QString& path) {
     m_document->Open(path);
 }
 
-// The manual of the text data folder, put there from the installation the
-// first time; a desktop without a viewer is told where it is.
+// The guide of the interface's language from the text data folder, put
+// there from the installation the first time, in the studio's own window;
+// when its button finds no desktop viewer, the message line says where the
+// file is.
 void CMainFrame::OpenManual() {
-    const QString path = QString::fromStdString(m_folders.ManualTxtPath());
+    const bool english = EnglishIsActive();
+    const QString path = QString::fromStdString(m_folders.ManualTxtPath(english));
     if (!QFileInfo::exists(path)) {
-        QFile::copy(QString::fromStdString(m_folders.ShippedManualPath()), path);
+        QFile::copy(QString::fromStdString(m_folders.ShippedManualPath(english)), path);
     }
-    if (!StudioPrompts().openManual(path)) {
-        m_view->MessageLine().ShowText(kNoticeColour,
-                                       tr("사용설명서는 여기에 있습니다: %1").arg(path));
+    auto* guide = findChild<CGuideWindow*>();
+    if (guide == nullptr) {
+        guide = new CGuideWindow(this);
+        connect(guide, &CGuideWindow::viewerFailed, this, [this](const QString& file) {
+            m_view->MessageLine().ShowText(kNoticeColour,
+                                           tr("사용설명서는 여기에 있습니다: %1").arg(file));
+        });
     }
+    guide->ShowGuide(path);
 }
 
 // The screen a module shows after the drawing's full update, drawn by a

@@ -74,3 +74,7 @@ bool ApplyUiLanguage(bool english) {
     g_installed = translator.release();
     return true;
 }
+
+bool EnglishIsActive() {
+    return g_installed != nullptr;
+}

@@ -17,3 +17,5 @@ bool UsesEnglish(VyUiLanguage choice, const QLocale& system);
 // Korean for its dialogs and buttons; false when English was asked for and
 // the translation cannot be loaded.
 bool ApplyUiLanguage(bool english);
+// Whether the English translation is installed now (the guide shown follows).
+bool EnglishIsActive();

@@ -27,6 +27,7 @@ SHIPPED_FILES = [
     "usr/bin/vylcd-cli",
     "usr/bin/vylcd-lcdsim",
     SHARE + "/global_data/txt/manual.txt",
+    SHARE + "/global_data/txt/manual_en.txt",
     SHARE + "/template/sys100/_showcase.tpl",
     SHARE + "/samples/showcase.vyd",
     SHARE + "/translations/vylcd_en.qm",

@@ -54,6 +54,8 @@ TEST_F(DataFolders, ShippedDataOfAnInstallation) {
               m_base + "usr/bin/../share/vylcd-studio/template/sys100");
     EXPECT_EQ(folders.ShippedManualPath(),
               m_base + "usr/bin/../share/vylcd-studio/global_data/txt/manual.txt");
+    EXPECT_EQ(folders.ShippedManualPath(true),
+              m_base + "usr/bin/../share/vylcd-studio/global_data/txt/manual_en.txt");
     EXPECT_EQ(folders.DefaultTemplateFolder(), m_base + "home/data/template/sys100");
     // Even a writable installation keeps the user's files in the user's folder.
     m_vars.erase("VYLCD_DATA_ROOT");
@@ -63,6 +65,7 @@ TEST_F(DataFolders, ShippedDataOfAnInstallation) {
     // A build tree ships beside the program's folder.
     const CVYSDataFolders build(Env("build/app/"));
     EXPECT_EQ(build.ShippedManualPath(), m_base + "build/app/../global_data/txt/manual.txt");
+    EXPECT_EQ(build.ManualTxtPath(true), build.GetFolder("global_txt_data") + "/manual_en.txt");
 }
 
 TEST_F(DataFolders, EnvironmentOverridesTheRoot) {

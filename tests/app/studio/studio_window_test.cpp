@@ -1,10 +1,12 @@
-// The main window: its commands and their keys, the first-run manual, the
+// The main window: its commands and their keys, the first-run guide, the
 // window's place kept between runs and the view scale.
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolBar>
 
 #include "app/settings/window_state.h"
+#include "app/studio/guide_window.h"
 #include "app/studio/view_scale.h"
 #include "editor/document/profile_file.h"
 #include "tests/app/studio/studio_fixture.h"
@@ -78,21 +80,25 @@ TEST_F(StudioWindow, CanvasKeysAfterAClickAndWindowKeysEverywhere) {
     EXPECT_GT(VirtualModuleCommands(Link()), commands) << "F5 sends the drawing again";
 }
 
-TEST_F(StudioWindow, ManualOpensOnTheFirstRunOnly) {
+TEST_F(StudioWindow, GuideShowsOnTheFirstRunOnly) {
     StartWindow();
     window->OnStartupTick();
+    auto* guide = window->findChild<CGuideWindow*>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
     const QString manual = QString::fromStdString(folders->ManualTxtPath());
-    EXPECT_EQ(manualsOpened, QStringList{manual});
+    EXPECT_EQ(guide->GuidePath(), manual);
+    EXPECT_TRUE(guide->Text().toPlainText().contains(QStringLiteral("프로그램 소스 생성")));
+    // In the studio's own window: no other program is asked.
+    EXPECT_TRUE(manualsOpened.isEmpty());
     QFile text(manual);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(text.readAll()).contains(QStringLiteral("프로그램 소스 생성")));
-    // Without a viewer the message line says where the manual is.
-    EXPECT_TRUE(window->View().MessageLine().Text().contains(manual));
+    EXPECT_EQ(QString::fromUtf8(text.readAll()), guide->Text().toPlainText());
 
     window.reset();
     StartWindow();
     window->OnStartupTick();
-    EXPECT_EQ(manualsOpened.size(), 1);
+    EXPECT_EQ(window->findChild<CGuideWindow*>(), nullptr);
     EXPECT_EQ(ReadRunCount(folders->PubIniPath()), 2);
 }
 
