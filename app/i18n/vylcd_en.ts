@@ -352,6 +352,61 @@
     </message>
 </context>
 <context>
+    <name>CGuideWindow</name>
+    <message>
+        <source>사용설명서 파일이 없습니다: %1</source>
+        <translation>The user&apos;s guide file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>사용설명서 파일이 너무 큽니다: %1</source>
+        <translation>The user&apos;s guide file is too large: %1</translation>
+    </message>
+    <message>
+        <source>사용설명서 파일을 읽을 수 없습니다: %1 (%2)</source>
+        <translation>The user&apos;s guide file cannot be read: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>VYLCD 스튜디오 사용설명서</source>
+        <translation>VYLCD Studio User&apos;s Guide</translation>
+    </message>
+    <message>
+        <source>찾을 낱말 (Ctrl+F)</source>
+        <translation>Word to find (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>이전</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>다음</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>기본 프로그램으로 열기</source>
+        <translation>Open in default viewer</translation>
+    </message>
+    <message>
+        <source>찾기:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>찾을 수 없습니다</source>
+        <translation>Not found</translation>
+    </message>
+    <message>
+        <source>끝에 이르러 처음부터 찾았습니다</source>
+        <translation>Reached the end, continued from the top</translation>
+    </message>
+    <message>
+        <source>처음에 이르러 끝부터 찾았습니다</source>
+        <translation>Reached the top, continued from the end</translation>
+    </message>
+    <message>
+        <source>기본 프로그램으로 열지 못했습니다</source>
+        <translation>The default viewer did not open it</translation>
+    </message>
+</context>
+<context>
     <name>CLcdScreenDock</name>
     <message>
         <source>LCD 화면</source>

@@ -252,10 +252,11 @@ VySourcePreset MatchingPreset(const CVylSourceSettings& settings) {
         preset.TrimAll();
         CVylSourceSettings trimmed = settings;
         trimmed.TrimAll();
-        const bool same = std::all_of(
-            kSourceSettingKeys.begin(), kSourceSettingKeys.end(), [&](std::string_view key) {
-                return SettingMeaning(key, preset.Get(key)) == SettingMeaning(key, trimmed.Get(key));
-            });
+        const bool same = std::all_of(kSourceSettingKeys.begin(), kSourceSettingKeys.end(),
+                                      [&](std::string_view key) {
+                                          return SettingMeaning(key, preset.Get(key)) ==
+                                                 SettingMeaning(key, trimmed.Get(key));
+                                      });
         if (same) {
             return info.preset;
         }

@@ -192,8 +192,8 @@ void CDlgSourceGenerator::SetText(std::string_view key, const QString& text) {
         box->setPlainText(QString(text).remove(QLatin1Char('\r')));
     } else if (auto* list = qobject_cast<QComboBox*>(control)) {
         // An empty line division is shown as the one it means.
-        list->setCurrentIndex(list->findData(
-            FromCp949(std::string(SettingMeaning(key, ToCp949(text))))));
+        list->setCurrentIndex(
+            list->findData(FromCp949(std::string(SettingMeaning(key, ToCp949(text))))));
     } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
         check->setChecked(text == QStringLiteral("1"));
     }
