@@ -122,6 +122,8 @@ class VYEDIT_EXPORT CVylCanvas : public QWidget, private CVylCanvasHost {
     void PlaceScrollBars();
     void OnScrollBarMoved();
     void AfterZoom();
+    // Bars, fit and picture brought up to the zoom's scrolling.
+    void AfterScroll();
     // Ctrl with plus, minus, 0 or 1; true when used.
     bool ZoomKeys(const QKeyEvent* event);
     // A drag that pans: the middle button, or the left one with space held.

@@ -82,11 +82,16 @@ void CVylCanvas::ZoomToFit() {
     AfterZoom();
 }
 
+// The status strip shows the scale.
 void CVylCanvas::AfterZoom() {
+    OnAgain(0, 0, 1, 0, 0, 0);
+    AfterScroll();
+}
+
+void CVylCanvas::AfterScroll() {
     PlaceScrollBars();
     Refit();
     update();
-    OnAgain(0, 0, 1, 0, 0, 0);
     Q_EMIT zoomChanged();
 }
 
@@ -115,9 +120,7 @@ void CVylCanvas::PlaceScrollBars() {
 
 void CVylCanvas::OnScrollBarMoved() {
     m_core.Zoom().ScrollTo(m_horizontal->value(), m_vertical->value(), ScrollRange());
-    Refit();
-    update();
-    Q_EMIT zoomChanged();
+    AfterScroll();
 }
 
 bool CVylCanvas::ZoomKeys(const QKeyEvent* event) {
@@ -170,10 +173,7 @@ void CVylCanvas::wheelEvent(QWheelEvent* event) {
         pixels = QPoint(pixels.y(), 0);
     }
     m_core.Zoom().ScrollBy(-pixels.x(), -pixels.y(), ScrollRange());
-    PlaceScrollBars();
-    Refit();
-    update();
-    Q_EMIT zoomChanged();
+    AfterScroll();
     event->accept();
 }
 
@@ -196,9 +196,6 @@ bool CVylCanvas::Pan(const QMouseEvent* event) {
     const QPoint moved = now - *m_panFrom;
     m_panFrom = now;
     m_core.Zoom().ScrollBy(-moved.x(), -moved.y(), ScrollRange());
-    PlaceScrollBars();
-    Refit();
-    update();
-    Q_EMIT zoomChanged();
+    AfterScroll();
     return true;
 }

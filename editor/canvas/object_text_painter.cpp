@@ -1,6 +1,7 @@
 // Text objects: laid out as the module lays them out and drawn character by
 // character, each centred in the cell the module gives it.
 #include <algorithm>
+#include <initializer_list>
 
 #include "editor/canvas/object_painter.h"
 #include "editor/tree/code_page.h"
@@ -25,22 +26,35 @@ int64_t CellShift(int32_t fontIndex, bool wide) {
     return 0;
 }
 
+// A kind letter, the numbers a sprite's look depends on and the text
+// attributes that change every character, each followed by a slash.
+std::string SpriteKey(std::string_view kind, std::initializer_list<int64_t> values,
+                      const CVylObject& text) {
+    std::string key(kind);
+    for (const std::initializer_list<int64_t>& part :
+         {values,
+          {int64_t{IntAttr(text, kKeyKorFontIndex)}, int64_t{IntAttr(text, kKeyAlnumFontIndex)},
+           int64_t{IntAttr(text, kKeyBoldState)}, int64_t{IntAttr(text, kKeyInverse)},
+           int64_t{IntAttr(text, kKeyUnderline)}}}) {
+        for (int64_t value : part) {
+            key += DecimalText(value);
+            key += '/';
+        }
+    }
+    return key;
+}
+
 // Everything a text object's look depends on, placed where it is on the
 // LCD. Where the LCD lies on screen is not part of it: a sprite is kept
 // relative to the LCD's corner, so that panning reuses it.
 std::string TextSpriteKey(const CVylObject& object, const VyRect& region,
                           const CVylCanvasFitContext& fit) {
-    std::string key = "T";
-    for (int64_t value :
-         {int64_t{region.left}, int64_t{region.top}, int64_t{region.right}, int64_t{region.bottom},
-          int64_t{fit.right} - fit.left, int64_t{fit.resolutionX},
-          int64_t{IntAttr(object, kKeyKorFontIndex)}, int64_t{IntAttr(object, kKeyAlnumFontIndex)},
-          int64_t{IntAttr(object, kKeyBoldState)}, int64_t{IntAttr(object, kKeyInverse)},
-          int64_t{IntAttr(object, kKeyUnderline)}}) {
-        key += DecimalText(value);
-        key += '/';
-    }
-    return key + object.Unique().GetString(kKeyTextContent);
+    return SpriteKey(
+               "T",
+               {int64_t{region.left}, int64_t{region.top}, int64_t{region.right},
+                int64_t{region.bottom}, int64_t{fit.right} - fit.left, int64_t{fit.resolutionX}},
+               object) +
+           object.Unique().GetString(kKeyTextContent);
 }
 
 }  // namespace
@@ -99,15 +113,9 @@ void CVylObjectPainter::PaintCutMark(const CVylObject& text) {
 }
 
 void CVylObjectPainter::PaintTextCell(const CVylObject& object, const TextCell& cell) {
-    std::string key = "C";
-    for (int64_t value :
-         {int64_t{cell.box.width()}, int64_t{cell.box.height()}, int64_t{cell.noEntry},
-          int64_t{IntAttr(object, kKeyKorFontIndex)}, int64_t{IntAttr(object, kKeyAlnumFontIndex)},
-          int64_t{IntAttr(object, kKeyBoldState)}, int64_t{IntAttr(object, kKeyInverse)},
-          int64_t{IntAttr(object, kKeyUnderline)}}) {
-        key += DecimalText(value);
-        key += '/';
-    }
+    std::string key = SpriteKey(
+        "C", {int64_t{cell.box.width()}, int64_t{cell.box.height()}, int64_t{cell.noEntry}},
+        object);
     key += cell.bytes;
     const VySprite& sprite = m_cache.Sprite(key + DeviceKey(), [&] {
         TextCell placed = cell;

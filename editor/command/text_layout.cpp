@@ -18,6 +18,14 @@ std::string WithoutCarriageReturns(std::string_view text) {
     return out;
 }
 
+// A double-byte character is a lead byte and a trail byte; a lead byte
+// before a line feed or another control byte stands alone.
+bool StartsPair(std::string_view text, size_t i) {
+    const auto lead = static_cast<uint8_t>(text[i]);
+    return lead >= 0x81 && lead <= 0xFE && i + 1 < text.size() &&
+           static_cast<uint8_t>(text[i + 1]) >= 0x41 && static_cast<uint8_t>(text[i + 1]) <= 0xFE;
+}
+
 }  // namespace
 
 std::vector<VyTextLine> LayoutTextInBox(std::string_view rawText, int32_t korFont,
@@ -46,12 +54,7 @@ std::vector<VyTextLine> LayoutTextInBox(std::string_view rawText, int32_t korFon
             break;
         }
         const auto byte = static_cast<uint8_t>(text[i]);
-        // A double-byte character is a lead byte and a trail byte; a lead
-        // byte before a line feed or another control byte stands alone.
-        const bool pair = byte >= 0x81 && byte <= 0xFE && i + 1 < text.size() &&
-                          static_cast<uint8_t>(text[i + 1]) >= 0x41 &&
-                          static_cast<uint8_t>(text[i + 1]) <= 0xFE;
-        if (pair) {
+        if (StartsPair(text, i)) {
             current.text.append(text, i, 2);
             x += wideAdvance;
             i += 2;
@@ -90,10 +93,7 @@ int32_t HiddenCharacterCount(std::string_view text, const std::vector<VyTextLine
         if (byte == '\r' || byte == '\n') {
             continue;
         }
-        const bool pair = byte >= 0x81 && byte <= 0xFE && i + 1 < text.size() &&
-                          static_cast<uint8_t>(text[i + 1]) >= 0x41 &&
-                          static_cast<uint8_t>(text[i + 1]) <= 0xFE;
-        const size_t length = pair ? 2 : 1;
+        const size_t length = StartsPair(text, i) ? 2 : 1;
         if (shown >= length) {
             shown -= length;
         } else {

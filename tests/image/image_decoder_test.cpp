@@ -7,6 +7,7 @@
 
 #include "editor/image/bmp_codec.h"
 #include "tests/support/claimed_pictures.h"
+#include "tests/support/png_bytes.h"
 #include "tests/support/sample_colors.h"
 #include "tests/support/test_files.h"
 
@@ -110,14 +111,6 @@ TEST(ImageDecoder, OurBmpFilesReadTheSameInQt) {
 }  // namespace
 
 namespace {
-
-std::string PngOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
 
 // A PNG's signature and header alone, naming a size; enough for its size
 // to be read.

@@ -7,18 +7,11 @@
 
 #include "editor/image/bmp_codec.h"
 #include "tests/support/claimed_pictures.h"
+#include "tests/support/png_bytes.h"
 
 namespace {
 
 constexpr VyPictureSize kLcd{320, 240};
-
-std::string PngOf(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
 
 // Red rising to the right, blue downwards: every pixel its own grey.
 QImage Gradient(int width, int height) {
