@@ -1,15 +1,22 @@
 #include "bench/bench_histories.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int32_t kUnit = 10000;
 
-CVylEditAction Edit(int i, int32_t lastUid) {
+int32_t Pick(const std::vector<int32_t>& live, int64_t i) {
+    return live[static_cast<size_t>(i % static_cast<int64_t>(live.size()))];
+}
+
+CVylEditAction Edit(int i, const std::vector<int32_t>& live) {
     // 64-bit: i * 7919 leaves 32 bits past about 271,000 actions.
-    const auto uid = static_cast<int32_t>(int64_t{i} * 7919 % (int64_t{lastUid} + 1));
-    const VyUidSet some{uid, (uid + 1) % (lastUid + 1), (uid + 3) % (lastUid + 1)};
+    const int64_t at = int64_t{i} * 7919;
+    const int32_t uid = Pick(live, at);
+    const VyUidSet some{uid, Pick(live, at + 1), Pick(live, at + 3)};
     switch (i % 9) {
         case 1:
             return CVylEditAction::MoveSingle(
@@ -34,26 +41,41 @@ CVylEditAction Edit(int i, int32_t lastUid) {
     }
 }
 
-}  // namespace
-
-void FillMixedHistory(CVylEditActionGroup& history, int actions) {
+CVylEditAction CreateNext(CVylEditActionGroup& history, std::vector<int32_t>& live) {
     CVylObjectUniqueAttr attrs;
     attrs.SetString("dot_size", "1");
     attrs.SetString("color_switch", "1");
-    int32_t lastUid = -1;
-    for (int i = 0; i < actions; ++i) {
-        if (i % 10 == 0) {
-            lastUid = history.TakeObjectUid();
-            const int32_t kind = 2 + lastUid % 6;
-            CVylEditAction create =
-                CVylEditAction::Create(lastUid, kind,
-                                       {lastUid % 280 * kUnit, lastUid % 200 * kUnit,
-                                        (lastUid % 280 + 30) * kUnit, (lastUid % 200 + 20) * kUnit},
-                                       attrs);
-            create.swift = 0;
-            history.AddEditAction(std::move(create));
+    const int32_t uid = history.TakeObjectUid();
+    live.push_back(uid);
+    const int32_t kind = 2 + uid % 6;
+    CVylEditAction create = CVylEditAction::Create(
+        uid, kind,
+        {uid % 280 * kUnit, uid % 200 * kUnit, (uid % 280 + 30) * kUnit, (uid % 200 + 20) * kUnit},
+        attrs);
+    create.swift = 0;
+    return create;
+}
+
+CVylEditAction DeleteOne(int i, std::vector<int32_t>& live) {
+    const size_t at = static_cast<size_t>(int64_t{i} * 7919 % static_cast<int64_t>(live.size()));
+    const int32_t uid = live[at];
+    live[at] = live.back();
+    live.pop_back();
+    return CVylEditAction::Delete(uid);
+}
+
+}  // namespace
+
+void FillMixedHistory(CVylEditActionGroup& history, int actions, int objects) {
+    std::vector<int32_t> live;
+    // An edit that changes nothing is refused; the next step records another.
+    for (int i = 0; history.GetCount() < static_cast<size_t>(actions); ++i) {
+        if (live.empty() || i % 10 == 0) {
+            history.AddEditAction(static_cast<int>(live.size()) >= std::max(objects, 1)
+                                      ? DeleteOne(i, live)
+                                      : CreateNext(history, live));
         } else {
-            history.AddEditAction(Edit(i, lastUid));
+            history.AddEditAction(Edit(i, live));
         }
     }
 }

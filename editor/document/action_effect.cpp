@@ -86,6 +86,30 @@ bool CVylActionEffect::Changed(const CVylObjectGroup& drawing) const {
     return false;
 }
 
+bool CVylActionEffect::RestoreUnchanged(CVylObjectGroup& drawing) const {
+    if (m_inserts || m_linkers) {
+        return false;
+    }
+    // A stacking move touches the order alone, and that is as it was.
+    if (m_zOrder) {
+        return true;
+    }
+    // A linked corner moves the corners joined to it, which were not noted.
+    if (!drawing.GetLinkers().empty()) {
+        return false;
+    }
+    for (const auto& [uid, object] : m_objects) {
+        CVylObject* now = drawing.GetByObjUid(uid);
+        if (object && now == nullptr) {
+            return false;
+        }
+        if (object) {
+            *now = *object;
+        }
+    }
+    return true;
+}
+
 std::string CVylActionEffect::LinkerText(const CVylObjectGroup& drawing) {
     std::string text;
     for (const auto& [uid, linker] : drawing.GetLinkers()) {

@@ -20,6 +20,11 @@ class CVylActionEffect {
     // Whether the drawing, once the action was applied to it, differs from
     // what was noted.
     bool Changed(const CVylObjectGroup& drawing) const;
+    // Undoes an action that changed nothing by Changed's measure but may
+    // still have reordered the trees' entries, by putting the noted objects
+    // back; false where that cannot be sure to give the drawing as it was
+    // (linkers are involved), and the drawing must be rebuilt instead.
+    bool RestoreUnchanged(CVylObjectGroup& drawing) const;
 
   private:
     static std::string LinkerText(const CVylObjectGroup& drawing);

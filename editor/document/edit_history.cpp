@@ -19,9 +19,10 @@ int CVylEditActionGroup::AddEditAction(CVylEditAction action) {
     const CVylActionEffect effect(action, m_drawing);
     const bool applied = action.ApplyTo(m_drawing) != 0;
     if (!applied || !effect.Changed(m_drawing)) {
-        if (applied) {
-            // What the effect does not compare (the contact index) may have
-            // changed: the drawing is replayed again when next needed.
+        // What the effect does not compare (the contact index, the order of
+        // tree entries) may have changed: the drawing is put back, or else
+        // replayed again when next needed.
+        if (applied && !effect.RestoreUnchanged(m_drawing)) {
             ForgetDrawing();
         }
         if (action.swift == 0) {
@@ -34,23 +35,63 @@ int CVylEditActionGroup::AddEditAction(CVylEditAction action) {
     }
     // The actions from the first that does not replay (a stored history) had
     // no effect on the drawing: new work follows the last one that did.
-    m_applied = std::min(m_applied, m_drawingReach);
-    m_actions.resize(m_applied);
-    m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
-    m_applied = m_actions.size();
-    m_drawingReach = m_applied;
+    Truncate(std::min(m_applied, m_drawingReach));
+    if (!m_store.Push(std::move(action))) {
+        ForgetDrawing();
+        return 0;
+    }
+    m_applied = m_store.Size();
+    m_drawnTo = m_drawingReach = m_applied;
+    if (m_checkpoints.Wants(m_applied)) {
+        m_checkpoints.Keep(m_applied, m_drawing);
+    }
     return 1;
 }
 
+void CVylEditActionGroup::Truncate(size_t count) {
+    m_store.Truncate(count);
+    m_checkpoints.DropAfter(count);
+    m_applied = std::min(m_applied, count);
+    if (m_drawnTo > count) {
+        ForgetDrawing();
+    }
+}
+
+void CVylEditActionGroup::StartFromCheckpoint() const {
+    size_t at = 0;
+    const CVylObjectGroup* kept = m_checkpoints.Before(m_applied, &at);
+    if (kept != nullptr) {
+        m_drawing = *kept;
+    } else {
+        m_drawing.RemoveAllObjectGroup();
+    }
+    m_drawnTo = m_drawingReach = at;
+}
+
+// Applies the actions from the drawing's reach to the current position,
+// keeping checkpoints on the way, unless an action already stopped it.
+void CVylEditActionGroup::ApplyOnwards() const {
+    if (m_drawingReach == m_drawnTo) {
+        while (m_drawingReach < m_applied && m_store.At(m_drawingReach).ApplyTo(m_drawing)) {
+            ++m_drawingReach;
+            if (m_checkpoints.Wants(m_drawingReach)) {
+                m_checkpoints.Keep(m_drawingReach, m_drawing);
+            }
+        }
+    }
+    m_drawnTo = m_applied;
+}
+
 void CVylEditActionGroup::ReplayDrawing() const {
-    if (m_drawingValid) {
+    if (m_drawingValid && m_drawnTo == m_applied) {
         return;
     }
-    m_drawing.RemoveAllObjectGroup();
-    m_drawingReach = 0;
-    while (m_drawingReach < m_applied && m_actions[m_drawingReach]->ApplyTo(m_drawing)) {
-        ++m_drawingReach;
+    // A drawing of an earlier position is extended (redo); any other one
+    // is rebuilt from the latest checkpoint at or before the position.
+    if (!m_drawingValid || m_drawnTo > m_applied) {
+        StartFromCheckpoint();
     }
+    ApplyOnwards();
     m_drawingValid = true;
 }
 
@@ -68,46 +109,43 @@ void CVylEditActionGroup::UndoEditAction() {
     if (m_applied == 0) {
         return;
     }
-    ForgetDrawing();
     do {
         --m_applied;
-    } while (m_applied > 0 && m_actions[m_applied - 1]->swift != 0);
+    } while (m_applied > 0 && m_store.Swift(m_applied - 1) != 0);
 }
 
 void CVylEditActionGroup::RedoEditAction() {
-    if (m_applied >= m_actions.size()) {
+    if (m_applied >= m_store.Size()) {
         return;
     }
-    ForgetDrawing();
     do {
         ++m_applied;
-    } while (m_actions[m_applied - 1]->swift != 0 && m_applied < m_actions.size());
+    } while (m_store.Swift(m_applied - 1) != 0 && m_applied < m_store.Size());
 }
 
 int CVylEditActionGroup::DeleteLastAction() {
-    if (m_actions.empty()) {
+    if (m_store.Empty()) {
         return 0;
     }
-    m_actions.pop_back();
-    if (m_applied > m_actions.size()) {
-        m_applied = m_actions.size();
-        ForgetDrawing();
-    }
+    Truncate(m_store.Size() - 1);
     return 1;
 }
 
 bool CVylEditActionGroup::LastIsTextRepair() const {
-    return !m_actions.empty() && m_actions.back()->kind == kActRepair &&
-           m_actions.back()->repair.attrName == kKeyTextContent;
+    if (m_store.Empty() || m_store.Kind(m_store.Size() - 1) != kActRepair) {
+        return false;
+    }
+    return m_store.At(m_store.Size() - 1).repair.attrName == kKeyTextContent;
 }
 
 bool CVylEditActionGroup::IsLastTextRepairOf(int32_t uid) const {
-    return LastIsTextRepair() && m_actions.back()->Common().GetInt(kKeyObjUid, -1) == uid;
+    return LastIsTextRepair() &&
+           m_store.At(m_store.Size() - 1).Common().GetInt(kKeyObjUid, -1) == uid;
 }
 
 void CVylEditActionGroup::SetSwiftToLastActionIfTextRepair() {
     if (LastIsTextRepair()) {
-        m_actions.back()->swift = 1;
+        m_store.SetSwift(m_store.Size() - 1, 1);
     }
 }
 
@@ -115,7 +153,7 @@ void CVylEditActionGroup::SetSwiftToLastActionIfTextRepair() {
 // current one ends its block already, as undo stops only at such actions).
 void CVylEditActionGroup::SetLastActionSwift(int32_t swift) {
     if (m_applied > 0) {
-        m_actions[m_applied - 1]->swift = swift;
+        m_store.SetSwift(m_applied - 1, swift);
     }
 }
 
@@ -131,7 +169,8 @@ void CVylEditActionGroup::ResetAllEditActionGroup() {
     m_objectCounter = 0;
     m_linkerCounter = 0;
     m_applied = 0;
-    m_actions.clear();
+    m_store.Clear();
+    m_checkpoints.Clear();
     ForgetDrawing();
 }
 
@@ -139,11 +178,16 @@ void CVylEditActionGroup::ReplaceWith(CVylEditActionGroup& loaded) {
     if (m_selection != nullptr) {
         m_selection->RemoveAll();
     }
-    m_actions = std::move(loaded.m_actions);
+    m_store.Adopt(std::move(loaded.m_store));
+    m_checkpoints.Adopt(std::move(loaded.m_checkpoints));
     m_applied = loaded.m_applied;
     m_objectCounter = loaded.m_objectCounter;
     m_linkerCounter = loaded.m_linkerCounter;
-    ForgetDrawing();
+    // What the reading rebuilt is the drawing at the loaded position.
+    m_drawing = std::move(loaded.m_drawing);
+    m_drawnTo = loaded.m_drawnTo;
+    m_drawingReach = loaded.m_drawingReach;
+    m_drawingValid = loaded.m_drawingValid;
     loaded.ResetAllEditActionGroup();
 }
 
@@ -166,7 +210,7 @@ int32_t CVylEditActionGroup::TakeLinkerUid() {
 }
 
 std::string CVylEditActionGroup::ActionLine(size_t index, bool withRegions) const {
-    const CVylEditAction& action = *m_actions[index];
+    const CVylEditAction action = m_store.At(index);
     const VyActionKindFacts& facts = ActionKindFacts(action.kind);
     std::string line(facts.name);
     if (facts.tag == VyDumpTag::kAttrName) {
@@ -214,7 +258,7 @@ std::string CVylEditActionGroup::ActionLine(size_t index, bool withRegions) cons
 
 std::string CVylEditActionGroup::GetEditActionGroupExp(bool withRegions) const {
     std::string text;
-    for (size_t i = 0; i < m_actions.size(); ++i) {
+    for (size_t i = 0; i < m_store.Size(); ++i) {
         if (i != 0) {
             text += "\r\n";
         }

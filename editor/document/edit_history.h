@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "editor/document/action_store.h"
 #include "editor/document/edit_action.h"
+#include "editor/document/replay_checkpoints.h"
 
 class CVylObjectSelection;
 
@@ -44,7 +46,7 @@ class VYEDIT_EXPORT CVylEditActionGroup {
     void UndoEditAction();
     void RedoEditAction();
     bool IsUndoable() const { return m_applied > 0; }
-    bool IsRedoable() const { return m_applied < m_actions.size(); }
+    bool IsRedoable() const { return m_applied < m_store.Size(); }
     int DeleteLastAction();
     void SetSwiftToLastActionIfTextRepair();
     // Ends (0) or extends (1) the undo block that the last action belongs to.
@@ -64,8 +66,19 @@ class VYEDIT_EXPORT CVylEditActionGroup {
     int32_t GetObjectCounter() const { return m_objectCounter; }
     int32_t GetLinkerCounter() const { return m_linkerCounter; }
 
-    size_t GetCount() const { return m_actions.size(); }
-    const CVylEditAction& GetAction(size_t index) const { return *m_actions[index]; }
+    size_t GetCount() const { return m_store.Size(); }
+    // A copy: the history keeps most actions in their record form only.
+    CVylEditAction GetAction(size_t index) const { return m_store.At(index); }
+    // The checkpoints' first spacing and number, and how many decoded
+    // actions are kept: smaller figures make a short history rebuild as a
+    // long one does (tests). Call it on an empty history.
+    void SetReplayLimits(size_t firstInterval, size_t mostKept, size_t decodedSlots) {
+        m_checkpoints.SetLimits(firstInterval, mostKept);
+        m_store.SetDecodedSlots(decodedSlots);
+    }
+    // How many drawings the history keeps for rebuilding, and their spacing.
+    size_t GetCheckpointCount() const { return m_checkpoints.Count(); }
+    size_t GetCheckpointInterval() const { return m_checkpoints.Interval(); }
     // Index of the current action, or -1 when nothing is applied.
     int64_t GetCurrentIndex() const { return static_cast<int64_t>(m_applied) - 1; }
 
@@ -97,20 +110,26 @@ class VYEDIT_EXPORT CVylEditActionGroup {
 
   private:
     bool LastIsTextRepair() const;
-    void RaiseCountersPastUsedUids();
     std::string ActionLine(size_t index, bool withRegions) const;
 
-    // The drawing is kept up to date by the actions recorded; moving the
-    // position or dropping an applied action makes it replay again.
+    // The drawing is kept up to date by the actions recorded and extended by
+    // redo; any other change makes it rebuild from the nearest checkpoint.
     void ForgetDrawing() { m_drawingValid = false; }
     void ReplayDrawing() const;
+    void StartFromCheckpoint() const;
+    void ApplyOnwards() const;
+    // Cuts the history to its first count actions.
+    void Truncate(size_t count);
+    int ReadActions(const CFxAssignGroupEx& tree, int32_t count);
 
-    std::vector<std::unique_ptr<CVylEditAction>> m_actions;
+    CVylActionStore m_store;
     // Number of applied actions: the current one is the last of them.
     size_t m_applied = 0;
     mutable CVylObjectGroup m_drawing;
-    // How many of the applied actions the drawing holds: m_applied unless
-    // one of them does not apply.
+    mutable CVylReplayCheckpoints m_checkpoints;
+    // The position the drawing was rebuilt for, and how many actions it
+    // holds: fewer where one of them does not apply.
+    mutable size_t m_drawnTo = 0;
     mutable size_t m_drawingReach = 0;
     mutable bool m_drawingValid = true;
     int32_t m_objectCounter = 0;

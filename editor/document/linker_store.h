@@ -53,6 +53,8 @@ class CVylLinkerStore {
     const CVylLinker* GetLinker(int32_t linkerUid) const;
     const std::map<int32_t, CVylLinker>& GetLinkers() const { return m_linkers; }
     std::optional<int32_t> GetLinkerOfPoint(const std::string& pointKey) const;
+    // The contact index: the linker of every point key.
+    const std::map<std::string, int32_t>& GetContacts() const { return m_contacts; }
     void RemoveAllLinkers();
 
   private:

@@ -21,7 +21,7 @@ std::string ActionKey(size_t index) {
 
 int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     CFxAssignGroupEx tree;
-    tree.SetInt("action_count", static_cast<int32_t>(m_actions.size()));
+    tree.SetInt("action_count", static_cast<int32_t>(m_store.Size()));
     tree.SetInt("ctoc", m_objectCounter);
     tree.SetInt("ctlc", m_linkerCounter);
     tree.SetInt("this_ver", kEditorVersionNumber);
@@ -29,15 +29,11 @@ int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     tree.SetString(kKeyFileType, kFileType);
     tree.SetString("lcd_type", "3224");
     tree.SetString("reserved_87362", "18932");
-    if (m_applied < m_actions.size()) {
+    if (m_applied < m_store.Size()) {
         tree.SetInt(kKeyAppliedCount, static_cast<int32_t>(m_applied));
     }
-    CRevolver bytes;
-    for (size_t i = 0; i < m_actions.size(); ++i) {
-        if (!m_actions[i]->ToRevolver(bytes)) {
-            return 0;
-        }
-        tree.SetBytes(ActionKey(i), std::move(bytes));
+    for (size_t i = 0; i < m_store.Size(); ++i) {
+        tree.SetBytes(ActionKey(i), m_store.Record(i));
     }
     return tree.ToRevolver(out);
 }
@@ -69,8 +65,35 @@ VyHeaderVerdict ReadProjectHeader(const CFxAssignGroupEx& tree, VyProjectHeader&
 
 namespace {
 
-// Decodes the actions "a0", "a1"... in order and hands each to take; false at
-// the first one missing or not decoding. The writer stores them in order
+// The largest uids the actions use: a damaged file may hold counters below
+// them, and new objects would then take uids of existing ones.
+class VyUsedUids {
+  public:
+    void Note(const CVylEditAction& action) {
+        m_lastObject = std::max<int64_t>(m_lastObject, action.Common().GetInt(kKeyObjUid, -1));
+        m_lastObject = std::max<int64_t>(m_lastObject, action.contactUid);
+        if (!action.uids.empty()) {
+            m_lastObject = std::max<int64_t>(m_lastObject, *action.uids.rbegin());
+        }
+        for (int32_t uid : action.Group().GetZOrderList()) {
+            m_lastObject = std::max<int64_t>(m_lastObject, uid);
+        }
+        m_lastLinker = std::max<int64_t>(m_lastLinker, action.linkerUid);
+    }
+    int32_t NextObject() const { return Past(m_lastObject); }
+    int32_t NextLinker() const { return Past(m_lastLinker); }
+
+  private:
+    static int32_t Past(int64_t last) {
+        return static_cast<int32_t>(std::min<int64_t>(last + 1, INT32_MAX));
+    }
+    int64_t m_lastObject = -1;
+    int64_t m_lastLinker = -1;
+};
+
+// Decodes the actions "a0", "a1"... in order and hands each, with its stored
+// bytes, to take; false at the first one missing or not decoding, or that
+// take refuses. The writer stores them in order
 // after the header, so they are read walking the entries, with a lookup only
 // where a file has them elsewhere.
 template <typename Take>
@@ -92,7 +115,9 @@ bool ForEachAction(const CFxAssignGroupEx& tree, int32_t count, Take&& take) {
             !action.FromRevolver(entry->Bytes())) {
             return false;
         }
-        take(action);
+        if (!take(entry->Bytes(), action)) {
+            return false;
+        }
     }
     return true;
 }
@@ -127,17 +152,45 @@ int CVylEditActionGroup::EdtActionGrpFromTree(const CFxAssignGroupEx& tree,
     }
     m_objectCounter = header.objectCounter;
     m_linkerCounter = header.linkerCounter;
-    // The count comes from the file: no more room than the file has entries.
-    m_actions.reserve(std::min(static_cast<size_t>(std::max(header.count, 0)), tree.Count()));
-    const bool read = ForEachAction(tree, header.count, [this](CVylEditAction& action) {
-        m_actions.push_back(std::make_unique<CVylEditAction>(std::move(action)));
-    });
-    if (!read) {
+    m_applied = static_cast<size_t>(header.applied);
+    if (!ReadActions(tree, header.count)) {
         ResetAllEditActionGroup();
         return 0;
     }
-    m_applied = static_cast<size_t>(header.applied);
-    RaiseCountersPastUsedUids();
+    return 1;
+}
+
+// Keeps every action in its record form and rebuilds the drawing at the
+// stored position on the way, so that no action is decoded twice.
+int CVylEditActionGroup::ReadActions(const CFxAssignGroupEx& tree, int32_t count) {
+    // The count comes from the file: no more room than the file has entries.
+    m_store.Reserve(std::min(static_cast<size_t>(std::max(count, 0)), tree.Count()));
+    m_drawing.RemoveAllObjectGroup();
+    m_drawnTo = m_drawingReach = 0;
+    VyUsedUids used;
+    const bool read =
+        ForEachAction(tree, count, [this, &used](const CRevolver& record, CVylEditAction& action) {
+            used.Note(action);
+            const bool applies = m_drawingReach == m_store.Size() && m_drawingReach < m_applied &&
+                                 action.ApplyTo(m_drawing);
+            if (!m_store.PushRead(record, std::move(action))) {
+                return false;
+            }
+            if (applies) {
+                m_drawnTo = ++m_drawingReach;
+                if (m_checkpoints.Wants(m_drawingReach)) {
+                    m_checkpoints.Keep(m_drawingReach, m_drawing);
+                }
+            }
+            return true;
+        });
+    if (!read) {
+        return 0;
+    }
+    m_drawnTo = m_applied;
+    m_drawingValid = true;
+    m_objectCounter = std::max(m_objectCounter, used.NextObject());
+    m_linkerCounter = std::max(m_linkerCounter, used.NextLinker());
     return 1;
 }
 
@@ -156,34 +209,13 @@ int CVylEditActionGroup::ReplayProjectTree(const CFxAssignGroupEx& tree, CVylObj
     group.RemoveAllObjectGroup();
     bool applying = true;
     int32_t index = 0;
-    const bool read = ForEachAction(tree, header.count, [&](const CVylEditAction& action) {
-        applying = applying && (index++ >= header.applied || action.ApplyTo(group));
-    });
+    const bool read =
+        ForEachAction(tree, header.count, [&](const CRevolver&, const CVylEditAction& action) {
+            applying = applying && (index++ >= header.applied || action.ApplyTo(group));
+            return true;
+        });
     *complete = applying;
     return read ? 1 : 0;
-}
-
-void CVylEditActionGroup::RaiseCountersPastUsedUids() {
-    // A damaged file may hold counters below uids it uses; new objects would
-    // then take uids of existing ones.
-    int64_t lastObject = -1;
-    int64_t lastLinker = -1;
-    for (const auto& action : m_actions) {
-        lastObject = std::max<int64_t>(lastObject, action->Common().GetInt(kKeyObjUid, -1));
-        lastObject = std::max<int64_t>(lastObject, action->contactUid);
-        if (!action->uids.empty()) {
-            lastObject = std::max<int64_t>(lastObject, *action->uids.rbegin());
-        }
-        for (int32_t uid : action->Group().GetZOrderList()) {
-            lastObject = std::max<int64_t>(lastObject, uid);
-        }
-        lastLinker = std::max<int64_t>(lastLinker, action->linkerUid);
-    }
-    const auto past = [](int64_t last) {
-        return static_cast<int32_t>(std::min<int64_t>(last + 1, INT32_MAX));
-    };
-    m_objectCounter = std::max(m_objectCounter, past(lastObject));
-    m_linkerCounter = std::max(m_linkerCounter, past(lastLinker));
 }
 
 int CVylEditActionGroup::ToFile(std::FILE* file) const {
