@@ -68,10 +68,13 @@ CVylEditAction DeleteOne(int i, std::vector<int32_t>& live) {
 
 void FillMixedHistory(CVylEditActionGroup& history, int actions, int objects) {
     std::vector<int32_t> live;
+    const int most = std::max(objects, 1);
+    // The screen is laid out first, then edited; a delete in every ten
+    // actions, followed by a create, keeps it at its size.
     // An edit that changes nothing is refused; the next step records another.
     for (int i = 0; history.GetCount() < static_cast<size_t>(actions); ++i) {
-        if (live.empty() || i % 10 == 0) {
-            history.AddEditAction(static_cast<int>(live.size()) >= std::max(objects, 1)
+        if (static_cast<int>(live.size()) < most || i % 10 == 0) {
+            history.AddEditAction(static_cast<int>(live.size()) >= most
                                       ? DeleteOne(i, live)
                                       : CreateNext(history, live));
         } else {

@@ -1,7 +1,7 @@
-// Edit histories the benchmarks replay: a long-lived project's steady mix of
-// creates, moves, repairs, multi-object actions and stacking moves over a
-// drawing of a bounded number of objects (one create or delete in ten
-// actions once the drawing holds that many).
+// Edit histories the benchmarks replay: a long-lived project's screen of a
+// given number of objects, laid out first, then edited in a steady mix of
+// moves, repairs, multi-object actions, stacking moves, and deletes each
+// followed by a create.
 #pragma once
 
 #include "editor/document/edit_history.h"

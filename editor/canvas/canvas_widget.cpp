@@ -142,12 +142,11 @@ void CVylCanvas::TryToStartPuttingHexaCmd(int first, int trim) {
     if ((first == 0 && trim == 0) || m_hexPane == nullptr) {
         return;
     }
-    // A copy, as the LCD update makes one: the laid-out text lines are
-    // added for the extraction only.
-    CVylObjectGroup drawing = m_core.Group();
+    // A cut listing shows its first bytes only: one more tells it is cut.
     VyByteArray bytes;
     VyLengthArray lengths;
-    ExtractDrawingCommands(m_core.DeviceContext(), drawing, bytes, lengths);
+    ExtractLeadingCommands(m_core.DeviceContext(), m_core.Group(),
+                           trim != 0 ? kHexPaneByteLimit : SIZE_MAX, bytes, lengths);
     m_hexPane->ShowListing(BuildHexListing(bytes, lengths, m_core.DeviceContext(),
                                            m_hexPane->BytesPerLine(), trim != 0));
 }

@@ -130,7 +130,8 @@ int32_t CVylCmdExtractContext::ExtractObject(const CVylObject& object, VyByteArr
     return RunCommandTemplate(*plan.extract, object, m_escape, out, lengths);
 }
 
-void CVylCmdExtractContext::ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLengthArray* lengths) {
+void CVylCmdExtractContext::ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLengthArray* lengths,
+                                                         size_t byteLimit) {
     m_status = kExtractOk;
     if (m_group == nullptr || m_dc == nullptr) {
         return;
@@ -142,7 +143,7 @@ void CVylCmdExtractContext::ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLen
             return;
         }
         m_status = ExtractObject(*object, out, lengths);
-        if (m_status != kExtractOk) {
+        if (m_status != kExtractOk || out.size() > byteLimit) {
             return;
         }
     }

@@ -3,6 +3,7 @@
 // with the length of every command for the link's flow control.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,9 +53,12 @@ class CVylCmdExtractContext : public CVylCmdExtractReference,
     // the first time an object needs it, and kept as long as the context.
     void Init(const CVylDeviceContext* dc, const CVylObjectSource* group);
 
-    // Appends the commands of all objects, bottom to top. On a failure the
-    // status is set and what the objects before the failing one made stays.
-    void ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLengthArray* lengths);
+    // Appends the commands of all objects, bottom to top, or of those up to
+    // the first after which out holds more than byteLimit bytes. On a
+    // failure the status is set and what the objects before the failing one
+    // made stays.
+    void ExtractCmdByteArrayAndAppend(VyByteArray& out, VyLengthArray* lengths,
+                                      size_t byteLimit = SIZE_MAX);
 
     // Appends the commands of one object on their own: every state it needs
     // is set first, as though nothing had been sent before. The returned

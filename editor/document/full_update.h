@@ -19,6 +19,14 @@ inline constexpr uint8_t kLcdClearCommand[] = {0x1B, 0x43, 0x4C, 0x00};
 VYEDIT_EXPORT int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylObjectGroup& group,
                                              VyByteArray& bytes, VyLengthArray& lengths);
 
+// Appends the commands of the objects, bottom to top, up to the first after
+// which bytes holds more than byteLimit bytes (all of them when they take no
+// more), and returns the extraction status. The drawing is not copied: only
+// the text objects reached are laid out, each on a copy of its own.
+VYEDIT_EXPORT int32_t ExtractLeadingCommands(const CVylDeviceContext& dc,
+                                             const CVylObjectGroup& group, size_t byteLimit,
+                                             VyByteArray& bytes, VyLengthArray& lengths);
+
 // Fills bytes and lengths (replacing their contents) and returns the
 // extraction status; on a failure they hold what came before it. The text
 // lines are laid out for the run and removed again afterwards.
