@@ -1,8 +1,8 @@
 // The canvas on a 1,000-object drawing (texts and pictures among them) in a
 // 690 x 530 client area: a full redraw (fitted, zoomed, and as the module
-// preview), one drag step, and a gesture's
-// release with a 10,000-action history (record, rebuild, redraw, the LCD
-// update's extraction and the hex pane's).
+// preview) and one drag step; a gesture's release on a 200-object drawing
+// with a 10,000-action history (record, rebuild, redraw, the LCD update's
+// extraction and the hex pane's); and a session of up to 10,000 edits.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
@@ -38,10 +38,10 @@ class BenchHost : public CVylCanvasHost {
         benchmark::DoNotOptimize(bytes.data());
     }
     void RefreshHexPane() override {
-        CVylObjectGroup copy = m_canvas.Group();
         VyByteArray bytes;
         VyLengthArray lengths;
-        ExtractDrawingCommands(m_canvas.DeviceContext(), copy, bytes, lengths);
+        ExtractLeadingCommands(m_canvas.DeviceContext(), m_canvas.Group(), kHexPaneByteLimit, bytes,
+                               lengths);
         benchmark::DoNotOptimize(
             BuildHexListing(bytes, lengths, m_canvas.DeviceContext(), 16, true));
     }
@@ -130,6 +130,58 @@ void BM_CanvasDragStep(benchmark::State& state) {
     state.counters["moving"] = canvas.GetMouseState() == kMouseMoving ? 1 : 0;
 }
 BENCHMARK(BM_CanvasDragStep)->Unit(benchmark::kMillisecond);
+
+// A session of `range(0)` edits through the canvas core, from an empty
+// drawing: box and line gestures until 200 objects are there, then moves of
+// random objects, with one undo or redo in twenty edits. The time of the
+// whole session, and edits a second, show whether a long session slows.
+void BM_CanvasSession(benchmark::State& state) {
+    EnsureBenchApplication();
+    const int edits = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        CVylCanvasCore canvas;
+        canvas.RecalcCanvasFit(kClient.width(), kClient.height());
+        BenchHost host(canvas);
+        canvas.SetHost(&host);
+        uint32_t random = 12345;
+        const auto next = [&random](uint32_t below) {
+            random = random * 1103515245U + 12345U;
+            return (random >> 8) % below;
+        };
+        for (int edit = 0; edit < edits; ++edit) {
+            if (canvas.Group().GetCount() < kLongLivedObjects) {
+                canvas.SetTool(next(2) == 0 ? kToolBox : kToolLine);
+                const VyRect lcd = canvas.Fit().VirtualToScreen({0, 0, 3200000, 2400000});
+                const VyPoint from{lcd.left + static_cast<int32_t>(next(500)),
+                                   lcd.top + static_cast<int32_t>(next(380))};
+                canvas.OnLButtonDown(from, {});
+                canvas.OnMouseMove({from.x + 30, from.y + 20}, {});
+                canvas.OnLButtonUp({from.x + 30, from.y + 20}, {});
+                canvas.SetTool(kToolSelect);
+            } else if (next(20) == 0) {
+                if (next(2) == 0 || !canvas.History().IsRedoable()) {
+                    canvas.UndoEditActionAndDrawAll();
+                } else {
+                    canvas.RedoEditActionAndDrawAll();
+                }
+            } else {
+                const VyPoint release = StartMoveGesture(canvas, static_cast<int>(next(200)));
+                canvas.OnLButtonUp(release, {});
+            }
+        }
+        state.counters["actions"] = static_cast<double>(canvas.History().GetCount());
+        state.counters["objects"] = static_cast<double>(canvas.Group().GetCount());
+    }
+    state.counters["edits_per_s"] =
+        benchmark::Counter(static_cast<double>(edits) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_CanvasSession)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // A move gesture on a drawing made by a 10,000-action history: the release
 // records the action and brings everything up to date.

@@ -1,5 +1,5 @@
-// Replaying edit histories of growing length, and saving and opening a
-// project of 10,000 actions.
+// Replaying edit histories of growing length in full, undoing one step of
+// a long one, and saving and opening a project of 10,000 actions.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -47,8 +47,32 @@ void BM_OpenProject10000(benchmark::State& state) {
                             static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
+// The history of a 100,000-action project just opened (argument 0) or
+// recorded in this session (1): one step back, and the drawing rebuilt,
+// walking back a step an iteration. Before checkpoints, every step replayed
+// the history from its first action (BM_Replay).
+void BM_UndoOneStep100000(benchmark::State& state) {
+    CVylEditActionGroup history;
+    if (state.range(0) == 0) {
+        CVylEditActionGroup written;
+        FillMixedHistory(written, 100000);
+        CRevolver bytes;
+        written.EdtActionGrpToRevolver(bytes);
+        history.EdtActionGrpFromRevolver(bytes, nullptr);
+    } else {
+        FillMixedHistory(history, 100000);
+    }
+    for (auto _ : state) {
+        history.UndoEditAction();
+        benchmark::DoNotOptimize(history.GetCurrentDrawing().GetCount());
+    }
+    state.counters["checkpoints"] = static_cast<double>(history.GetCheckpointCount());
+    state.counters["interval"] = static_cast<double>(history.GetCheckpointInterval());
+}
+
 }  // namespace
 
-BENCHMARK(BM_Replay)->Arg(100)->Arg(1000)->Arg(10000);
+BENCHMARK(BM_UndoOneStep100000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Replay)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveProject10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenProject10000)->Unit(benchmark::kMillisecond);

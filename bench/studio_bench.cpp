@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <string>
 
 #include "app/studio/main_window.h"
 #include "bench/bench_application.h"
@@ -87,6 +90,66 @@ void BM_StudioStartToFirstPaint(benchmark::State& state) {
     state.counters["first_since_process_start_ms"] = firstSinceProcessStart;
 }
 BENCHMARK(BM_StudioStartToFirstPaint)->Unit(benchmark::kMillisecond);
+
+// Peak resident memory of this process so far, in kilobytes.
+long PeakRssKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return -1;
+}
+
+// A 100,000-action project (200 objects) opened in a started studio until
+// the canvas has painted it. The project is written by vy_make_project in a
+// process of its own, so that the peak memory counted is the studio's: run
+// this benchmark alone (--benchmark_filter) for the memory figures.
+void BM_StudioOpenLongProject(benchmark::State& state) {
+    EnsureBenchApplication();
+    const std::string path =
+        (QDir::tempPath() + QStringLiteral("/vy_bench_100k.vyd")).toStdString();
+    const std::string make = VY_BINARY_ROOT "/bench/vy_make_project 100000 " + path;
+    if (std::system(make.c_str()) != 0) {
+        state.SkipWithError("vy_make_project failed");
+        return;
+    }
+    long emptyKb = -1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<CMainFrame>(BenchFolders(), QuietOptions());
+        if (!window->Start()) {
+            state.SkipWithError("the studio does not start");
+            return;
+        }
+        window->show();
+        PaintWatch watch;
+        window->View().Canvas().installEventFilter(&watch);
+        RunUntil([&watch] { return watch.painted; });
+        watch.painted = false;
+        if (emptyKb < 0) {
+            emptyKb = PeakRssKb();
+        }
+        state.ResumeTiming();
+        window->Document().Open(QString::fromStdString(path));
+        RunUntil([&watch] { return watch.painted; });
+        state.PauseTiming();
+        window->View().Canvas().removeEventFilter(&watch);
+        state.counters["actions"] =
+            static_cast<double>(window->View().Canvas().Core().History().GetCount());
+        window.reset();
+        state.ResumeTiming();
+    }
+    const auto fileKb = static_cast<double>(QFileInfo(QString::fromStdString(path)).size()) / 1024;
+    state.counters["file_kb"] = fileKb;
+    state.counters["empty_peak_kb"] = static_cast<double>(emptyKb);
+    state.counters["peak_kb"] = static_cast<double>(PeakRssKb());
+    state.counters["peak_over_empty_per_file"] =
+        (static_cast<double>(PeakRssKb() - emptyKb)) / fileKb;
+}
+BENCHMARK(BM_StudioOpenLongProject)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The whole screen again (F5) on the virtual module until its last "K";
 // the argument shows the LCD window (refreshing every 33 ms) or hides it.

@@ -43,7 +43,7 @@ int CVylActionStore::Push(CVylEditAction action) {
     return 1;
 }
 
-int CVylActionStore::PushRead(const CRevolver& bytes, CVylEditAction action) {
+int CVylActionStore::PushRead(const CRevolver& bytes, const CVylEditAction& action) {
     Entry record;
     if (!action.ToRevolver(record.bytes)) {
         return 0;
@@ -56,7 +56,7 @@ int CVylActionStore::PushRead(const CRevolver& bytes, CVylEditAction action) {
     record.kind = action.kind;
     record.swift = action.swift;
     m_records.push_back(std::move(record));
-    Cache(m_records.size() - 1, std::make_unique<CVylEditAction>(std::move(action)));
+    // Not kept decoded: an opened project costs its file's bytes.
     return 1;
 }
 

@@ -15,9 +15,11 @@
 
 class VYEDIT_EXPORT CVylActionStore {
   public:
-    // How many decoded actions are kept: more than one replay interval of
-    // the checkpoints, so that stepping back and forth decodes little.
-    static constexpr size_t kDecodedSlots = 8192;
+    // How many decoded actions are kept: as many as one replay interval
+    // of the checkpoints at 100,000 actions, so that stepping back and forth
+    // decodes each action once. Actions read from a file are decoded when
+    // first used.
+    static constexpr size_t kDecodedSlots = 4096;
 
     // Fewer slots make a short history decode as a long one does (tests).
     void SetDecodedSlots(size_t count);
@@ -34,7 +36,7 @@ class VYEDIT_EXPORT CVylActionStore {
     // Appends an action read from a file: record is its bytes as stored and
     // action what they decode to; a record that encodes back differently is
     // replaced by its re-encoding, so saving writes what the action holds.
-    int PushRead(const CRevolver& record, CVylEditAction action);
+    int PushRead(const CRevolver& record, const CVylEditAction& action);
     void Truncate(size_t count);
 
     // The decoded action. The reference holds until the next call that

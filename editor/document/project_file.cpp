@@ -173,7 +173,7 @@ int CVylEditActionGroup::ReadActions(const CFxAssignGroupEx& tree, int32_t count
             used.Note(action);
             const bool applies = m_drawingReach == m_store.Size() && m_drawingReach < m_applied &&
                                  action.ApplyTo(m_drawing);
-            if (!m_store.PushRead(record, std::move(action))) {
+            if (!m_store.PushRead(record, action)) {
                 return false;
             }
             if (applies) {

@@ -9,6 +9,7 @@
 #include "editor/document/full_update.h"
 #include "editor/image/bmp_codec.h"
 #include "editor/image/raster.h"
+#include "tests/support/exact_drawing.h"
 
 namespace {
 
@@ -89,6 +90,9 @@ std::string DrawingText(const CVylObjectGroup& group) {
 
 CanvasSession::CanvasSession() {
     m_core.SetClock([this] { return m_now; });
+    // Checkpoints every few actions and few decoded ones: a session of a
+    // hundred steps rebuilds as a history of a hundred thousand actions does.
+    m_core.History().SetReplayLimits(2, 3, 4);
     m_core.RecalcCanvasFit(kClientWidth, kClientHeight);
     m_core.AddPendingEditSource([this] { CommitTypedBox(); });
     m_lastDrawing = DrawingText(m_core.Group());
@@ -277,6 +281,7 @@ void CanvasSession::MenuCommand(const ByteSource& next) {
 void CanvasSession::OpenSaved() {
     CRevolver file;
     CVylEditActionGroup loaded;
+    loaded.SetReplayLimits(2, 3, 4);
     if (m_core.History().EdtActionGrpToRevolver(file) &&
         loaded.EdtActionGrpFromRevolver(file, nullptr)) {
         m_core.History().ReplaceWith(loaded);
@@ -428,6 +433,7 @@ std::string CanvasSession::Check() {
     }
     CRevolver file;
     CVylEditActionGroup reopened;
+    reopened.SetReplayLimits(2, 3, 4);
     if (!history.EdtActionGrpToRevolver(file) ||
         !reopened.EdtActionGrpFromRevolver(file, nullptr)) {
         return "(c) the history cannot be saved and opened again";
@@ -455,6 +461,14 @@ std::string CanvasSession::Check() {
     if (!unsettled && UpdateBytes(m_core.DeviceContext(), m_core.Group()) !=
                           UpdateBytes(m_core.DeviceContext(), replayed)) {
         return "(e) the module would get other bytes than the replayed drawing's";
+    }
+    const std::string exact = ExactDrawingState(replayed);
+    if (ExactDrawingState(history.GetCurrentDrawing()) != exact) {
+        return "(h) the drawing rebuilt from checkpoints differs from the full replay:\n" +
+               ExactDrawingState(history.GetCurrentDrawing()) + "--- replay:\n" + exact;
+    }
+    if (ExactDrawingState(reopened.GetCurrentDrawing()) != exact) {
+        return "(h) the drawing rebuilt on opening differs from the full replay";
     }
     const bool replaced = std::exchange(m_historyReplaced, false);
     if (drawing == m_lastDrawing && !replaced &&

@@ -31,7 +31,9 @@ class CanvasSession {
     // history and drawing, (d) the selection names only objects of the
     // drawing, (e) the module gets the bytes of the replayed drawing,
     // (f) a step that leaves the drawing as it was records nothing, (g) a
-    // value typed into a box reaches the object it was typed for.
+    // value typed into a box reaches the object it was typed for, (h) the
+    // drawing the history rebuilds from its checkpoints, and the one it
+    // rebuilds while opening, are exactly the full replay.
     std::string Check();
     // The operations run so far, one a line.
     std::string Trace() const;
