@@ -43,21 +43,23 @@ int CVylActionStore::Push(CVylEditAction action) {
     return 1;
 }
 
-int CVylActionStore::PushRead(const CRevolver& bytes, const CVylEditAction& action) {
+void CVylActionStore::PushRead(const CRevolver& bytes, const CVylEditAction& action) {
     Entry record;
-    if (!action.ToRevolver(record.bytes)) {
-        return 0;
-    }
-    // The stored bytes are kept (sharing the file's buffer) where they are
-    // what the action encodes to, as they are in files this editor wrote.
-    if (record.bytes == bytes) {
-        record.bytes = bytes;
-    }
+    CRevolver encoded;
+    record.canonical = action.ToRevolver(encoded) != 0 && encoded == bytes;
+    record.bytes = bytes;
     record.kind = action.kind;
     record.swift = action.swift;
     m_records.push_back(std::move(record));
     // Not kept decoded: an opened project costs its file's bytes.
-    return 1;
+}
+
+int CVylActionStore::EncodeRecord(size_t index, CRevolver* out) const {
+    if (m_records[index].canonical) {
+        *out = m_records[index].bytes;
+        return 1;
+    }
+    return At(index).ToRevolver(*out);
 }
 
 void CVylActionStore::Truncate(size_t count) {
@@ -84,23 +86,29 @@ const CVylEditAction& CVylActionStore::At(size_t index) const {
     if (!action->FromRevolver(m_records.at(index).bytes)) {
         throw std::logic_error("action store: a record does not decode");
     }
+    // The flag may have changed since the record was read.
+    action->swift = m_records[index].swift;
     const CVylEditAction& decoded = *action;
     Cache(index, std::move(action));
     return decoded;
 }
 
 void CVylActionStore::SetSwift(size_t index, int32_t swift) {
-    if (m_records[index].swift == swift) {
+    Entry& record = m_records[index];
+    if (record.swift == swift) {
         return;
     }
-    CVylEditAction action = At(index);
-    action.swift = swift;
-    Entry record;
-    if (!action.ToRevolver(record.bytes)) {
-        return;
-    }
-    record.kind = action.kind;
     record.swift = swift;
-    m_records[index] = std::move(record);
-    Cache(index, std::make_unique<CVylEditAction>(std::move(action)));
+    if (!m_slots.empty() && m_slots[index % m_slotCount].index == index) {
+        m_slots[index % m_slotCount].action->swift = swift;
+    }
+    // Other records are encoded when saved; the flag is the record's own.
+    if (record.canonical) {
+        CRevolver bytes;
+        if (At(index).ToRevolver(bytes)) {
+            record.bytes = std::move(bytes);
+        } else {
+            record.canonical = false;
+        }
+    }
 }

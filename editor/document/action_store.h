@@ -34,9 +34,10 @@ class VYEDIT_EXPORT CVylActionStore {
     // Appends an action; 0 when it has no record form (nothing is added).
     int Push(CVylEditAction action);
     // Appends an action read from a file: record is its bytes as stored and
-    // action what they decode to; a record that encodes back differently is
-    // replaced by its re-encoding, so saving writes what the action holds.
-    int PushRead(const CRevolver& record, const CVylEditAction& action);
+    // action what they decode to. The bytes are kept (sharing the file's
+    // buffer) and decoded again when needed, so the action stays what was
+    // read even where encoding it would change it.
+    void PushRead(const CRevolver& record, const CVylEditAction& action);
     void Truncate(size_t count);
 
     // The decoded action. The reference holds until the next call that
@@ -45,7 +46,9 @@ class VYEDIT_EXPORT CVylActionStore {
     int32_t Swift(size_t index) const { return m_records[index].swift; }
     int32_t Kind(size_t index) const { return m_records[index].kind; }
     void SetSwift(size_t index, int32_t swift);
-    const CRevolver& Record(size_t index) const { return m_records[index].bytes; }
+    // The record form that saving writes: what the action encodes to. 0
+    // when it cannot be encoded (a repair of a type unknown here).
+    int EncodeRecord(size_t index, CRevolver* out) const;
 
   private:
     // What the history asks of every action without decoding it.
@@ -53,6 +56,9 @@ class VYEDIT_EXPORT CVylActionStore {
         CRevolver bytes;
         int32_t kind = 0;
         int32_t swift = 0;
+        // Whether bytes are what the action encodes to, as they are in
+        // files this editor wrote.
+        bool canonical = true;
     };
     struct Slot {
         size_t index = SIZE_MAX;

@@ -32,8 +32,12 @@ int CVylEditActionGroup::EdtActionGrpToRevolver(CRevolver& out) const {
     if (m_applied < m_store.Size()) {
         tree.SetInt(kKeyAppliedCount, static_cast<int32_t>(m_applied));
     }
+    CRevolver bytes;
     for (size_t i = 0; i < m_store.Size(); ++i) {
-        tree.SetBytes(ActionKey(i), m_store.Record(i));
+        if (!m_store.EncodeRecord(i, &bytes)) {
+            return 0;
+        }
+        tree.SetBytes(ActionKey(i), std::move(bytes));
     }
     return tree.ToRevolver(out);
 }
@@ -92,8 +96,7 @@ class VyUsedUids {
 };
 
 // Decodes the actions "a0", "a1"... in order and hands each, with its stored
-// bytes, to take; false at the first one missing or not decoding, or that
-// take refuses. The writer stores them in order
+// bytes, to take; false at the first one missing or not decoding. The writer stores them in order
 // after the header, so they are read walking the entries, with a lookup only
 // where a file has them elsewhere.
 template <typename Take>
@@ -115,9 +118,7 @@ bool ForEachAction(const CFxAssignGroupEx& tree, int32_t count, Take&& take) {
             !action.FromRevolver(entry->Bytes())) {
             return false;
         }
-        if (!take(entry->Bytes(), action)) {
-            return false;
-        }
+        take(entry->Bytes(), action);
     }
     return true;
 }
@@ -173,16 +174,13 @@ int CVylEditActionGroup::ReadActions(const CFxAssignGroupEx& tree, int32_t count
             used.Note(action);
             const bool applies = m_drawingReach == m_store.Size() && m_drawingReach < m_applied &&
                                  action.ApplyTo(m_drawing);
-            if (!m_store.PushRead(record, action)) {
-                return false;
-            }
+            m_store.PushRead(record, action);
             if (applies) {
                 m_drawnTo = ++m_drawingReach;
                 if (m_checkpoints.Wants(m_drawingReach)) {
                     m_checkpoints.Keep(m_drawingReach, m_drawing);
                 }
             }
-            return true;
         });
     if (!read) {
         return 0;
@@ -212,7 +210,6 @@ int CVylEditActionGroup::ReplayProjectTree(const CFxAssignGroupEx& tree, CVylObj
     const bool read =
         ForEachAction(tree, header.count, [&](const CRevolver&, const CVylEditAction& action) {
             applying = applying && (index++ >= header.applied || action.ApplyTo(group));
-            return true;
         });
     *complete = applying;
     return read ? 1 : 0;

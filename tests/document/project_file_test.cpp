@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <string_view>
 
 #include "editor/document/edit_history.h"
 #include "editor/document/project_format.h"
@@ -217,6 +219,50 @@ TEST(ProjectFile, FilesOnDisk) {
     EXPECT_TRUE(fromStream.FromFile(file, &required));
     EXPECT_EQ(fromStream.GetCount(), 5u);
     std::fclose(file);
+}
+
+}  // namespace
+
+namespace {
+
+// A tree's bytes value decoded, changed and put back.
+void EditNested(CFxAssignGroupEx& tree, std::string_view key,
+                const std::function<void(CFxAssignGroupEx&)>& edit) {
+    CRevolver bytes;
+    ASSERT_TRUE(tree.GetBytes(key, &bytes));
+    CFxAssignGroupEx nested;
+    ASSERT_TRUE(nested.FromRevolver(bytes));
+    edit(nested);
+    tree.SetBytes(key, Encode(nested));
+}
+
+// Files keep the bytes they were read from, sharing them; a file whose
+// repair is of a type this editor cannot write opens, shows its drawing,
+// undoes, and refuses to be saved rather than losing the repair.
+TEST(ProjectFile, ARepairOfAnUnknownTypeOpensButIsNotSaved) {
+    CVylEditActionGroup history;
+    Draw(history, 2);
+    history.AddEditAction(
+        CVylEditAction::Repair(0, CVylObjectRepairAction::Text("dot_size", "3"), 0));
+    CFxAssignGroupEx tree = FileTree(history);
+    EditNested(tree, "a2", [](CFxAssignGroupEx& action) {
+        EditNested(action, "oea", [](CFxAssignGroupEx& part) {
+            EditNested(part, "rp", [](CFxAssignGroupEx& repair) { repair.SetInt("typ", 99); });
+        });
+    });
+    CVylEditActionGroup opened;
+    ASSERT_TRUE(opened.EdtActionGrpFromRevolver(Encode(tree), nullptr));
+    EXPECT_EQ(opened.GetCount(), 3U);
+    EXPECT_TRUE(opened.ReplaysToCurrent());
+    EXPECT_EQ(opened.GetCurrentDrawing().GetCount(), 2U);
+    CRevolver saved;
+    EXPECT_FALSE(opened.EdtActionGrpToRevolver(saved));
+    opened.UndoEditAction();
+    EXPECT_EQ(opened.GetCurrentIndex(), 1);
+    EXPECT_EQ(opened.GetCurrentDrawing().GetCount(), 2U);
+    // Cut off by a new action, the unknown repair no longer stops saving.
+    Draw(opened, 1);
+    EXPECT_TRUE(opened.EdtActionGrpToRevolver(saved));
 }
 
 }  // namespace
