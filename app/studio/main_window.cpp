@@ -460,10 +460,9 @@ void CMainFrame::ExportLcdPng() {
     if (target.path.isEmpty()) {
         return;
     }
-    CVylObjectGroup drawing = Core().Group();
     VyByteArray bytes;
     VyLengthArray lengths;
-    BuildFullLcdUpdate(Core().DeviceContext(), drawing, bytes, lengths);
+    BuildFullLcdUpdate(Core().DeviceContext(), Core().Group(), bytes, lengths);
     const CVylLcdFrame screen = ScreenOfCommands(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
         &CVylUnifont::System());

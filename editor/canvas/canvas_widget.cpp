@@ -299,10 +299,9 @@ void CVylCanvas::ObjectsCopied(const CVylObjectGroup& objects) {
     if (clipboard == nullptr) {
         return;
     }
-    CVylObjectGroup copy = objects;
     VyByteArray bytes;
     VyLengthArray lengths;
-    ExtractDrawingCommands(m_core.DeviceContext(), copy, bytes, lengths);
+    ExtractDrawingCommands(m_core.DeviceContext(), objects, bytes, lengths);
     std::ostringstream text;
     WriteCommandLines(text, bytes, lengths);
     clipboard->setText(QString::fromStdString(text.str()));

@@ -12,11 +12,9 @@ const QRgb kDotOn = qRgb(0, 0, 0);
 
 const QImage& CVylModulePreview::Screen(const CVylDeviceContext& dc,
                                         const CVylObjectGroup& drawing) {
-    // A copy: the update lays the texts out into the objects it is given.
-    CVylObjectGroup copy = drawing;
     VyByteArray bytes;
     VyLengthArray lengths;
-    BuildFullLcdUpdate(dc, copy, bytes, lengths);
+    BuildFullLcdUpdate(dc, drawing, bytes, lengths);
     std::string commands(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (commands == m_commands && !m_screen.isNull()) {
         return m_screen;

@@ -42,9 +42,7 @@ int CVylEditActionGroup::AddEditAction(CVylEditAction action) {
     }
     m_applied = m_store.Size();
     m_drawnTo = m_drawingReach = m_applied;
-    if (m_checkpoints.Wants(m_applied)) {
-        m_checkpoints.Keep(m_applied, m_drawing);
-    }
+    m_checkpoints.Offer(m_applied, m_drawing);
     return 1;
 }
 
@@ -73,10 +71,7 @@ void CVylEditActionGroup::StartFromCheckpoint() const {
 void CVylEditActionGroup::ApplyOnwards() const {
     if (m_drawingReach == m_drawnTo) {
         while (m_drawingReach < m_applied && m_store.At(m_drawingReach).ApplyTo(m_drawing)) {
-            ++m_drawingReach;
-            if (m_checkpoints.Wants(m_drawingReach)) {
-                m_checkpoints.Keep(m_drawingReach, m_drawing);
-            }
+            m_checkpoints.Offer(++m_drawingReach, m_drawing);
         }
     }
     m_drawnTo = m_applied;

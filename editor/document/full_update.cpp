@@ -44,19 +44,14 @@ int32_t ExtractLeadingCommands(const CVylDeviceContext& dc, const CVylObjectGrou
     return context.GetStatus();
 }
 
-int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, CVylObjectGroup& group, VyByteArray& bytes,
-                           VyLengthArray& lengths) {
+int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, const CVylObjectGroup& group,
+                           VyByteArray& bytes, VyLengthArray& lengths) {
     bytes.assign(std::begin(kLcdClearCommand), std::end(kLcdClearCommand));
     lengths.assign(1, static_cast<uint32_t>(sizeof kLcdClearCommand));
     return ExtractDrawingCommands(dc, group, bytes, lengths);
 }
 
-int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylObjectGroup& group,
+int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, const CVylObjectGroup& group,
                                VyByteArray& bytes, VyLengthArray& lengths) {
-    group.AdoptLoops(dc);
-    CVylCmdExtractContext context;
-    context.Init(&dc, &group);
-    context.ExtractCmdByteArrayAndAppend(bytes, &lengths);
-    group.ReleaseLoops();
-    return context.GetStatus();
+    return ExtractLeadingCommands(dc, group, SIZE_MAX, bytes, lengths);
 }

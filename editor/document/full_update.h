@@ -14,10 +14,11 @@
 inline constexpr uint8_t kLcdClearCommand[] = {0x1B, 0x43, 0x4C, 0x00};
 
 // Appends the commands of every object, bottom to top, with their lengths,
-// and returns the extraction status. The text lines are laid out for the run
-// and removed again afterwards.
-VYEDIT_EXPORT int32_t ExtractDrawingCommands(const CVylDeviceContext& dc, CVylObjectGroup& group,
-                                             VyByteArray& bytes, VyLengthArray& lengths);
+// and returns the extraction status. The text objects are laid out on
+// copies; the drawing stays as it is.
+VYEDIT_EXPORT int32_t ExtractDrawingCommands(const CVylDeviceContext& dc,
+                                             const CVylObjectGroup& group, VyByteArray& bytes,
+                                             VyLengthArray& lengths);
 
 // Appends the commands of the objects, bottom to top, up to the first after
 // which bytes holds more than byteLimit bytes (all of them when they take no
@@ -28,7 +29,7 @@ VYEDIT_EXPORT int32_t ExtractLeadingCommands(const CVylDeviceContext& dc,
                                              VyByteArray& bytes, VyLengthArray& lengths);
 
 // Fills bytes and lengths (replacing their contents) and returns the
-// extraction status; on a failure they hold what came before it. The text
-// lines are laid out for the run and removed again afterwards.
-VYEDIT_EXPORT int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, CVylObjectGroup& group,
+// extraction status; on a failure they hold what came before it. The
+// drawing stays as it is.
+VYEDIT_EXPORT int32_t BuildFullLcdUpdate(const CVylDeviceContext& dc, const CVylObjectGroup& group,
                                          VyByteArray& bytes, VyLengthArray& lengths);

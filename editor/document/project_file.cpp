@@ -177,9 +177,7 @@ int CVylEditActionGroup::ReadActions(const CFxAssignGroupEx& tree, int32_t count
             m_store.PushRead(record, action);
             if (applies) {
                 m_drawnTo = ++m_drawingReach;
-                if (m_checkpoints.Wants(m_drawingReach)) {
-                    m_checkpoints.Keep(m_drawingReach, m_drawing);
-                }
+                m_checkpoints.Offer(m_drawingReach, m_drawing);
             }
         });
     if (!read) {

@@ -8,8 +8,11 @@ void CVylReplayCheckpoints::SetLimits(size_t firstInterval, size_t mostKept) {
     Clear();
 }
 
-void CVylReplayCheckpoints::Keep(size_t position, const CVylObjectGroup& drawing) {
-    m_kept.insert_or_assign(position, drawing);
+void CVylReplayCheckpoints::Offer(size_t position, const CVylObjectGroup& drawing) {
+    if (position == 0 || position % m_interval != 0 || m_kept.count(position) != 0) {
+        return;
+    }
+    m_kept.emplace(position, drawing);
     Thin();
 }
 

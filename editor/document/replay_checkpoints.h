@@ -20,11 +20,9 @@ class CVylReplayCheckpoints {
     size_t Interval() const { return m_interval; }
     size_t Count() const { return m_kept.size(); }
 
-    // Whether the drawing after the first `position` actions should be kept.
-    bool Wants(size_t position) const {
-        return position != 0 && position % m_interval == 0 && m_kept.count(position) == 0;
-    }
-    void Keep(size_t position, const CVylObjectGroup& drawing);
+    // Keeps the drawing after the first `position` actions when the
+    // position falls on the interval and has none kept yet.
+    void Offer(size_t position, const CVylObjectGroup& drawing);
 
     // The kept drawing of the latest position at or before position, with
     // that position in *at; nullptr (and 0) when there is none.

@@ -145,10 +145,11 @@ bool CVylLcdScreenMirror::Describe(const CVylDeviceContext& dc, const CVylObject
 
 VyLcdUpdatePlan CVylLcdScreenMirror::PlanUpdate(const CVylDeviceContext& dc,
                                                 const CVylObjectGroup& drawing, bool onlyChanges) {
-    // The text lines are laid out on a copy: the drawing stays as it is.
-    CVylObjectGroup copy(drawing);
     VyLcdUpdatePlan plan;
-    plan.status = BuildFullLcdUpdate(dc, copy, plan.bytes, plan.lengths);
+    plan.status = BuildFullLcdUpdate(dc, drawing, plan.bytes, plan.lengths);
+    // The objects are described with their text lines laid out, on a copy:
+    // the drawing stays as it is.
+    CVylObjectGroup copy(drawing);
     plan.fullBytes = static_cast<int64_t>(plan.bytes.size());
     std::vector<Drawn> now;
     copy.AdoptLoops(dc);
